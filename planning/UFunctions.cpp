@@ -1,0 +1,282 @@
+#include "planning/UFunctions.h"
+
+#include "planning/UCodepage.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+char16_t faltenAZ(char16_t c)
+{
+    return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - (u'a' - u'A')) : c;
+}
+
+struct Stufenpraefix
+{
+    const char16_t* praefix;
+    int stufe;
+    bool unveraendert; // compare with the designation as written, not in lower case
+};
+
+// The order matters: the first prefix that matches decides.
+constexpr Stufenpraefix stufenpraefixe[] = {
+    {u"uiii", 8, false}, {u"u3", 8, false}, {u"E", 10, true},   {u"uii", 10, false},
+    {u"u2", 10, false},  {u"q2", 12, false}, {u"qii", 12, false}, {u"s1", 12, false},
+    {u"s2", 12, false},  {u"ui", 12, false}, {u"u1", 12, false},  {u"oiii", 9, false},
+    {u"o3", 9, false},   {u"q1", 11, false}, {u"qi", 11, false},  {u"oii", 11, false},
+    {u"o2", 11, false},  {u"oi", 13, false}, {u"s3", 13, false},  {u"s4", 13, false},
+    {u"o1", 13, false},  {u"iv", 7, false},  {u"vi", 5, false},   {u"v", 6, false},
+};
+
+int stufeAusZiffern(const QString& bezeichnung)
+{
+    qsizetype i = 0;
+    while (i < bezeichnung.size() && !(bezeichnung[i] >= u'0' && bezeichnung[i] <= u'9'))
+        ++i;
+    qint64 wert = 0;
+    bool ziffer = false;
+    for (; i < bezeichnung.size() && bezeichnung[i] >= u'0' && bezeichnung[i] <= u'9'; ++i) {
+        ziffer = true;
+        wert = wert * 10 + (bezeichnung[i].unicode() - u'0');
+        if (wert > std::numeric_limits<qint32>::max())
+            return 0;
+    }
+    return ziffer ? static_cast<int>(wert) : 0;
+}
+
+bool istTrenner(QChar c)
+{
+    return c.unicode() >= 1 && c.unicode() <= 32;
+}
+
+} // namespace
+
+int TextVergleich(const QString& a, const QString& b)
+{
+    const qsizetype n = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const int d = faltenAZ(a[i].unicode()) - faltenAZ(b[i].unicode());
+        if (d != 0)
+            return d;
+    }
+    return static_cast<int>(a.size() - b.size());
+}
+
+int Klassenstufe(const QString& bezeichnung)
+{
+    if (bezeichnung.isEmpty())
+        return 0;
+    const QString klein = bezeichnung.toLower();
+    for (const auto& p : stufenpraefixe) {
+        const QString praefix = QString::fromUtf16(p.praefix);
+        if ((p.unveraendert ? bezeichnung : klein).startsWith(praefix))
+            return p.stufe;
+    }
+    return stufeAusZiffern(bezeichnung);
+}
+
+int KlassenVergleich(const TKlasse* a, const TKlasse* b)
+{
+    const int stufeA = Klassenstufe(a->Bezeichnung);
+    const int stufeB = Klassenstufe(b->Bezeichnung);
+    if (stufeA != stufeB)
+        return stufeA - stufeB;
+    return TextVergleich(a->Bezeichnung, b->Bezeichnung);
+}
+
+int LehrerVergleich(const TLehrer* a, const TLehrer* b)
+{
+    const int d = TextVergleich(a->Name, b->Name);
+    return d != 0 ? d : TextVergleich(a->Kuerzel, b->Kuerzel);
+}
+
+int GruppenVergleich(const TGruppe* a, const TGruppe* b)
+{
+    return KlassenVergleich(a->first(), b->first());
+}
+
+QString AnredeGebeugt(const QString& anrede)
+{
+    return anrede == QStringLiteral("Herr") ? QStringLiteral("Herrn") : anrede;
+}
+
+namespace {
+
+QString mitAnrede(const QString& anrede, const QString& name, bool gebeugt)
+{
+    return (gebeugt ? AnredeGebeugt(anrede) : anrede) + QLatin1Char(' ') + name;
+}
+
+} // namespace
+
+QString LehrerMitAnrede(const TLehrer* lehrer, bool gebeugt)
+{
+    return lehrer ? mitAnrede(lehrer->Anrede, lehrer->Name, gebeugt) : QString();
+}
+
+QString ElternMitAnrede(const TEltern* eltern, bool gebeugt)
+{
+    return eltern ? mitAnrede(eltern->Anrede, eltern->Name, gebeugt) : QString();
+}
+
+QString RtfMaskieren(const QString& text)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    QString ergebnis;
+    ergebnis.reserve(text.size() + text.size() / 4);
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\\' || u == u'{' || u == u'}') {
+            ergebnis += QLatin1Char('\\');
+            ergebnis += c;
+        } else if (u > 127) {
+            const auto b = static_cast<unsigned char>(Cp1252Byte(c));
+            ergebnis += QLatin1String("\\'");
+            ergebnis += QLatin1Char(hex[b >> 4]);
+            ergebnis += QLatin1Char(hex[b & 0xF]);
+        } else {
+            ergebnis += c;
+        }
+    }
+    return ergebnis;
+}
+
+QString HalbjahrText(double datum)
+{
+    QString praefix = QStringLiteral("__");
+    if (datum != 0.0) {
+        const int monat = WertZuDatum(datum).date().month();
+        praefix = (monat == 12 || monat <= 3) ? QStringLiteral("1") : QStringLiteral("2");
+    }
+    return praefix + QStringLiteral(". Halbjahr");
+}
+
+bool ListeTeilen(const QString& text, QStringList& liste)
+{
+    if (text.isEmpty())
+        return !liste.isEmpty();
+    QString s = text;
+    s.replace(QLatin1Char('/'), QLatin1Char(','));
+    const qsizetype nul = s.indexOf(QChar(u'\0'));
+    if (nul >= 0)
+        s.truncate(nul);
+    liste.clear();
+
+    qsizetype i = 0;
+    const qsizetype n = s.size();
+    while (i < n && istTrenner(s[i]))
+        ++i;
+    while (i < n) {
+        QString item;
+        if (s[i] == u'"') {
+            ++i;
+            while (i < n) {
+                if (s[i] == u'"') {
+                    if (i + 1 < n && s[i + 1] == u'"') {
+                        item += QLatin1Char('"');
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                item += s[i++];
+            }
+        } else {
+            while (i < n && s[i] != u',' && !(s[i].unicode() <= 32))
+                item += s[i++];
+        }
+        liste << item;
+        while (i < n && istTrenner(s[i]))
+            ++i;
+        if (i < n && s[i] == u',') {
+            ++i;
+            if (i == n) { // a comma at the very end adds an empty last item
+                liste << QString();
+                break;
+            }
+            while (i < n && istTrenner(s[i]))
+                ++i;
+        }
+    }
+    return !liste.isEmpty();
+}
+
+int HoechsteElternID(const TKlassenliste& klassen)
+{
+    int hoechste = 0;
+    for (const TKlasse* klasse : klassen)
+        for (const TEltern* eltern : klasse->Elternvertreter)
+            hoechste = std::max(hoechste, eltern->ID.toInt());
+    return hoechste;
+}
+
+QString RelativerPfad(const QString& pfad, const QString& programmpfad)
+{
+    const QString basis = QDir::cleanPath(programmpfad);
+    const QString ziel = QDir::cleanPath(pfad);
+    if (QFileInfo(ziel).isRelative() || QFileInfo(basis).isRelative())
+        return pfad;
+    QString relativ = QDir(basis).relativeFilePath(ziel);
+    if (QFileInfo(relativ).isAbsolute())
+        return pfad;
+    if (!relativ.startsWith(QStringLiteral("../")))
+        relativ.prepend(QStringLiteral("./"));
+    return relativ;
+}
+
+QString LeerzeichenBereinigen(const QString& text)
+{
+    QString ergebnis;
+    ergebnis.reserve(text.size());
+    bool leer = false;
+    for (const QChar c : text) {
+        if (c == u' ') {
+            leer = true;
+            continue;
+        }
+        if (leer && !ergebnis.isEmpty())
+            ergebnis += QLatin1Char(' ');
+        leer = false;
+        ergebnis += c;
+    }
+    return ergebnis;
+}
+
+namespace {
+
+const QDate nullTag(1899, 12, 30);
+constexpr qint64 msProTag = 24LL * 60 * 60 * 1000;
+
+} // namespace
+
+QDateTime WertZuDatum(double wert)
+{
+    if (!std::isfinite(wert) || std::fabs(wert) > 3.0e6)
+        return QDateTime();
+    const double tage = std::floor(wert);
+    const qint64 ms = std::llround((wert - tage) * msProTag);
+    return QDateTime(nullTag.addDays(static_cast<qint64>(tage)), QTime(0, 0)).addMSecs(ms);
+}
+
+double DatumZuWert(const QDate& datum)
+{
+    return datum.isValid() ? static_cast<double>(nullTag.daysTo(datum)) : 0.0;
+}
+
+double DatumZuWert(const QDateTime& datum)
+{
+    if (!datum.isValid())
+        return 0.0;
+    return DatumZuWert(datum.date()) + static_cast<double>(datum.time().msecsSinceStartOfDay()) / msProTag;
+}
+
+QString DatumText(double wert)
+{
+    const QDateTime datum = WertZuDatum(wert);
+    return datum.isValid() ? datum.date().toString(QStringLiteral("dd.MM.yyyy")) : QString();
+}

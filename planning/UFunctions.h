@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include "planning/UClasses.h"
+
+// ---- ordering of classes, teachers and conference groups
+
+// Compares code unit by code unit after folding only the letters a-z to A-Z;
+// the shorter string sorts first when one is a prefix of the other.
+int TextVergleich(const QString& a, const QString& b);
+
+// Grade level 0 to 13 of a designation (5a, EF, Q1, UIII, O2 ...); 0 when none is recognised.
+int Klassenstufe(const QString& bezeichnung);
+
+// Grade level first, then the designation.
+int KlassenVergleich(const TKlasse* a, const TKlasse* b);
+// Name first, then the abbreviation.
+int LehrerVergleich(const TLehrer* a, const TLehrer* b);
+// The class order applied to the first classes of two (never empty) groups.
+int GruppenVergleich(const TGruppe* a, const TGruppe* b);
+
+// ---- shared text helpers
+
+// "Herr" becomes "Herrn"; every other salutation stays as it is.
+QString AnredeGebeugt(const QString& anrede);
+// Salutation, blank, name; the empty text for no teacher.
+QString LehrerMitAnrede(const TLehrer* lehrer, bool gebeugt);
+QString ElternMitAnrede(const TEltern* eltern, bool gebeugt);
+// Escapes \ { } and writes every character above 127 as \'hh of its Windows-1252 byte.
+QString RtfMaskieren(const QString& text);
+// "1. Halbjahr" (December to March), "2. Halbjahr" (April to November), "__. Halbjahr" without date.
+QString HalbjahrText(double datum);
+// Splits a list of abbreviations at "/", "," and blanks (comma-text rules with quotes).
+// An empty text leaves the list untouched. True when the list holds an item afterwards.
+bool ListeTeilen(const QString& text, QStringList& liste);
+// The largest parent-representative ID over all classes; 0 when there is none.
+int HoechsteElternID(const TKlassenliste& klassen);
+// The path relative to the program's folder ("./datei.rtf", "../x/datei.rtf"); unchanged
+// when there is no relative path.
+QString RelativerPfad(const QString& pfad, const QString& programmpfad);
+// Trims blanks (U+0020 only) at both ends and reduces inner runs of blanks to one.
+QString LeerzeichenBereinigen(const QString& text);
+
+// ---- calendar day values (days since 30 December 1899, time as fraction; 0 = no date)
+
+QDateTime WertZuDatum(double wert);
+double DatumZuWert(const QDateTime& datum);
+double DatumZuWert(const QDate& datum);
+// "dd.mm.yyyy"
+QString DatumText(double wert);

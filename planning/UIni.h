@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+// The settings file Simultano.ini in the INI layout, Windows-1252 encoded.
+// Every read looks at the file as it is now; every write goes to the file at once,
+// changes only its own key and keeps every other line as it was.
+class TIniDatei
+{
+public:
+    explicit TIniDatei(QString dateiname);
+
+    const QString& Dateiname() const { return dateiname_; }
+
+    // Blanks around the value and one pair of enclosing quotes are removed;
+    // values are cut to 2047 characters. Missing file, section or key: the default.
+    QString ReadString(const QString& abschnitt, const QString& schluessel, const QString& vorgabe) const;
+    // Decimal or 0x hexadecimal; anything else gives the default.
+    int ReadInteger(const QString& abschnitt, const QString& schluessel, int vorgabe) const;
+    // Read as an integer: 0 is false, any other integer true, anything else the default.
+    bool ReadBool(const QString& abschnitt, const QString& schluessel, bool vorgabe) const;
+
+    // Throw TFehler("In <file> kann nicht geschrieben werden") when the file cannot be written.
+    void WriteString(const QString& abschnitt, const QString& schluessel, const QString& wert);
+    void WriteInteger(const QString& abschnitt, const QString& schluessel, int wert);
+    void WriteBool(const QString& abschnitt, const QString& schluessel, bool wert);
+
+private:
+    QStringList zeilenLesen(bool* crlf = nullptr) const;
+
+    QString dateiname_;
+};
+
+// Style bits of the names in the minutes texts.
+enum Schriftstile { StilFett = 1, StilKursiv = 2, StilUnterstrichen = 4 };
+
+// Reads Font/style: "b" gives bold, "i" italic, "u" underline (lower case only, anywhere).
+int SchriftstilLesen(const TIniDatei& ini);
+int SchriftstilAusText(const QString& stil);
+
+// Where the settings file lives: beside the program when that folder is writable or the
+// file is already there, otherwise in the user's configuration folder.
+QString IniDateinameWaehlen(const QString& programmpfad, const QString& konfigurationsordner);
+// Sets Programmpfad (with a trailing separator) and IniDateiname for the running program.
+void PfadeErmitteln();
+
+extern QString IniDateiname;
+extern std::unique_ptr<TIniDatei> Ini;

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "planning/UClasses.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+
+// A project read from a file: new lists, handed over only when the whole file was read.
+struct TProjektErgebnis
+{
+    std::unique_ptr<TLehrerliste> Lehrer;
+    std::unique_ptr<TKlassenliste> Klassen;
+    int Version = 0;   // format version of the file
+    QString Fehler;    // German message for the user; empty when the file was read
+
+    bool Ok() const { return Fehler.isEmpty(); }
+};
+
+// Reads the project file into new lists; on any failure Fehler names the file and the
+// lists are empty. The current project is never touched.
+TProjektErgebnis ProjektLesen(const QString& dateiname);
+TProjektErgebnis ProjektAusBytes(const QByteArray& bytes, const QString& dateiname);
+
+// The bytes of a version 2 project file.
+QByteArray ProjektBytes(const TLehrerliste& lehrer, const TKlassenliste& klassen);
+// Writes the project safely (temporary file renamed over the target after every byte was
+// written). Returns the German error message, or the empty text on success.
+QString ProjektSchreiben(const QString& dateiname, const TLehrerliste& lehrer, const TKlassenliste& klassen);
