@@ -1,0 +1,156 @@
+#include "planning/UCodepage.h"
+#include "planning/UFehler.h"
+#include "planning/UIni.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Einstellungen : public ::testing::Test
+{
+protected:
+    QString pfad() const { return ordner.filePath(QStringLiteral("Simultano.ini")); }
+
+    void schreibe(const QByteArray& inhalt)
+    {
+        QFile datei(pfad());
+        ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+        datei.write(inhalt);
+    }
+
+    QByteArray inhalt() const
+    {
+        QFile datei(pfad());
+        return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+    }
+
+    QTemporaryDir ordner;
+    TIniDatei ini{pfad()};
+};
+
+const QString Font = QStringLiteral("Font");
+const QString Option = QStringLiteral("Option");
+const QString Data = QStringLiteral("Data");
+
+} // namespace
+
+TEST_F(Einstellungen, OhneDateiGeltenDieVorgaben)
+{
+    EXPECT_EQ(ini.ReadString(Font, QStringLiteral("name"), QStringLiteral("Calibri")), QStringLiteral("Calibri"));
+    EXPECT_EQ(ini.ReadInteger(Font, QStringLiteral("size"), 11), 11);
+    EXPECT_TRUE(ini.ReadBool(Option, QStringLiteral("useMF"), true));
+    EXPECT_EQ(SchriftstilLesen(ini), 0);
+    EXPECT_FALSE(QFile::exists(pfad())); // reading never creates the file
+}
+
+TEST_F(Einstellungen, LeseregelnFuerTexte)
+{
+    schreibe("; Kommentar\r\n[FONT]\r\nNAME = \"Times New Roman\" \r\n[data]\r\nopen='/home/x/'\r\n"
+             "template=\r\npath=  \"a\"b\"  \r\n[Option]\r\nhint1 = 0\r\n");
+    EXPECT_EQ(ini.ReadString(Font, QStringLiteral("name"), {}), QStringLiteral("Times New Roman"));
+    EXPECT_EQ(ini.ReadString(Data, QStringLiteral("open"), {}), QStringLiteral("/home/x/"));
+    // present but empty: the empty text, not the default
+    EXPECT_EQ(ini.ReadString(Data, QStringLiteral("template"), QStringLiteral("vorgabe")), QString());
+    // only one pair of quotes that encloses the whole value is removed
+    EXPECT_EQ(ini.ReadString(Data, QStringLiteral("path"), {}), QStringLiteral("a\"b"));
+    // a key of another section is not found
+    EXPECT_EQ(ini.ReadString(Option, QStringLiteral("name"), QStringLiteral("x")), QStringLiteral("x"));
+    EXPECT_FALSE(ini.ReadBool(Option, QStringLiteral("HINT1"), true));
+}
+
+TEST_F(Einstellungen, LangeWerteWerdenGekuerztUndUmlauteGelesen)
+{
+    schreibe("[Data]\npath=" + QByteArray(3000, 'x') + "\ntemplate=C:\\Vorl\xE4gen\\Gr\xFC\xDF.rtf\n");
+    EXPECT_EQ(ini.ReadString(Data, QStringLiteral("path"), {}).size(), 2047);
+    EXPECT_EQ(ini.ReadString(Data, QStringLiteral("template"), {}), QStringLiteral("C:\\Vorlägen\\Grüß.rtf"));
+}
+
+TEST_F(Einstellungen, ZahlenUndWahrheitswerte)
+{
+    schreibe("[Font]\nsize=Zwoelf\n[Option]\nuseMF=ja\nhint1=\nhint2=0x10\n[Zahlen]\nneg=-3\nhex=0X1f\n"
+             "gross=99999999999\nleer=\nplus=+4\nmitText=12pt\n");
+    EXPECT_EQ(ini.ReadInteger(Font, QStringLiteral("size"), 11), 11);
+    EXPECT_TRUE(ini.ReadBool(Option, QStringLiteral("useMF"), true));
+    EXPECT_FALSE(ini.ReadBool(Option, QStringLiteral("useMF"), false));
+    EXPECT_TRUE(ini.ReadBool(Option, QStringLiteral("hint1"), true));
+    EXPECT_TRUE(ini.ReadBool(Option, QStringLiteral("hint2"), false));
+    const QString z = QStringLiteral("Zahlen");
+    EXPECT_EQ(ini.ReadInteger(z, QStringLiteral("neg"), 0), -3);
+    EXPECT_EQ(ini.ReadInteger(z, QStringLiteral("hex"), 0), 31);
+    EXPECT_EQ(ini.ReadInteger(z, QStringLiteral("gross"), 7), 7);
+    EXPECT_EQ(ini.ReadInteger(z, QStringLiteral("leer"), 7), 7);
+    EXPECT_EQ(ini.ReadInteger(z, QStringLiteral("plus"), 0), 4);
+    EXPECT_EQ(ini.ReadInteger(z, QStringLiteral("mitText"), 7), 7);
+}
+
+TEST_F(Einstellungen, Schriftstil)
+{
+    EXPECT_EQ(SchriftstilAusText(QStringLiteral("bi")), StilFett | StilKursiv);
+    EXPECT_EQ(SchriftstilAusText(QStringLiteral("ub")), StilFett | StilUnterstrichen);
+    EXPECT_EQ(SchriftstilAusText(QStringLiteral("B")), 0);
+    EXPECT_EQ(SchriftstilAusText(QStringLiteral("b-u-b")), StilFett | StilUnterstrichen);
+    schreibe("[Font]\nstyle=\"iiu\"\n");
+    EXPECT_EQ(SchriftstilLesen(ini), StilKursiv | StilUnterstrichen);
+}
+
+TEST_F(Einstellungen, SchreibenAendertNurDenEigenenSchluessel)
+{
+    const QByteArray vorher = "; Schule am See\r\n[Font]\r\nname=Arial\r\n\r\n[Data]\r\nOPEN=/alt/\r\n"
+                              "import=/imp/\r\n\r\n[Fremd]\r\nx = 1\r\n";
+    schreibe(vorher);
+    ini.WriteString(Data, QStringLiteral("open"), QStringLiteral("/neu/Ördner/"));
+    QByteArray erwartet = vorher;
+    erwartet.replace("OPEN=/alt/", "OPEN=/neu/\xD6rdner/");
+    EXPECT_EQ(inhalt(), erwartet);
+
+    ini.WriteBool(Option, QStringLiteral("hint2"), false);
+    ini.WriteString(Data, QStringLiteral("path"), QStringLiteral("/texte/"));
+    erwartet.replace("import=/imp/\r\n", "import=/imp/\r\npath=/texte/\r\n");
+    erwartet += "\r\n[Option]\r\nhint2=0\r\n";
+    EXPECT_EQ(inhalt(), erwartet);
+    EXPECT_FALSE(ini.ReadBool(Option, QStringLiteral("hint2"), true));
+    EXPECT_EQ(ini.ReadString(Data, QStringLiteral("open"), {}), QStringLiteral("/neu/Ördner/"));
+}
+
+TEST_F(Einstellungen, ErsterSchreibvorgangLegtDieDateiAn)
+{
+    ini.WriteBool(Option, QStringLiteral("useMF"), false);
+    EXPECT_EQ(inhalt(), QByteArray("[Option]\r\nuseMF=0\r\n"));
+    EXPECT_FALSE(ini.ReadBool(Option, QStringLiteral("useMF"), true));
+}
+
+TEST_F(Einstellungen, FehlgeschlagenesSchreibenMeldetDieDatei)
+{
+    // a plain file where the folder should be: nothing can be written below it, not even by root
+    schreibe("[Data]\r\n");
+    const QString unerreichbar = pfad() + QStringLiteral("/Simultano.ini");
+    TIniDatei gesperrt(unerreichbar);
+    try {
+        gesperrt.WriteString(Data, QStringLiteral("open"), QStringLiteral("/x/"));
+        FAIL() << "no error";
+    } catch (const TFehler& f) {
+        EXPECT_EQ(f.Meldung, QStringLiteral("In %1 kann nicht geschrieben werden").arg(unerreichbar));
+    }
+    EXPECT_EQ(inhalt(), QByteArray("[Data]\r\n"));
+}
+
+TEST_F(Einstellungen, SchreibfehlerLaesstDieAlteDateiStehen)
+{
+    // A folder in place of the file cannot be replaced: the write fails, nothing is lost.
+    TIniDatei ordnerAlsDatei(ordner.path());
+    EXPECT_THROW(ordnerAlsDatei.WriteString(Data, QStringLiteral("open"), QStringLiteral("/x/")), TFehler);
+    EXPECT_TRUE(QFileInfo(ordner.path()).isDir());
+}
+
+TEST(Einstellungsort, BeimProgrammOderImKonfigurationsordner)
+{
+    QTemporaryDir programm, konfig;
+    EXPECT_EQ(IniDateinameWaehlen(programm.path() + QLatin1Char('/'), konfig.path()),
+              programm.path() + QStringLiteral("/Simultano.ini"));
+    EXPECT_EQ(IniDateinameWaehlen(programm.path() + QStringLiteral("/fehlt"), konfig.path()),
+              konfig.filePath(QStringLiteral("Simultano.ini")));
+}
