@@ -240,6 +240,9 @@ public:
     QString ReadStr();
 
     qsizetype Rest() const { return Daten.size() - Position; }
+    // A damaged file may announce more items than it holds: throws when the bytes left
+    // cannot hold anzahl items of at least bytesJeEintrag bytes each.
+    void AnzahlPruefen(qint64 anzahl, qint64 bytesJeEintrag) const;
 
 private:
     void schreiben(const char* bytes, qsizetype laenge);

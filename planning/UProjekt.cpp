@@ -1,26 +1,118 @@
 #include "planning/UProjekt.h"
 
+#include "planning/UFehler.h"
+
 #include <QDir>
+#include <QFile>
 #include <QSaveFile>
 
-// Provisional: the reader is being written.
-TProjektErgebnis ProjektAusBytes(const QByteArray&, const QString& dateiname)
+namespace {
+
+constexpr qint32 kopfVersion2 = 2 << 16;
+constexpr int hoechsteVersion = 2;
+// A project holds a few hundred records; anything this large is no project file.
+constexpr qint64 hoechsteDateigroesse = 64 * 1024 * 1024;
+
+QString anzeigename(const QString& dateiname)
+{
+    return QDir::toNativeSeparators(dateiname);
+}
+
+QString beschaedigtMeldung(const QString& dateiname, const QString& grund)
+{
+    return QStringLiteral("Die Datei \"%1\" ist beschädigt oder keine Projektdatei von Simultano.\n%2")
+        .arg(anzeigename(dateiname), grund);
+}
+
+qint32 intAnPosition(TMyStream& DS, qsizetype position)
+{
+    const qsizetype alt = DS.Position;
+    DS.Position = position;
+    const qint32 wert = DS.ReadInt();
+    DS.Position = alt;
+    return wert;
+}
+
+// Files of version 2 begin with a header holding the version in the upper 16 bits.
+// Older files have none: version 1 begins with a negated teacher count, version 0 with a
+// positive one. Both then restart at the first byte.
+int versionLesen(TMyStream& DS)
+{
+    const qint32 kopf = DS.ReadInt();
+    if (kopf >= 65535) {
+        const int version = kopf >> 16;
+        if (version > hoechsteVersion)
+            throw TFehler(QStringLiteral("Unbekannte Dateiversion %1").arg(version));
+        return version;
+    }
+    DS.Position = 0;
+    if (kopf < 0)
+        return 1;
+    // Without teachers the versions 0 and 1 begin alike; version 1 then negates the class count,
+    // version 0 never does.
+    if (kopf == 0 && DS.Rest() >= 8 && intAnPosition(DS, 4) < 0)
+        return 1;
+    return 0;
+}
+
+// Reads the whole file, but stops one byte beyond the largest project file: a device or a
+// pipe may never end.
+bool begrenztLesen(QFile& datei, QByteArray& bytes)
+{
+    char puffer[64 * 1024];
+    while (bytes.size() <= hoechsteDateigroesse) {
+        const qint64 gelesen = datei.read(puffer, sizeof puffer);
+        if (gelesen < 0)
+            return false;
+        if (gelesen == 0)
+            break;
+        bytes.append(puffer, gelesen);
+    }
+    return true;
+}
+
+} // namespace
+
+TProjektErgebnis ProjektAusBytes(const QByteArray& bytes, const QString& dateiname)
 {
     TProjektErgebnis ergebnis;
-    ergebnis.Fehler = QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(QDir::toNativeSeparators(dateiname));
+    try {
+        TMyStream DS(bytes);
+        DS.Dateiversion = versionLesen(DS);
+        // the classes refer to the teachers by abbreviation and position: teachers first
+        std::unique_ptr<TLehrerliste> lehrer = TLehrerliste::Oeffnen(DS);
+        DS.Lehrer = lehrer.get();
+        std::unique_ptr<TKlassenliste> klassen = TKlassenliste::Oeffnen(DS);
+        if (DS.Rest() > 0)
+            throw TFehler(QStringLiteral("Unerwartete Daten nach den Klassen (%1 Bytes)").arg(DS.Rest()));
+        ergebnis.Version = DS.Dateiversion;
+        ergebnis.Lehrer = std::move(lehrer);
+        ergebnis.Klassen = std::move(klassen);
+    } catch (const TFehler& fehler) {
+        ergebnis.Fehler = beschaedigtMeldung(dateiname, fehler.Meldung);
+    }
     return ergebnis;
 }
 
 TProjektErgebnis ProjektLesen(const QString& dateiname)
 {
-    return ProjektAusBytes(QByteArray(), dateiname);
+    TProjektErgebnis ergebnis;
+    QFile datei(dateiname);
+    QByteArray bytes;
+    if (!datei.open(QIODevice::ReadOnly) || !begrenztLesen(datei, bytes))
+        ergebnis.Fehler = QStringLiteral("Datei %1 kann nicht geöffnet werden. %2").arg(anzeigename(dateiname), datei.errorString());
+    else if (bytes.size() > hoechsteDateigroesse)
+        ergebnis.Fehler = beschaedigtMeldung(dateiname, QStringLiteral("Die Datei ist zu groß"));
+    else
+        return ProjektAusBytes(bytes, dateiname);
+    return ergebnis;
 }
 
 QByteArray ProjektBytes(const TLehrerliste& lehrer, const TKlassenliste& klassen)
 {
     TMyStream DS;
     DS.Lehrer = &lehrer;
-    DS.WriteInt(131072);
+    DS.WriteInt(kopfVersion2);
     lehrer.Speichern(DS);
     klassen.Speichern(DS);
     return DS.Daten;
@@ -28,11 +120,20 @@ QByteArray ProjektBytes(const TLehrerliste& lehrer, const TKlassenliste& klassen
 
 QString ProjektSchreiben(const QString& dateiname, const TLehrerliste& lehrer, const TKlassenliste& klassen)
 {
-    const QByteArray bytes = ProjektBytes(lehrer, klassen);
+    QByteArray bytes;
+    try {
+        bytes = ProjektBytes(lehrer, klassen);
+    } catch (const TFehler& fehler) {
+        return fehler.Meldung;
+    }
+    // QSaveFile writes beside the target and renames over it only on commit: a full disk or
+    // a crash keeps the previous file. commit() does not notice when flushing its buffer
+    // writes only part of it, so the buffer is flushed and checked first; without a commit
+    // the temporary file is discarded.
     QSaveFile datei(dateiname);
     if (!datei.open(QIODevice::WriteOnly))
-        return QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(QDir::toNativeSeparators(dateiname), datei.errorString());
-    if (datei.write(bytes) != bytes.size() || !datei.commit())
+        return QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(anzeigename(dateiname), datei.errorString());
+    if (datei.write(bytes) != bytes.size() || !datei.flush() || !datei.commit())
         return QStringLiteral("Stream-Schreibfehler");
     return QString();
 }

@@ -18,8 +18,9 @@ struct TProjektErgebnis
     bool Ok() const { return Fehler.isEmpty(); }
 };
 
-// Reads the project file into new lists; on any failure Fehler names the file and the
-// lists are empty. The current project is never touched.
+// Reads the project file into new lists; on any failure Fehler names the file and
+// Lehrer and Klassen hold nothing. The current project is never touched: the caller
+// replaces its lists only when Ok().
 TProjektErgebnis ProjektLesen(const QString& dateiname);
 TProjektErgebnis ProjektAusBytes(const QByteArray& bytes, const QString& dateiname);
 

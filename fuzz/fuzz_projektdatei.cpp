@@ -1,0 +1,50 @@
+// Feeds arbitrary bytes to the project-file reader. Besides the sanitizers it checks that
+// a file that was read can be written and read again, and that writing what was read
+// reproduces those bytes.
+#include "planning/UProjekt.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+// Class leaders are stored joined by "/" and split at "/", ",", quotes and blanks on
+// reading: only abbreviations free of these come back unchanged.
+bool leitungEindeutig(const TKlassenliste& klassen)
+{
+    for (const TKlasse* klasse : klassen)
+        for (const TLehrer* lehrer : klasse->K_Leitung) {
+            if (lehrer->Kuerzel.isEmpty())
+                return false;
+            for (const QChar c : lehrer->Kuerzel)
+                if (c.unicode() <= 32 || c == u'/' || c == u',' || c == u'"')
+                    return false;
+        }
+    return true;
+}
+
+void pruefen(bool bedingung)
+{
+    if (!bedingung)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(daten), static_cast<qsizetype>(groesse));
+    const TProjektErgebnis erstes = ProjektAusBytes(bytes, QStringLiteral("fuzz.spz"));
+    if (!erstes.Ok()) {
+        pruefen(!erstes.Lehrer && !erstes.Klassen);
+        pruefen(erstes.Fehler.contains(QStringLiteral("fuzz.spz")));
+        return 0;
+    }
+    pruefen(erstes.Version >= 0 && erstes.Version <= 2);
+    const QByteArray geschrieben = ProjektBytes(*erstes.Lehrer, *erstes.Klassen);
+    const TProjektErgebnis zweites = ProjektAusBytes(geschrieben, QStringLiteral("fuzz.spz"));
+    pruefen(zweites.Ok() && zweites.Version == 2);
+    if (leitungEindeutig(*erstes.Klassen))
+        pruefen(ProjektBytes(*zweites.Lehrer, *zweites.Klassen) == geschrieben);
+    return 0;
+}
