@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
 #include <QTableWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -25,7 +26,8 @@ const QString ProjektFilter = QStringLiteral("Konferenzplanung (*.spz)|*.spz|All
 namespace {
 
 const QColor Hintergrund(200, 185, 157);
-constexpr int KnopfBreite = 178;
+constexpr int KlassenKnopfBreite = 186;
+constexpr int LehrerKnopfBreite = 168;
 
 QFont ueberschriftSchrift()
 {
@@ -67,7 +69,7 @@ TFMain::TFMain(std::unique_ptr<IDialoge> dialoge, QWidget* parent) : QMainWindow
     setObjectName(QStringLiteral("TFMain"));
     setWindowTitle(QStringLiteral("Simultano"));
     setWindowIcon(ProgrammIcon());
-    QFont schrift(QStringLiteral("Tahoma"));
+    QFont schrift(QStringLiteral("Tahoma"), 8);
     schrift.setStyleHint(QFont::SansSerif);
     setFont(schrift);
     QPalette farben = palette();
@@ -202,7 +204,7 @@ QPushButton* TFMain::knopf(QWidget* panel, const char* name, const QString& text
 {
     auto* k = new QPushButton(text, panel);
     k->setObjectName(QLatin1String(name));
-    k->setFixedWidth(KnopfBreite);
+    k->setFixedWidth(panel == Panel1 ? KlassenKnopfBreite : LehrerKnopfBreite);
     k->setMinimumHeight(30);
     return k;
 }
@@ -224,8 +226,8 @@ void TFMain::flaecheAufbauen()
 
     auto* panels = new QHBoxLayout;
     panels->setSpacing(6);
-    panels->addWidget(klassenPanel(), 11);
-    panels->addWidget(lehrerPanel(), 9);
+    panels->addWidget(klassenPanel(), 1); // a wider window widens the tree
+    panels->addWidget(lehrerPanel(), 0);
     spalten->addLayout(panels, 1);
     setCentralWidget(flaeche);
 }
@@ -234,8 +236,8 @@ QWidget* TFMain::klassenPanel()
 {
     Panel1 = panel(this, "Panel1");
     auto* raster = new QGridLayout(Panel1);
-    raster->setContentsMargins(10, 8, 10, 10);
-    raster->setHorizontalSpacing(10);
+    raster->setContentsMargins(8, 6, 8, 8);
+    raster->setHorizontalSpacing(8);
     raster->addWidget(Label1 = ueberschrift(Panel1, "Label1", QStringLiteral("Klassen")), 0, 0, 1, 2);
     StaticText1 = new QLabel(QStringLiteral("und unterrichtende Lehrkräfte:"), Panel1);
     StaticText1->setObjectName(QStringLiteral("StaticText1"));
@@ -268,8 +270,8 @@ QWidget* TFMain::lehrerPanel()
 {
     Panel2 = panel(this, "Panel2");
     auto* raster = new QGridLayout(Panel2);
-    raster->setContentsMargins(10, 8, 10, 10);
-    raster->setHorizontalSpacing(10);
+    raster->setContentsMargins(8, 6, 8, 8);
+    raster->setHorizontalSpacing(8);
     raster->addWidget(Label2 = ueberschrift(Panel2, "Label2", QStringLiteral("Lehrkräfte:")), 0, 0, 1, 2);
     raster->addWidget(new QLabel(Panel2), 1, 0, 1, 2); // keeps the list level with the tree
 
@@ -291,6 +293,9 @@ QWidget* TFMain::lehrerPanel()
     LV->setWordWrap(false);
     LV->setSortingEnabled(false);
     AuswahlImmerZeigen(LV);
+    // all three columns and a vertical scroll bar fit without scrolling sideways
+    LV->setMinimumWidth(53 + 50 + 130 + 2 * LV->frameWidth() + LV->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2);
+    LV->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     raster->addWidget(LV, 2, 0);
 
     auto* knoepfe = new QVBoxLayout;
