@@ -26,8 +26,8 @@ const QString ProjektFilter = QStringLiteral("Konferenzplanung (*.spz)|*.spz|All
 namespace {
 
 const QColor Hintergrund(200, 185, 157);
-constexpr int KlassenKnopfBreite = 186;
-constexpr int LehrerKnopfBreite = 168;
+constexpr int KlassenKnopfBreite = 194;
+constexpr int LehrerKnopfBreite = 164;
 
 QFont ueberschriftSchrift()
 {
@@ -53,6 +53,47 @@ QFrame* panel(QWidget* eltern, const char* name)
     rahmen->setObjectName(QLatin1String(name));
     rahmen->setFrameStyle(QFrame::Panel | QFrame::Raised);
     return rahmen;
+}
+
+// Heading, second line, the view and its column of buttons; the view grows with the panel.
+void panelAnordnen(QWidget* panel, QLabel* kopf, QLabel* zeile, QWidget* ansicht, QVBoxLayout* knoepfe)
+{
+    auto* raster = new QGridLayout(panel);
+    raster->setContentsMargins(8, 6, 8, 8);
+    raster->setHorizontalSpacing(8);
+    raster->addWidget(kopf, 0, 0, 1, 2);
+    raster->addWidget(zeile, 1, 0, 1, 2);
+    raster->addWidget(ansicht, 2, 0);
+    knoepfe->setSpacing(8);
+    knoepfe->addStretch(1);
+    raster->addLayout(knoepfe, 2, 1);
+    raster->setRowStretch(2, 1);
+    raster->setColumnStretch(0, 1);
+}
+
+// The teacher list as a report: columns "Kürzel", salutation, "Name"; grid lines, whole
+// rows, several rows with Ctrl and Shift, no editing, no sorting by the headers.
+void lehrerlisteEinrichten(QTableWidget* liste)
+{
+    liste->setHorizontalHeaderLabels({QStringLiteral("Kürzel"), QString(), QStringLiteral("Name")});
+    const int breiten[] = {53, 50, 130};
+    for (int i = 0; i < 3; ++i)
+        liste->setColumnWidth(i, breiten[i]);
+    liste->horizontalHeader()->setSectionsClickable(false);
+    liste->horizontalHeader()->setHighlightSections(false);
+    liste->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    liste->verticalHeader()->hide();
+    liste->verticalHeader()->setDefaultSectionSize(20);
+    liste->setShowGrid(true);
+    liste->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    liste->setSelectionBehavior(QAbstractItemView::SelectRows);
+    liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    liste->setWordWrap(false);
+    liste->setSortingEnabled(false);
+    AuswahlImmerZeigen(liste);
+    // all three columns and a vertical scroll bar fit without scrolling sideways
+    liste->setMinimumWidth(breiten[0] + breiten[1] + breiten[2] + 2 * liste->frameWidth() +
+                           liste->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2);
 }
 
 QShortcut* taste(QWidget* ort, Qt::Key taste, Qt::ShortcutContext bereich)
@@ -235,21 +276,14 @@ void TFMain::flaecheAufbauen()
 QWidget* TFMain::klassenPanel()
 {
     Panel1 = panel(this, "Panel1");
-    auto* raster = new QGridLayout(Panel1);
-    raster->setContentsMargins(8, 6, 8, 8);
-    raster->setHorizontalSpacing(8);
-    raster->addWidget(Label1 = ueberschrift(Panel1, "Label1", QStringLiteral("Klassen")), 0, 0, 1, 2);
+    Label1 = ueberschrift(Panel1, "Label1", QStringLiteral("Klassen"));
     StaticText1 = new QLabel(QStringLiteral("und unterrichtende Lehrkräfte:"), Panel1);
     StaticText1->setObjectName(QStringLiteral("StaticText1"));
     StaticText1->setFocusPolicy(Qt::TabFocus);
-    raster->addWidget(StaticText1, 1, 0, 1, 2);
-
     TV = new TKlassenBaum(Panel1);
     TV->setObjectName(QStringLiteral("TV"));
-    raster->addWidget(TV, 2, 0);
 
     auto* knoepfe = new QVBoxLayout;
-    knoepfe->setSpacing(8);
     knoepfe->addWidget(B_KlasseHinzu = knopf(Panel1, "B_KlasseHinzu", QStringLiteral("Klasse hinzufügen")));
     knoepfe->addWidget(ElternBearbeiten = knopf(Panel1, "ElternBearbeiten", QStringLiteral("Elternvertretung bearbeiten")));
     knoepfe->addWidget(B_Klassenlehrer = knopf(Panel1, "B_Klassenlehrer", QStringLiteral("Als Klassenleitung kennzeichnen")));
@@ -259,47 +293,19 @@ QWidget* TFMain::klassenPanel()
     B_Vorsitz->setToolTip(QStringLiteral("Vorsitz für alle markierten Klassen festlegen"));
     knoepfe->addWidget(BKonferenz = knopf(Panel1, "BKonferenz", QStringLiteral("Konferenz: Datum festlegen")));
     BKonferenz->setToolTip(QStringLiteral("Konferenzdatum für alle markierten Klassen festlegen"));
-    knoepfe->addStretch(1);
-    raster->addLayout(knoepfe, 2, 1);
-    raster->setRowStretch(2, 1);
-    raster->setColumnStretch(0, 1);
+    panelAnordnen(Panel1, Label1, StaticText1, TV, knoepfe);
     return Panel1;
 }
 
 QWidget* TFMain::lehrerPanel()
 {
     Panel2 = panel(this, "Panel2");
-    auto* raster = new QGridLayout(Panel2);
-    raster->setContentsMargins(8, 6, 8, 8);
-    raster->setHorizontalSpacing(8);
-    raster->addWidget(Label2 = ueberschrift(Panel2, "Label2", QStringLiteral("Lehrkräfte:")), 0, 0, 1, 2);
-    raster->addWidget(new QLabel(Panel2), 1, 0, 1, 2); // keeps the list level with the tree
-
+    Label2 = ueberschrift(Panel2, "Label2", QStringLiteral("Lehrkräfte:"));
     LV = new QTableWidget(0, 3, Panel2);
     LV->setObjectName(QStringLiteral("LV"));
-    LV->setHorizontalHeaderLabels({QStringLiteral("Kürzel"), QString(), QStringLiteral("Name")});
-    LV->setColumnWidth(0, 53);
-    LV->setColumnWidth(1, 50);
-    LV->setColumnWidth(2, 130);
-    LV->horizontalHeader()->setSectionsClickable(false);
-    LV->horizontalHeader()->setHighlightSections(false);
-    LV->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    LV->verticalHeader()->hide();
-    LV->verticalHeader()->setDefaultSectionSize(20);
-    LV->setShowGrid(true);
-    LV->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    LV->setSelectionBehavior(QAbstractItemView::SelectRows);
-    LV->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    LV->setWordWrap(false);
-    LV->setSortingEnabled(false);
-    AuswahlImmerZeigen(LV);
-    // all three columns and a vertical scroll bar fit without scrolling sideways
-    LV->setMinimumWidth(53 + 50 + 130 + 2 * LV->frameWidth() + LV->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2);
-    LV->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    raster->addWidget(LV, 2, 0);
+    lehrerlisteEinrichten(LV);
 
     auto* knoepfe = new QVBoxLayout;
-    knoepfe->setSpacing(8);
     knoepfe->addWidget(B_LehrerHinzu = knopf(Panel2, "B_LehrerHinzu", QStringLiteral("Lehrer hinzufügen")));
     knoepfe->addWidget(B_LehrerBearb = knopf(Panel2, "B_LehrerBearb", QStringLiteral("Lehrerdaten bearbeiten")));
     knoepfe->addSpacing(16);
@@ -309,10 +315,8 @@ QWidget* TFMain::lehrerPanel()
     Zuweisen->setFont(fett);
     Zuweisen->setMinimumHeight(44);
     Zuweisen->hide();
-    knoepfe->addStretch(1);
-    raster->addLayout(knoepfe, 2, 1);
-    raster->setRowStretch(2, 1);
-    raster->setColumnStretch(0, 1);
+    // the empty second line keeps the list level with the tree
+    panelAnordnen(Panel2, Label2, new QLabel(Panel2), LV, knoepfe);
     return Panel2;
 }
 
