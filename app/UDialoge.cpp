@@ -132,6 +132,8 @@ public:
         box.setText(QStringLiteral("<span style=\"font-size:large; font-weight:600; color:#1c3d7a\">%1</span>")
                         .arg(alsHtml(a.Hauptanweisung)));
         box.setInformativeText(alsHtml(a.Text));
+        // a short text stays on one line, as in a task dialog
+        box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_informativelabel { min-width: 320px; }"));
         if (!a.EigenesSymbol.isNull())
             box.setIconPixmap(a.EigenesSymbol.pixmap(32, 32));
         box.setDefaultButton(knopfFuerQt(a.Vorgabe));
