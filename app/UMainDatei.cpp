@@ -122,10 +122,13 @@ void TFMain::Beenden1Click()
 
 void TFMain::closeEvent(QCloseEvent* ereignis)
 {
-    if (SpeichernFragen())
-        ereignis->accept();
-    else
+    if (!SpeichernFragen()) {
         ereignis->ignore();
+        return;
+    }
+    ereignis->accept();
+    // An open help window would keep the program running without its main window.
+    THilfe::AlleSchliessen();
 }
 
 void TFMain::hilfeFehlerZeigen(const QString& fehler)
