@@ -1,12 +1,174 @@
 #pragma once
 
+#include "app/UDialoge.h"
+
 #include <QMainWindow>
 
-// The program's one top-level window.
+#include <array>
+#include <memory>
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QTableWidget;
+class QToolBar;
+class QTreeWidgetItem;
+class TFenster;
+class TKlasse;
+class TKlassenBaum;
+class TKnoten;
+class TLehrer;
+
+// The program's one top-level window: the class tree with the teachers of every class on
+// the left, the list of all teachers on the right, the menu, the tool bar and the buttons
+// every command starts from. It owns the standard dialogs that all windows use.
 class TFMain : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit TFMain(QWidget* parent = nullptr);
+    explicit TFMain(std::unique_ptr<IDialoge> dialoge, QWidget* parent = nullptr);
+    ~TFMain() override;
+
+    IDialoge& Dialoge() const { return *dialoge_; }
+    // The other windows of the program; set once by TFenster when it created them.
+    TFenster& Fenster() const;
+    void FensterSetzen(TFenster* fenster) { fenster_ = fenster; }
+
+    // ---- the views
+    // Rebuilds the tree from Klassenliste: all classes collapsed, nothing selected.
+    void TreeViewAktualisieren();
+    // Rebuilds the teacher list from Lehrerliste: nothing selected.
+    void ListViewAktualisieren();
+    // Rebuilds the teacher nodes of a class node; nothing for a teacher node.
+    void KnotenAktualisieren(QTreeWidgetItem* n);
+    // The class node of a node: the node itself or its parent.
+    TKnoten* KlassenKnoten(QTreeWidgetItem* n) const;
+    // The node of the current class; with several class nodes selected the first of them,
+    // with nothing selected the first class node; null for an empty tree.
+    TKnoten* sucheEinzelneKlasse() const;
+    // The first selected teacher node below the class node, or its first teacher node.
+    TKnoten* sucheEinzelnenLehrer(QTreeWidgetItem* n) const;
+    // Enables and captions the commands after the selection in the tree and the list.
+    void SchalterErlauben();
+    // The text of a class node in the current view mode.
+    QString KnotenText(const TKlasse* k) const;
+    // Image and selected image of a teacher node from the teacher's role in its class.
+    void LehrerBild(QTreeWidgetItem* n);
+    // True when at least one class has a teacher.
+    bool KlasseMitLehrkraft() const;
+    // The teachers of the selected list rows, in list order.
+    QList<TLehrer*> AusgewaehlteLehrer() const;
+
+    // View mode: 0 class leadership, 1 conference date, 2 conference chair.
+    int Anzeigemodus() const { return displaymode; }
+    void AnsichtWechseln(int modus);
+
+    // ---- the file commands
+    void Neu1Click();
+    void Oeffnen1Click();
+    // "Speichern" (menu item or tool button) writes to the current file without a dialog;
+    // "Speichern unter ..." always asks for the file.
+    void Speichernunter1Click(QObject* Sender);
+    void Beenden1Click();
+    // The question about unsaved changes; true when the caller may go on.
+    bool SpeichernFragen();
+
+    // ---- help and info
+    void FormHelp();
+    void Hilfe1Click();
+    void Info1Click();
+
+    // ---- commands that act on classes, teachers, the evaluation, imports and texts
+    void Hinzufgen1Click(QObject* Sender);
+    void B_LehrerHinzuClick(QObject* Sender);
+    void Lschen1Click();
+    void Lschen2Click();
+    void TVKeyDown();
+    void LVKeyDown();
+    void LVDblClick();
+    void ZuweisenClick();
+    void B_KlassenlehrerClick();
+    void B_VorsitzClick();
+    void BKonferenzClick();
+    void ElternBearbeitenClick();
+    void TB_auswertClick();
+    void ImportXMLClick();
+    void ImportLehrerCSVClick();
+    void TexteSpeichernClick();
+
+    // The components, named as on the form (owned through Qt's parent chain).
+    QToolBar* ToolBar1 = nullptr;
+    QMenuBar* MainMenu1 = nullptr;
+    QToolBar* ToolBar3 = nullptr;
+    QAction *Neu1 = nullptr, *Oeffnen1 = nullptr, *Speichern1 = nullptr, *Speichernunter1 = nullptr;
+    QAction *ImportXML = nullptr, *ImportLehrerCSV = nullptr, *TexteSpeichern = nullptr, *Beenden1 = nullptr;
+    QAction *Hinzufgen1 = nullptr, *Bezeichn = nullptr, *Bearbeiten2 = nullptr, *Lschen1 = nullptr;
+    QAction *Hinzufgen2 = nullptr, *Bearbeiten3 = nullptr, *Lschen2 = nullptr, *ImportCSV = nullptr;
+    QAction *Auswerten1 = nullptr, *Klassl1 = nullptr, *Kfdat1 = nullptr, *Konfvor1 = nullptr;
+    QAction *Info1 = nullptr, *Hilfe1 = nullptr;
+    QAction *TBnew = nullptr, *TBopen = nullptr, *TBsave = nullptr, *TBklasleh = nullptr;
+    QAction *ToolButton2 = nullptr, *ToolButton8 = nullptr, *TB_auswert = nullptr, *ToolButton6 = nullptr;
+    QAction* TBexit = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QWidget *Panel1 = nullptr, *Panel2 = nullptr;
+    QLabel *Label1 = nullptr, *StaticText1 = nullptr, *Label2 = nullptr;
+    TKlassenBaum* TV = nullptr;
+    QTableWidget* LV = nullptr;
+    QPushButton *B_KlasseHinzu = nullptr, *ElternBearbeiten = nullptr, *B_Klassenlehrer = nullptr;
+    QPushButton *B_Vorsitz = nullptr, *BKonferenz = nullptr;
+    QPushButton *B_LehrerHinzu = nullptr, *B_LehrerBearb = nullptr, *Zuweisen = nullptr;
+
+    // The open and save dialogs of the window; they keep their settings between uses.
+    TDateiDialog OD1;
+    TDateiDialog SD1;
+
+protected:
+    void closeEvent(QCloseEvent* ereignis) override; // FormCloseQuery
+    void changeEvent(QEvent* ereignis) override;     // FormActivate
+
+private:
+    // construction (UMain.cpp)
+    void menueAufbauen();
+    void werkzeugleisteAufbauen();
+    void flaecheAufbauen();
+    QWidget* klassenPanel();
+    QWidget* lehrerPanel();
+    void befehleVerbinden();
+    void tastenEinrichten();
+    QAction* aktion(const char* name, const QString& text, int bild = -1);
+    QPushButton* knopf(QWidget* panel, const char* name, const QString& text);
+
+    // tree and list events (UMainBaum.cpp)
+    void TVChange();
+    void TVClick();
+    void TVExpanded(QTreeWidgetItem* n);
+    void TVCollapsed(QTreeWidgetItem* n);
+    void LVChange();
+    void TBklaslehClick(QAction* Sender);
+    void klassenKnotenBild(TKnoten* n);
+    void klassenSchalter(int n, const TKnoten* fokus);
+    void lehrerSchalter(int m, int n);
+
+    // file commands (UMainDatei.cpp)
+    bool speichern(bool mitDialog);
+    void projektAnzeigen();
+    void hilfeFehlerZeigen(const QString& fehler);
+
+    // one answer for every command whose work is not there yet
+    void nochNichtVerfuegbar();
+
+    std::unique_ptr<IDialoge> dialoge_;
+    TFenster* fenster_ = nullptr;
+    int displaymode = 0;
+    bool beimAktualisieren = false;
+    std::array<QAction*, 3> ansichtMenue{};
+    std::array<QAction*, 3> ansichtKnoepfe{};
 };
+
+// Filter of the project file dialogs.
+extern const QString ProjektFilter;

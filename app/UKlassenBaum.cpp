@@ -1,0 +1,143 @@
+#include "app/UKlassenBaum.h"
+
+#include "app/UBilder.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTreeWidgetItemIterator>
+
+TKnoten::TKnoten(TKlasse* klasse) : QTreeWidgetItem(Typ), Klasse(klasse) {}
+
+TKnoten::TKnoten(TLehrer* lehrer) : QTreeWidgetItem(Typ), Lehrer(lehrer) {}
+
+void AuswahlImmerZeigen(QWidget* ansicht)
+{
+    QPalette farben = ansicht->palette();
+    for (const auto rolle : {QPalette::Highlight, QPalette::HighlightedText})
+        farben.setColor(QPalette::Inactive, rolle, farben.color(QPalette::Active, rolle));
+    ansicht->setPalette(farben);
+}
+
+TKnoten* Knoten(QTreeWidgetItem* item)
+{
+    return item && item->type() == TKnoten::Typ ? static_cast<TKnoten*>(item) : nullptr;
+}
+
+TKlassenBaum::TKlassenBaum(QWidget* parent) : QTreeWidget(parent)
+{
+    setColumnCount(1);
+    header()->hide();
+    setIndentation(19);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setIconSize(QSize(16, 16));
+    setUniformRowHeights(true);
+    AuswahlImmerZeigen(this);
+    connect(this, &QTreeWidget::itemCollapsed, this, &TKlassenBaum::beimZuklappen);
+}
+
+TKnoten* TKlassenBaum::FokusKnoten() const
+{
+    QTreeWidgetItem* aktuell = currentItem();
+    if (aktuell && aktuell->isSelected())
+        return Knoten(aktuell);
+    QTreeWidgetItemIterator it(const_cast<TKlassenBaum*>(this), QTreeWidgetItemIterator::Selected);
+    return Knoten(*it);
+}
+
+void TKlassenBaum::KnotenWaehlen(QTreeWidgetItem* knoten)
+{
+    if (!knoten) {
+        clearSelection();
+        return;
+    }
+    scrollToItem(knoten); // opens the class of a teacher node
+    setCurrentItem(knoten, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void TKlassenBaum::AuswahlBereinigen()
+{
+    const TKnoten* fokus = FokusKnoten();
+    if (!fokus)
+        return;
+    QItemSelection weg;
+    for (QTreeWidgetItemIterator it(this, QTreeWidgetItemIterator::Selected); *it; ++it) {
+        QTreeWidgetItem* item = *it;
+        const bool verborgen = item->parent() && !item->parent()->isExpanded();
+        if (item->parent() != fokus->parent() || verborgen) {
+            const QModelIndex index = indexFromItem(item);
+            weg.select(index, index);
+        }
+    }
+    if (!weg.isEmpty())
+        selectionModel()->select(weg, QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+}
+
+void TKlassenBaum::BilderSetzen(TKnoten* knoten, int bild, int auswahlBild)
+{
+    if (knoten->bild == bild && knoten->auswahlBild == auswahlBild)
+        return;
+    knoten->bild = bild;
+    knoten->auswahlBild = auswahlBild;
+    knoten->setIcon(0, symbol(bild, auswahlBild));
+}
+
+const QIcon& TKlassenBaum::symbol(int bild, int auswahlBild)
+{
+    const int schluessel = bild * 100 + auswahlBild;
+    auto it = symbole.find(schluessel);
+    if (it == symbole.end()) {
+        QIcon icon;
+        const QPixmap normal = Bild(bild).pixmap(iconSize());
+        const QPixmap ausgewaehlt = Bild(auswahlBild).pixmap(iconSize());
+        if (!normal.isNull())
+            icon.addPixmap(normal, QIcon::Normal);
+        if (!ausgewaehlt.isNull())
+            icon.addPixmap(ausgewaehlt, QIcon::Selected);
+        it = symbole.insert(schluessel, icon);
+    }
+    return *it;
+}
+
+void TKlassenBaum::mousePressEvent(QMouseEvent* ereignis)
+{
+    QTreeWidget::mousePressEvent(ereignis);
+    nachBenutzeraktion();
+}
+
+void TKlassenBaum::mouseMoveEvent(QMouseEvent* ereignis)
+{
+    QTreeWidget::mouseMoveEvent(ereignis);
+    if (ereignis->buttons() != Qt::NoButton)
+        AuswahlBereinigen();
+}
+
+void TKlassenBaum::mouseReleaseEvent(QMouseEvent* ereignis)
+{
+    QTreeWidget::mouseReleaseEvent(ereignis);
+    nachBenutzeraktion();
+}
+
+void TKlassenBaum::keyPressEvent(QKeyEvent* ereignis)
+{
+    QTreeWidget::keyPressEvent(ereignis);
+    nachBenutzeraktion();
+}
+
+void TKlassenBaum::nachBenutzeraktion()
+{
+    AuswahlBereinigen();
+    emit Geklickt();
+}
+
+void TKlassenBaum::beimZuklappen(QTreeWidgetItem* item)
+{
+    // Hidden nodes cannot stay selected: a selection inside the closed class moves to it.
+    QTreeWidgetItem* aktuell = currentItem();
+    if (aktuell && aktuell->parent() == item && aktuell->isSelected())
+        KnotenWaehlen(item);
+    else
+        AuswahlBereinigen();
+}

@@ -1,0 +1,160 @@
+// The file commands, the question about unsaved changes, help and the info box.
+#include "app/UBilder.h"
+#include "app/UHilfe.h"
+#include "app/UKlassenBaum.h"
+#include "app/UMain.h"
+#include "planning/UFehler.h"
+#include "planning/UIni.h"
+#include "planning/UProjekt.h"
+#include "planning/UVar.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTreeWidget>
+
+bool TFMain::SpeichernFragen()
+{
+    if (!Geaendert)
+        return true;
+    TAufgabe frage;
+    frage.Fenstertitel = QStringLiteral("Hinweis:");
+    frage.Hauptanweisung = QStringLiteral("Daten wurden bearbeitet!");
+    frage.Text = QStringLiteral("Sollen die Änderungen gespeichert werden?");
+    frage.Symbol = TSymbol::Warnung;
+    frage.Knoepfe = TKnopfsatz::JaNeinAbbrechen;
+    frage.Vorgabe = TKnopf::Ja;
+    switch (Dialoge().Aufgabe(this, frage).Knopf) {
+    case TKnopf::Ja:
+        return speichern(false);
+    case TKnopf::Nein:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TFMain::Neu1Click()
+{
+    if (!SpeichernFragen())
+        return;
+    LeeresProjekt();
+    ListViewAktualisieren();
+    TreeViewAktualisieren();
+    Geaendert = false;
+    Dateiname.clear();
+    Edit1->clear();
+}
+
+void TFMain::Oeffnen1Click()
+{
+    OD1.Filter = ProjektFilter;
+    OD1.FilterIndex = 1;
+    OD1.Dateiname.clear();
+    const QString ordner = Ini->ReadString(QStringLiteral("Data"), QStringLiteral("open"), QString());
+    OD1.Ordner = ordner;
+    QCoreApplication::processEvents();
+    if (!SpeichernFragen() || !Dialoge().DateiOeffnen(this, OD1))
+        return;
+
+    // The reader builds new lists; the project on screen stays until the file was read.
+    TProjektErgebnis projekt = ProjektLesen(OD1.Dateiname);
+    if (!projekt.Ok()) {
+        Dialoge().Meldung(this, projekt.Fehler);
+        return;
+    }
+    // The old distribution and classes refer to the old teachers: they go first.
+    Verteilung = std::make_unique<TVerteilung>();
+    Klassenliste = std::move(projekt.Klassen);
+    Lehrerliste = std::move(projekt.Lehrer);
+    Dateiversion = projekt.Version;
+    TV->clear();
+    ListViewAktualisieren();
+    TreeViewAktualisieren();
+    Geaendert = false;
+    Dateiname = OD1.Dateiname;
+    Edit1->setText(QDir::toNativeSeparators(Dateiname));
+    StaticText1->setFocus();
+
+    const QString neuerOrdner = QDir::toNativeSeparators(QFileInfo(Dateiname).absolutePath() + QLatin1Char('/'));
+    if (neuerOrdner != ordner) {
+        try {
+            Ini->WriteString(QStringLiteral("Data"), QStringLiteral("open"), neuerOrdner);
+        } catch (const TFehler& fehler) {
+            Dialoge().Meldung(this, fehler.Meldung);
+        }
+    }
+}
+
+void TFMain::Speichernunter1Click(QObject* Sender)
+{
+    speichern(Sender == Speichernunter1);
+}
+
+bool TFMain::speichern(bool neuerName)
+{
+    if (neuerName || Dateiname.isEmpty()) {
+        SD1.Filter = ProjektFilter;
+        SD1.FilterIndex = 1;
+        SD1.Standardendung = QStringLiteral("spz");
+        SD1.UeberschreibenFragen = true;
+        if (!Dialoge().DateiSpeichern(this, SD1))
+            return false;
+        Dateiname = SD1.Dateiname;
+        Edit1->setText(QDir::toNativeSeparators(Dateiname));
+    }
+    const QString fehler = ProjektSchreiben(Dateiname, *Lehrerliste, *Klassenliste);
+    if (!fehler.isEmpty()) {
+        Dialoge().Meldung(this, fehler);
+        return false;
+    }
+    Geaendert = false;
+    return true;
+}
+
+void TFMain::Beenden1Click()
+{
+    close();
+}
+
+void TFMain::closeEvent(QCloseEvent* ereignis)
+{
+    if (!SpeichernFragen()) {
+        ereignis->ignore();
+        return;
+    }
+    ereignis->accept();
+    // An open help window would keep the program running without its main window.
+    THilfe::AlleSchliessen();
+}
+
+void TFMain::hilfeFehlerZeigen(const QString& fehler)
+{
+    if (!fehler.isEmpty())
+        Dialoge().Meldung(this, fehler);
+}
+
+void TFMain::FormHelp()
+{
+    hilfeFehlerZeigen(THilfe::KontextZeigen(20, this));
+}
+
+void TFMain::Hilfe1Click()
+{
+    hilfeFehlerZeigen(THilfe::InhaltZeigen());
+}
+
+void TFMain::Info1Click()
+{
+    TAufgabe info;
+    info.Fenstertitel = QStringLiteral("Programm-Info");
+    info.Hauptanweisung = QStringLiteral("Simultano – Planung der Zeugniskonferenzen\n© 2026 Die Entwickler von Simultano");
+    info.Text = QStringLiteral("Version: ") + QStringLiteral(SIMULTANO_VERSION);
+    info.EigenesSymbol = ProgrammIcon();
+    info.Knoepfe = TKnopfsatz::Ok;
+    info.Vorgabe = TKnopf::Ok;
+    Dialoge().Aufgabe(this, info);
+}

@@ -1,0 +1,3 @@
+#include "distribution/UErgebnis.h"
+
+TFErgebnis::TFErgebnis(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(dialoge, besitzer, QStringLiteral("TFErgebnis")) {}

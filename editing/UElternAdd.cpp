@@ -1,0 +1,3 @@
+#include "editing/UElternAdd.h"
+
+TFElternAdd::TFElternAdd(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(dialoge, besitzer, QStringLiteral("TFElternAdd")) {}

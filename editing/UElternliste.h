@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/UDialogFenster.h"
+
+// Its content comes with its own work; for now the window exists and can be reached.
+class TFElternliste : public TDialogFenster
+{
+    Q_OBJECT
+
+public:
+    TFElternliste(IDialoge& dialoge, QWidget* besitzer);
+};

@@ -1,0 +1,3 @@
+#include "editing/UKlBez.h"
+
+TFKlBez::TFKlBez(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(dialoge, besitzer, QStringLiteral("TFKlBez")) {}

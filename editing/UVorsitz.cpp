@@ -1,0 +1,3 @@
+#include "editing/UVorsitz.h"
+
+TFVorsitz::TFVorsitz(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(dialoge, besitzer, QStringLiteral("TFVorsitz")) {}

@@ -1,0 +1,3 @@
+#include "import/UImpStufenwahl.h"
+
+TFImpStufenwahl::TFImpStufenwahl(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(dialoge, besitzer, QStringLiteral("TFImpStufenwahl")) {}

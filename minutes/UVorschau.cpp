@@ -1,0 +1,3 @@
+#include "minutes/UVorschau.h"
+
+TFVorschau::TFVorschau(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(dialoge, besitzer, QStringLiteral("TFVorschau")) {}
