@@ -1,5 +1,6 @@
 #include "app/UChmDatei.h"
 
+#include "app/UChmPruefung.h"
 #include "planning/UCodepage.h"
 
 #include <QFile>
@@ -15,18 +16,6 @@ namespace {
 
 // Files larger than this are taken as damage: a help page or image is far smaller.
 constexpr LONGUINT64 hoechsteDateigroesse = 64ull * 1024 * 1024;
-
-quint32 Wort32(const QByteArray& daten, qsizetype stelle)
-{
-    const auto* b = reinterpret_cast<const unsigned char*>(daten.constData()) + stelle;
-    return quint32(b[0]) | quint32(b[1]) << 8 | quint32(b[2]) << 16 | quint32(b[3]) << 24;
-}
-
-quint16 Wort16(const QByteArray& daten, qsizetype stelle)
-{
-    const auto* b = reinterpret_cast<const unsigned char*>(daten.constData()) + stelle;
-    return quint16(b[0] | b[1] << 8);
-}
 
 // Names in the internal files are 8-bit: UTF-8 when they are valid UTF-8, else Windows-1252.
 QString NameDekodieren(const QByteArray& bytes)
@@ -57,8 +46,8 @@ TChmSystem ChmSystemLesen(const QByteArray& system)
     TChmSystem ergebnis;
     qsizetype stelle = 4; // version number
     while (stelle + 4 <= system.size()) {
-        const quint16 code = Wort16(system, stelle);
-        const quint16 laenge = Wort16(system, stelle + 2);
+        const quint16 code = ChmZahl16(system, stelle);
+        const quint16 laenge = ChmZahl16(system, stelle + 2);
         stelle += 4;
         if (stelle + laenge > system.size())
             break;
@@ -80,10 +69,10 @@ QHash<quint32, QString> ChmKontexteLesen(const QByteArray& ivb, const QByteArray
     QHash<quint32, QString> kontexte;
     if (ivb.size() < 4)
         return kontexte;
-    const qsizetype ende = qMin<qsizetype>(ivb.size(), 4 + qsizetype(Wort32(ivb, 0)));
+    const qsizetype ende = qMin<qsizetype>(ivb.size(), 4 + qsizetype(ChmZahl32(ivb, 0)));
     for (qsizetype stelle = 4; stelle + 8 <= ende; stelle += 8) {
-        const quint32 kontext = Wort32(ivb, stelle);
-        const quint32 versatz = Wort32(ivb, stelle + 4);
+        const quint32 kontext = ChmZahl32(ivb, stelle);
+        const quint32 versatz = ChmZahl32(ivb, stelle + 4);
         if (versatz >= quint32(strings.size()))
             continue;
         const QString thema = NullTerminiert(strings, versatz, strings.size());
@@ -147,10 +136,17 @@ std::unique_ptr<TChmDatei> TChmDatei::Oeffnen(const QString& pfad, QString* fehl
         *fehler = QStringLiteral("Die Hilfedatei \"%1\" wurde nicht gefunden.").arg(pfad);
         return nullptr;
     }
+    const QString unlesbar = QStringLiteral("Die Hilfedatei \"%1\" kann nicht gelesen werden: "
+                                            "sie ist keine gültige kompilierte HTML-Hilfe.").arg(pfad);
+    QFile pruefling(pfad);
+    if (!pruefling.open(QIODevice::ReadOnly) || !ChmAufbauGueltig(pruefling)) {
+        *fehler = unlesbar;
+        return nullptr;
+    }
+    pruefling.close();
     chmFile* datei = chm_open(QFile::encodeName(pfad).constData());
     if (!datei) {
-        *fehler = QStringLiteral("Die Hilfedatei \"%1\" kann nicht gelesen werden: "
-                                 "sie ist keine gültige kompilierte HTML-Hilfe.").arg(pfad);
+        *fehler = unlesbar;
         return nullptr;
     }
     fehler->clear();

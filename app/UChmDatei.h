@@ -28,7 +28,8 @@ public:
     TChmDatei(const TChmDatei&) = delete;
     TChmDatei& operator=(const TChmDatei&) = delete;
 
-    // The opened file, or nullptr with a German message in *fehler.
+    // The opened file, or nullptr with a German message in *fehler. A file whose structure
+    // is damaged is refused before chmlib reads it.
     static std::unique_ptr<TChmDatei> Oeffnen(const QString& pfad, QString* fehler);
 
     const QString& Pfad() const { return pfad_; }

@@ -126,7 +126,9 @@ TEST(Sitemap, LiestVerschachtelteListen)
   <UL>
     <li><object type='text/sitemap'><param name=Name value=Unter><param name="Local" value="zwei.html#abschnitt"></object>
   </UL>
-  <LI><OBJECT type="text/sitemap"><param name="Name" value="&Uuml;bersicht &amp; mehr"><param name="Name" value="Thema"><param name="Local" value="drei.html"><param name="Local" value="vier.html"></OBJECT>
+  <LI><OBJECT type="text/sitemap">
+        <param name="Name" value="&Uuml;bersicht &amp; mehr"><param name="Name" value="Thema">
+        <param name="Local" value="drei.html"><param name="Local" value="vier.html"></OBJECT>
   <LI><OBJECT type="text/sitemap"><param name="ImageNumber" value="1"></OBJECT>
 </UL>)");
     const auto eintraege = SitemapLesen(html);
