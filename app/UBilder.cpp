@@ -35,6 +35,8 @@ QString Ressource(const char* name)
 
 // The drawings are made on a 16-pixel grid; each size is drawn on its own, so that no
 // size is a blurred copy of another. Drawing does not depend on the SVG icon plugin.
+// Selected nodes show images of their own (a blue folder), so the selected mode shows the
+// drawing unchanged instead of tinting it with the selection colour.
 QIcon Gezeichnet(const QString& datei, std::initializer_list<int> kanten)
 {
     QSvgRenderer zeichner(datei);
@@ -47,7 +49,9 @@ QIcon Gezeichnet(const QString& datei, std::initializer_list<int> kanten)
         QPainter maler(&bild);
         zeichner.render(&maler);
         maler.end();
-        symbol.addPixmap(QPixmap::fromImage(bild));
+        const QPixmap gezeichnet = QPixmap::fromImage(bild);
+        symbol.addPixmap(gezeichnet, QIcon::Normal);
+        symbol.addPixmap(gezeichnet, QIcon::Selected);
     }
     return symbol;
 }

@@ -63,6 +63,19 @@ TEST(Bilder, FeineBildschirmeBekommenDasBildInIhrerAufloesung)
     }
 }
 
+// The tree shows its own images for selected nodes; the selection must not tint them.
+TEST(Bilder, MarkierteKnotenZeigenDasBildUnveraendert)
+{
+    for (int i : {6, 7, 9, 11, 13}) {
+        const QIcon bild = Bild(i);
+        EXPECT_EQ(bild.pixmap(QSize(16, 16), 1.0, QIcon::Selected).toImage(),
+                  bild.pixmap(QSize(16, 16), 1.0, QIcon::Normal).toImage()) << i;
+    }
+    const QIcon gesperrt = Bild(2);
+    EXPECT_NE(gesperrt.pixmap(QSize(16, 16), 1.0, QIcon::Disabled).toImage(),
+              gesperrt.pixmap(QSize(16, 16), 1.0, QIcon::Normal).toImage()) << "disabled commands are greyed";
+}
+
 TEST(Bilder, IndexAusserhalbDerListeGibtLeeresBild)
 {
     for (int index : {-1, BildAnzahl, 1000, INT_MIN, INT_MAX})
