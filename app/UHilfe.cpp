@@ -1,16 +1,108 @@
 #include "app/UHilfe.h"
 
-// Provisional: the help viewer is being written.
+#include "app/UChmDatei.h"
+#include "app/UHilfefenster.h"
+
+#include <QFileInfo>
+#include <QPointer>
+
 namespace {
+
 QString hilfedatei;
+// There is at most one help window. It belongs to the window that asked for it, so that it
+// stays usable while that window is modal.
+QPointer<TFHilfefenster> fenster;
+
+const QPoint hilfePosition(40, 40);
+
+// The help file for a request of this owner: the open window's when it can be reused,
+// else the file opened anew.
+struct THilfeAnfrage
+{
+    std::unique_ptr<TChmDatei> neueDatei;
+    const TChmDatei* datei = nullptr;
+    QString fehler;
+};
+
+THilfeAnfrage DateiFuer(QWidget* besitzer)
+{
+    THilfeAnfrage anfrage;
+    if (fenster && fenster->parentWidget() == besitzer && fenster->Datei().Pfad() == hilfedatei
+        && QFileInfo(hilfedatei).isFile()) {
+        anfrage.datei = &fenster->Datei();
+        return anfrage;
+    }
+    anfrage.neueDatei = TChmDatei::Oeffnen(hilfedatei, &anfrage.fehler);
+    anfrage.datei = anfrage.neueDatei.get();
+    return anfrage;
 }
+
+// Shows the page in the owner's help window, which is created when there is none yet.
+void Zeigen(THilfeAnfrage anfrage, QWidget* besitzer, const QString& seite)
+{
+    if (anfrage.neueDatei) {
+        if (fenster)
+            fenster->close();
+        fenster = new TFHilfefenster(std::move(anfrage.neueDatei), besitzer);
+    }
+    if (seite.isEmpty())
+        fenster->InhaltZeigen();
+    else
+        fenster->SeiteZeigen(seite);
+    fenster->move(hilfePosition);
+    fenster->show();
+    fenster->raise();
+}
+
+} // namespace
 
 namespace THilfe {
 
-void DateiSetzen(const QString& pfad) { hilfedatei = pfad; }
-QString Datei() { return hilfedatei; }
-QString KontextZeigen(int, QWidget*) { return QStringLiteral("Die Hilfe ist noch nicht verfügbar."); }
-QString InhaltZeigen() { return QStringLiteral("Die Hilfe ist noch nicht verfügbar."); }
-void AlleSchliessen() {}
+void DateiSetzen(const QString& pfad)
+{
+    hilfedatei = pfad;
+}
+
+QString Datei()
+{
+    return hilfedatei;
+}
+
+QString KontextZeigen(int kontext, QWidget* besitzer)
+{
+    THilfeAnfrage anfrage = DateiFuer(besitzer);
+    if (!anfrage.datei)
+        return anfrage.fehler;
+    const QString seite = kontext < 0 ? QString() : anfrage.datei->Kontextseite(quint32(kontext));
+    if (seite.isEmpty())
+        return QStringLiteral("Die Hilfedatei \"%1\" enthält kein Hilfethema zur Kennung %2.")
+            .arg(hilfedatei).arg(kontext);
+    Zeigen(std::move(anfrage), besitzer, seite);
+    return QString();
+}
+
+QString InhaltZeigen()
+{
+    THilfeAnfrage anfrage = DateiFuer(nullptr);
+    if (!anfrage.datei)
+        return anfrage.fehler;
+    const TChmSystem& system = anfrage.datei->System();
+    if (system.Startseite.isEmpty() && system.Inhaltsdatei.isEmpty())
+        return QStringLiteral("Die Hilfedatei \"%1\" hat weder eine Startseite noch ein Inhaltsverzeichnis.")
+            .arg(hilfedatei);
+    Zeigen(std::move(anfrage), nullptr, QString());
+    return QString();
+}
+
+void AlleSchliessen()
+{
+    if (fenster)
+        fenster->close();
+}
+
+TFHilfefenster* Fenster()
+{
+    return fenster;
+}
 
 } // namespace THilfe
