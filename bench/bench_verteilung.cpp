@@ -1,0 +1,119 @@
+// Searches per second of the distribution search on generated schools of 30, 60 and 120
+// classes at the limit 4: (a) one pass of the prepared search, (b) one full call of
+// VerteilungSuchen with the globals, (c) the plain search that compares teacher lists pair
+// by pair. All three work on the same school of each size. The last lines give the ratio
+// of (a) to (c) per size.
+
+#include "distribution/USuche.h"
+#include "distribution/UVerteilung.h"
+#include "planning/UVar.h"
+#include "support/Referenzsuche.h"
+#include "support/Schulgenerator.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <utility>
+
+namespace {
+
+constexpr int limit = 4;
+constexpr std::uint32_t schulstartwert = 2027;
+
+TSchule& schule(int klassenzahl)
+{
+    static std::map<int, TSchule> schulen;
+    auto gefunden = schulen.find(klassenzahl);
+    if (gefunden == schulen.end())
+        gefunden = schulen.emplace(klassenzahl, SchuleErzeugen(klassenzahl, schulstartwert)).first;
+    return gefunden->second;
+}
+
+void suchenZaehlen(benchmark::State& state)
+{
+    state.counters["Suchen/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+void Vorbereitet(benchmark::State& state)
+{
+    TSuche suche(*schule(static_cast<int>(state.range(0))).Klassen);
+    TZufall zufall(1);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(suche.Durchlauf(limit, zufall));
+    suchenZaehlen(state);
+}
+
+void VerteilungSuchenGlobal(benchmark::State& state)
+{
+    TSchule& s = schule(static_cast<int>(state.range(0)));
+    std::swap(Klassenliste, s.Klassen);
+    Zufall.Setzen(1);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(VerteilungSuchen(limit));
+    Verteilung = std::make_unique<TVerteilung>();
+    std::swap(Klassenliste, s.Klassen);
+    suchenZaehlen(state);
+}
+
+void Einfach(benchmark::State& state)
+{
+    const TKlassenliste& klassen = *schule(static_cast<int>(state.range(0))).Klassen;
+    TZufall zufall(1);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(VerteilungSuchenEinfach(klassen, limit, zufall));
+    suchenZaehlen(state);
+}
+
+BENCHMARK(Vorbereitet)->Arg(30)->Arg(60)->Arg(120);
+BENCHMARK(VerteilungSuchenGlobal)->Arg(30)->Arg(60)->Arg(120);
+BENCHMARK(Einfach)->Arg(30)->Arg(60)->Arg(120);
+
+// The console output as usual, and the searches per second of every run kept for the summary.
+class TMitschrift : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run>& laeufe) override
+    {
+        ConsoleReporter::ReportRuns(laeufe);
+        for (const Run& lauf : laeufe)
+            if (lauf.run_type == Run::RT_Iteration && !lauf.error_occurred && lauf.real_accumulated_time > 0)
+                rate[lauf.run_name.function_name + "/" + lauf.run_name.args] =
+                    static_cast<double>(lauf.iterations) / lauf.real_accumulated_time;
+    }
+
+    std::map<std::string, double> rate;
+};
+
+void zusammenfassen(const std::map<std::string, double>& rate)
+{
+    for (const char* groesse : {"30", "60", "120"}) {
+        const auto a = rate.find(std::string("Vorbereitet/") + groesse);
+        const auto b = rate.find(std::string("VerteilungSuchenGlobal/") + groesse);
+        const auto c = rate.find(std::string("Einfach/") + groesse);
+        if (a == rate.end() || c == rate.end())
+            continue;
+        std::printf("%3s Klassen: (a) %.0f, (b) %s, (c) %.0f Suchen/s; (a)/(c) = %.1f\n", groesse, a->second,
+                    b == rate.end() ? "-" : std::to_string(static_cast<long long>(b->second)).c_str(), c->second,
+                    a->second / c->second);
+    }
+    const auto a = rate.find("Vorbereitet/60");
+    const auto c = rate.find("Einfach/60");
+    if (a != rate.end() && c != rate.end())
+        std::printf("Ziel bei 60 Klassen (a)/(c) >= 30: %s\n", a->second / c->second >= 30.0 ? "erreicht" : "verfehlt");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    TMitschrift mitschrift;
+    benchmark::RunSpecifiedBenchmarks(&mitschrift);
+    benchmark::Shutdown();
+    zusammenfassen(mitschrift.rate);
+    return 0;
+}
