@@ -3,6 +3,7 @@
 #include "planning/UFunctions.h"
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 #include <numeric>
 #include <stdexcept>
@@ -36,10 +37,17 @@ std::vector<int> raengeInKlassenordnung(const TKlassenliste& klassen)
     return rang;
 }
 
-template <class Wort>
-bool bitGesetzt(const Wort* bits, int nummer)
+// Moves the entries ab[1] .. ab[anzahl] one place to the left, a block at a time: each
+// block is read before it is written, so the overlap does no harm. Up to a block beyond
+// is read and written; the buffer has room for that.
+constexpr int blockgroesse = 4;
+void linksRuecken(int* ab, int anzahl)
 {
-    return (bits[nummer / bitsProWort] >> (nummer % bitsProWort)) & 1u;
+    for (int k = 0; k < anzahl; k += blockgroesse) {
+        int block[blockgroesse];
+        std::memcpy(block, ab + k + 1, sizeof block);
+        std::memcpy(ab + k, block, sizeof block);
+    }
 }
 
 template <class Wort>
@@ -64,11 +72,11 @@ TSuche::TSuche(const TKlassenliste& klassen)
         ++position;
     }
     konflikteEintragen(klassen, rang);
-    unverbraucht.resize(anzahl);
+    unverbraucht.resize(anzahl + blockgroesse);
     reihe.resize(anzahl);
-    masken.resize(static_cast<std::size_t>(anzahl) * woerter);
-    groesse.resize(anzahl);
-    offeneGruppen.resize(anzahl);
+    slotMasken.resize(static_cast<std::size_t>(anzahl) * woerter);
+    slotGruppe.resize(anzahl);
+    slotGroesse.resize(anzahl);
     gruppeVon.resize(anzahl);
     gemerkteGruppeVon.resize(anzahl);
 }
@@ -161,7 +169,7 @@ void TSuche::mischen(TZufall& zufall)
     for (int r = anzahl; r >= 2; --r) {
         const auto i = static_cast<int>(zufall.Ziehen(static_cast<std::uint32_t>(r)));
         reihe[anzahl - r + 1] = unverbraucht[i];
-        std::copy(unverbraucht.begin() + i + 1, unverbraucht.begin() + r, unverbraucht.begin() + i);
+        linksRuecken(unverbraucht.data() + i, r - 1 - i);
     }
     reihe[0] = unverbraucht[0];
 }
@@ -170,43 +178,62 @@ void TSuche::mischen(TZufall& zufall)
 // the same groups as placing the classes one by one, in order, into the first group that
 // is not full and holds no class they conflict with, or else into a new group: a class
 // meets the same earlier members of every group either way. The second form needs no
-// working list: only the groups that are not full yet are tried.
+// working list, and only the groups that are not full yet are tried.
 TVerteilungsMass TSuche::fuellen(int limit)
 {
     const int grenze = std::max(limit, 1);
     TVerteilungsMass mass{0, 0};
-    int offen = 0; // the first entries of offeneGruppen
+    int offen = 0;
     for (int p = 0; p < anzahl; ++p) {
         const int klasse = reihe[p];
-        int t = 0;
-        while (t < offen && bitGesetzt(gruppenmaske(offeneGruppen[t]), klasse))
-            ++t;
-        if (t == offen) {
-            const int gruppe = mass.Zeilen++;
-            gruppeVon[klasse] = gruppe;
-            groesse[gruppe] = 1;
-            mass.Spalten = std::max(mass.Spalten, 1);
-            if (grenze > 1) {
-                std::copy_n(konflikte(klasse), woerter, gruppenmaske(gruppe));
-                offeneGruppen[offen++] = gruppe;
-            }
-            continue;
-        }
-        const int gruppe = offeneGruppen[t];
-        gruppeVon[klasse] = gruppe;
-        const int neueGroesse = ++groesse[gruppe];
-        mass.Spalten = std::max(mass.Spalten, neueGroesse);
-        if (neueGroesse == grenze) {
-            std::copy(offeneGruppen.begin() + t + 1, offeneGruppen.begin() + offen, offeneGruppen.begin() + t);
-            --offen;
-        } else {
-            TWort* m = gruppenmaske(gruppe);
-            const TWort* k = konflikte(klasse);
-            for (int i = 0; i < woerter; ++i)
-                m[i] |= k[i];
-        }
+        const int slot = ersterPassenderSlot(klasse, offen);
+        if (slot == offen)
+            slotOeffnen(offen++, mass.Zeilen++);
+        const int groesse = ++slotGroesse[slot];
+        gruppeVon[klasse] = slotGruppe[slot];
+        mass.Spalten = std::max(mass.Spalten, groesse);
+        if (groesse == grenze)
+            slotSchliessen(slot, offen--);
+        else
+            slotSperren(slot, konflikte(klasse));
     }
     return mass;
+}
+
+// The open groups stand in slots in the order they were opened. Word w of the conflict
+// set of slot t is slotMasken[w * anzahl + t], so trying a class against the slots reads
+// one column.
+int TSuche::ersterPassenderSlot(int klasse, int offen) const
+{
+    const TWort* spalte = slotMasken.data() + static_cast<std::size_t>(klasse / bitsProWort) * anzahl;
+    const int bit = klasse % bitsProWort;
+    int slot = 0;
+    while (slot < offen && ((spalte[slot] >> bit) & 1u))
+        ++slot;
+    return slot;
+}
+
+void TSuche::slotOeffnen(int slot, int gruppe)
+{
+    slotGruppe[slot] = gruppe;
+    slotGroesse[slot] = 0;
+    for (std::size_t i = slot; i < slotMasken.size(); i += anzahl)
+        slotMasken[i] = 0;
+}
+
+void TSuche::slotSperren(int slot, const TWort* klassen)
+{
+    for (int w = 0; w < woerter; ++w)
+        slotMasken[static_cast<std::size_t>(w) * anzahl + slot] |= klassen[w];
+}
+
+// A full group leaves its slot; the later slots close up.
+void TSuche::slotSchliessen(int slot, int offen)
+{
+    std::copy(slotGruppe.begin() + slot + 1, slotGruppe.begin() + offen, slotGruppe.begin() + slot);
+    std::copy(slotGroesse.begin() + slot + 1, slotGroesse.begin() + offen, slotGroesse.begin() + slot);
+    for (auto spalte = slotMasken.begin(); spalte != slotMasken.end(); spalte += anzahl)
+        std::copy(spalte + slot + 1, spalte + offen, spalte + slot);
 }
 
 void TSuche::Merken()
@@ -233,12 +260,17 @@ std::unique_ptr<TVerteilung> TSuche::ausgeben(const std::vector<int>& gruppeVonR
     auto verteilung = std::make_unique<TVerteilung>();
     if (zeilen == 0)
         return verteilung;
+    std::vector<int> groesse(zeilen, 0);
+    for (int rang = 0; rang < anzahl; ++rang)
+        ++groesse[gruppeVonRang[rang]];
     std::vector<TGruppe*> gruppen(zeilen, nullptr);
     for (int rang = 0; rang < anzahl; ++rang) {
-        TGruppe*& gruppe = gruppen[gruppeVonRang[rang]];
-        if (!gruppe)
-            gruppe = verteilung->Add(std::make_unique<TGruppe>());
-        gruppe->append(klasseVonRang[rang]);
+        const int g = gruppeVonRang[rang];
+        if (!gruppen[g]) {
+            gruppen[g] = verteilung->Add(std::make_unique<TGruppe>());
+            gruppen[g]->reserve(groesse[g]);
+        }
+        gruppen[g]->append(klasseVonRang[rang]);
     }
     return verteilung;
 }

@@ -68,7 +68,10 @@ private:
     TVerteilungsMass fuellen(int limit);
     std::unique_ptr<TVerteilung> ausgeben(const std::vector<int>& gruppeVonRang, int zeilen) const;
     const TWort* konflikte(int rang) const { return konfliktBits.data() + static_cast<std::size_t>(rang) * woerter; }
-    TWort* gruppenmaske(int gruppe) { return masken.data() + static_cast<std::size_t>(gruppe) * woerter; }
+    int ersterPassenderSlot(int klasse, int offen) const;
+    void slotOeffnen(int slot, int gruppe);
+    void slotSperren(int slot, const TWort* klassen);
+    void slotSchliessen(int slot, int offen);
 
     int anzahl = 0;
     int woerter = 1;                   // 64-bit words per bit set
@@ -80,9 +83,10 @@ private:
     // reused by every search
     std::vector<int> unverbraucht;     // shuffling: the classes not yet drawn
     std::vector<int> reihe;            // the shuffled order
-    std::vector<TWort> masken;         // per group: the classes that conflict with one of its members
-    std::vector<int> groesse;          // per group: its number of classes
-    std::vector<int> offeneGruppen;    // the groups that are not full, in the order they were opened
+    // filling: the groups that are not full yet, in slots in the order they were opened
+    std::vector<TWort> slotMasken;     // the classes that conflict with a member, by word and slot
+    std::vector<int> slotGruppe;       // the group in the slot
+    std::vector<int> slotGroesse;      // its number of classes
     std::vector<int> gruppeVon;        // per rank: the group of the last search
     std::vector<int> gemerkteGruppeVon;
     TVerteilungsMass letztes;

@@ -42,17 +42,21 @@ std::unique_ptr<TVerteilung> GruppenFuellenEinfach(QList<TKlasse*> reihe, int li
     return verteilung;
 }
 
-std::unique_ptr<TVerteilung> VerteilungSuchenEinfach(const TKlassenliste& klassen, int limit, TZufall& zufall)
+QList<TKlasse*> ReihenfolgeMischen(const TKlassenliste& klassen, TZufall& zufall)
 {
-    if (klassen.Count() < 2)
-        return std::make_unique<TVerteilung>();
     QList<TKlasse*> reihe;
     for (TKlasse* klasse : klassen)
         reihe.append(klasse);
     for (auto r = reihe.size(); r >= 2; --r)
         reihe.move(zufall.Ziehen(static_cast<std::uint32_t>(r)), reihe.size() - 1);
+    return reihe;
+}
 
-    auto verteilung = GruppenFuellenEinfach(std::move(reihe), limit);
+std::unique_ptr<TVerteilung> VerteilungSuchenEinfach(const TKlassenliste& klassen, int limit, TZufall& zufall)
+{
+    if (klassen.Count() < 2)
+        return std::make_unique<TVerteilung>();
+    auto verteilung = GruppenFuellenEinfach(ReihenfolgeMischen(klassen, zufall), limit);
     for (TGruppe* gruppe : *verteilung)
         std::sort(gruppe->begin(), gruppe->end(),
                   [](const TKlasse* a, const TKlasse* b) { return KlassenVergleich(a, b) < 0; });
