@@ -1,8 +1,14 @@
 // Searches per second of the distribution search on generated schools of 30, 60 and 120
-// classes at the limit 4: (a) one pass of the prepared search, (b) one full call of
-// VerteilungSuchen with the globals, (c) the plain search that compares teacher lists pair
-// by pair, and (d) that plain search without its final sorts (the class comparator works
-// out grade levels on every comparison, which costs the plain search most of its time).
+// classes at the limit 4:
+//   (a) Vorbereitet: one pass of the prepared search;
+//   (b) VerteilungSuchenGlobal: one full call of VerteilungSuchen with the globals, on
+//       unchanged data (the prepared search is reused);
+//   (c) Einfach: the plain search that compares teacher lists pair by pair;
+//   (d) EinfachOhneSortieren: the plain search without its final sorts (the class
+//       comparator works out grade levels on every comparison, which costs the plain
+//       search most of its time);
+//   VorbereitenUndSuchen: a search right after the data changed (the prepared search is
+//       built anew).
 // All work on the same school of each size. The last lines give the ratios per size.
 
 #include "distribution/USuche.h"
@@ -58,6 +64,19 @@ void VerteilungSuchenGlobal(benchmark::State& state)
     suchenZaehlen(state);
 }
 
+// What a search costs after the data changed: the prepared search is built anew.
+void VorbereitenUndSuchen(benchmark::State& state)
+{
+    const TKlassenliste& klassen = *schule(static_cast<int>(state.range(0))).Klassen;
+    TZufall zufall(1);
+    for (auto _ : state) {
+        TSuche suche(klassen);
+        suche.Durchlauf(limit, zufall);
+        benchmark::DoNotOptimize(suche.LetzteVerteilung());
+    }
+    suchenZaehlen(state);
+}
+
 void Einfach(benchmark::State& state)
 {
     const TKlassenliste& klassen = *schule(static_cast<int>(state.range(0))).Klassen;
@@ -78,6 +97,7 @@ void EinfachOhneSortieren(benchmark::State& state)
 
 BENCHMARK(Vorbereitet)->Arg(30)->Arg(60)->Arg(120);
 BENCHMARK(VerteilungSuchenGlobal)->Arg(30)->Arg(60)->Arg(120);
+BENCHMARK(VorbereitenUndSuchen)->Arg(30)->Arg(60)->Arg(120);
 BENCHMARK(Einfach)->Arg(30)->Arg(60)->Arg(120);
 BENCHMARK(EinfachOhneSortieren)->Arg(30)->Arg(60)->Arg(120);
 
