@@ -19,10 +19,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <string>
 #include <utility>
+
+#include <unistd.h>
 
 namespace {
 
@@ -105,6 +108,9 @@ BENCHMARK(EinfachOhneSortieren)->Arg(30)->Arg(60)->Arg(120);
 class TMitschrift : public benchmark::ConsoleReporter
 {
 public:
+    // colours only on a terminal
+    TMitschrift() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& laeufe) override
     {
         ConsoleReporter::ReportRuns(laeufe);
@@ -123,13 +129,17 @@ void zusammenfassen(const std::map<std::string, double>& rate)
         const auto gefunden = rate.find(std::string(name) + "/" + groesse);
         return gefunden == rate.end() ? 0.0 : gefunden->second;
     };
+    const auto zahl = [](double wert) { return wert > 0 ? std::to_string(std::llround(wert)) : std::string("-"); };
     for (const char* groesse : {"30", "60", "120"}) {
         const double a = wert("Vorbereitet", groesse), b = wert("VerteilungSuchenGlobal", groesse);
         const double c = wert("Einfach", groesse), d = wert("EinfachOhneSortieren", groesse);
-        std::printf("%3s Klassen: (a) %.0f, (b) %.0f, (c) %.0f, (d) %.0f Suchen/s", groesse, a, b, c, d);
-        if (c > 0)
+        if (a + b + c + d == 0)
+            continue;
+        std::printf("%3s Klassen: (a) %s, (b) %s, (c) %s, (d) %s Suchen/s", groesse, zahl(a).c_str(), zahl(b).c_str(),
+                    zahl(c).c_str(), zahl(d).c_str());
+        if (a > 0 && c > 0)
             std::printf("; (a)/(c) = %.1f", a / c);
-        if (d > 0)
+        if (a > 0 && d > 0)
             std::printf("; (a)/(d) = %.1f", a / d);
         std::printf("\n");
     }
