@@ -74,7 +74,7 @@ TSuche::TSuche(const TKlassenliste& klassen)
     konflikteEintragen(klassen, rang);
     unverbraucht.resize(anzahl + blockgroesse);
     reihe.resize(anzahl);
-    slotMasken.resize(static_cast<std::size_t>(anzahl) * woerter);
+    slotMasken.resize(static_cast<std::size_t>(anzahl + 1) * woerter);
     slotGruppe.resize(anzahl);
     slotGroesse.resize(anzahl);
     gruppeVon.resize(anzahl);
@@ -174,6 +174,43 @@ void TSuche::mischen(TZufall& zufall)
     reihe[0] = unverbraucht[0];
 }
 
+// The open groups stand in slots in the order they were opened. Word w of the conflict
+// set of slot t is slotMasken[w * (anzahl + 1) + t], so trying a class against the slots
+// reads one column. The entry after the last open slot is always 0 and stops the search.
+inline int TSuche::ersterPassenderSlot(int klasse) const
+{
+    const TWort* spalte = slotSpalte(klasse / bitsProWort);
+    const int bit = klasse % bitsProWort;
+    int slot = 0;
+    while ((spalte[slot] >> bit) & 1u)
+        ++slot;
+    return slot;
+}
+
+// The new slot is the stop entry, already 0; the next entry becomes the stop entry.
+inline void TSuche::slotOeffnen(int slot, int gruppe)
+{
+    slotGruppe[slot] = gruppe;
+    slotGroesse[slot] = 0;
+    for (int w = 0; w < woerter; ++w)
+        slotSpalte(w)[slot + 1] = 0;
+}
+
+inline void TSuche::slotSperren(int slot, const TWort* klassen)
+{
+    for (int w = 0; w < woerter; ++w)
+        slotSpalte(w)[slot] |= klassen[w];
+}
+
+// A full group leaves its slot; the later slots and the stop entry close up.
+inline void TSuche::slotSchliessen(int slot, int offen)
+{
+    std::copy(slotGruppe.begin() + slot + 1, slotGruppe.begin() + offen, slotGruppe.begin() + slot);
+    std::copy(slotGroesse.begin() + slot + 1, slotGroesse.begin() + offen, slotGroesse.begin() + slot);
+    for (int w = 0; w < woerter; ++w)
+        std::copy(slotSpalte(w) + slot + 1, slotSpalte(w) + offen + 1, slotSpalte(w) + slot);
+}
+
 // Filling the groups one after the other, each by one scan over the classes left, gives
 // the same groups as placing the classes one by one, in order, into the first group that
 // is not full and holds no class they conflict with, or else into a new group: a class
@@ -184,9 +221,11 @@ TVerteilungsMass TSuche::fuellen(int limit)
     const int grenze = std::max(limit, 1);
     TVerteilungsMass mass{0, 0};
     int offen = 0;
+    for (int w = 0; w < woerter; ++w)
+        slotSpalte(w)[0] = 0;
     for (int p = 0; p < anzahl; ++p) {
         const int klasse = reihe[p];
-        const int slot = ersterPassenderSlot(klasse, offen);
+        const int slot = ersterPassenderSlot(klasse);
         if (slot == offen)
             slotOeffnen(offen++, mass.Zeilen++);
         const int groesse = ++slotGroesse[slot];
@@ -198,42 +237,6 @@ TVerteilungsMass TSuche::fuellen(int limit)
             slotSperren(slot, konflikte(klasse));
     }
     return mass;
-}
-
-// The open groups stand in slots in the order they were opened. Word w of the conflict
-// set of slot t is slotMasken[w * anzahl + t], so trying a class against the slots reads
-// one column.
-int TSuche::ersterPassenderSlot(int klasse, int offen) const
-{
-    const TWort* spalte = slotMasken.data() + static_cast<std::size_t>(klasse / bitsProWort) * anzahl;
-    const int bit = klasse % bitsProWort;
-    int slot = 0;
-    while (slot < offen && ((spalte[slot] >> bit) & 1u))
-        ++slot;
-    return slot;
-}
-
-void TSuche::slotOeffnen(int slot, int gruppe)
-{
-    slotGruppe[slot] = gruppe;
-    slotGroesse[slot] = 0;
-    for (std::size_t i = slot; i < slotMasken.size(); i += anzahl)
-        slotMasken[i] = 0;
-}
-
-void TSuche::slotSperren(int slot, const TWort* klassen)
-{
-    for (int w = 0; w < woerter; ++w)
-        slotMasken[static_cast<std::size_t>(w) * anzahl + slot] |= klassen[w];
-}
-
-// A full group leaves its slot; the later slots close up.
-void TSuche::slotSchliessen(int slot, int offen)
-{
-    std::copy(slotGruppe.begin() + slot + 1, slotGruppe.begin() + offen, slotGruppe.begin() + slot);
-    std::copy(slotGroesse.begin() + slot + 1, slotGroesse.begin() + offen, slotGroesse.begin() + slot);
-    for (auto spalte = slotMasken.begin(); spalte != slotMasken.end(); spalte += anzahl)
-        std::copy(spalte + slot + 1, spalte + offen, spalte + slot);
 }
 
 void TSuche::Merken()

@@ -68,7 +68,9 @@ private:
     TVerteilungsMass fuellen(int limit);
     std::unique_ptr<TVerteilung> ausgeben(const std::vector<int>& gruppeVonRang, int zeilen) const;
     const TWort* konflikte(int rang) const { return konfliktBits.data() + static_cast<std::size_t>(rang) * woerter; }
-    int ersterPassenderSlot(int klasse, int offen) const;
+    int ersterPassenderSlot(int klasse) const;
+    TWort* slotSpalte(int wort) { return slotMasken.data() + static_cast<std::size_t>(wort) * (anzahl + 1); }
+    const TWort* slotSpalte(int wort) const { return slotMasken.data() + static_cast<std::size_t>(wort) * (anzahl + 1); }
     void slotOeffnen(int slot, int gruppe);
     void slotSperren(int slot, const TWort* klassen);
     void slotSchliessen(int slot, int offen);
