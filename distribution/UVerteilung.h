@@ -1,0 +1,20 @@
+#pragma once
+
+#include "planning/UClasses.h"
+#include "planning/UVar.h"
+
+#include <memory>
+
+// Divides the classes into conference groups: the classes of one group share no teacher,
+// so their conferences can be held at the same time. The classes are put into a random
+// order and the groups, of at most limit classes each, are filled greedily in that order.
+// The classes of each group and the groups (by their first classes) are in class order.
+// With fewer than two classes the distribution is empty and no number is drawn.
+std::unique_ptr<TVerteilung> VerteilungSuchen(const TKlassenliste& klassen, int limit, TZufall& zufall);
+
+// Replaces the global Verteilung by a new search over Klassenliste with the global
+// generator and returns the largest group size (1 when there are fewer than two classes).
+int VerteilungSuchen(int limit);
+
+// The largest group size of a distribution; 1 for an empty one.
+int Spaltenzahl(const TVerteilung& verteilung);
