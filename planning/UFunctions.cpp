@@ -32,6 +32,23 @@ constexpr Stufenpraefix stufenpraefixe[] = {
     {u"o1", 13, false},  {u"iv", 7, false},  {u"vi", 5, false},   {u"v", 6, false},
 };
 
+// Prefix test without building strings: the grade levels are sorted by in every search.
+// The prefixes are ASCII, so folding A-Z is all the lower-case conversion they need.
+bool beginntMit(const QString& text, const char16_t* praefix, bool kleinVergleichen)
+{
+    qsizetype i = 0;
+    for (; praefix[i] != 0; ++i) {
+        if (i >= text.size())
+            return false;
+        char16_t c = text[i].unicode();
+        if (kleinVergleichen && c >= u'A' && c <= u'Z')
+            c = static_cast<char16_t>(c + (u'a' - u'A'));
+        if (c != praefix[i])
+            return false;
+    }
+    return true;
+}
+
 int stufeAusZiffern(const QString& bezeichnung)
 {
     qsizetype i = 0;
@@ -70,12 +87,9 @@ int Klassenstufe(const QString& bezeichnung)
 {
     if (bezeichnung.isEmpty())
         return 0;
-    const QString klein = bezeichnung.toLower();
-    for (const auto& p : stufenpraefixe) {
-        const QString praefix = QString::fromUtf16(p.praefix);
-        if ((p.unveraendert ? bezeichnung : klein).startsWith(praefix))
+    for (const auto& p : stufenpraefixe)
+        if (beginntMit(bezeichnung, p.praefix, !p.unveraendert))
             return p.stufe;
-    }
     return stufeAusZiffern(bezeichnung);
 }
 
