@@ -18,5 +18,5 @@ if [ ${#fehlend[@]} -gt 0 ]; then
   [ "$(id -u)" -eq 0 ] || SUDO="sudo"
   export DEBIAN_FRONTEND=noninteractive
   $SUDO apt-get update
-  $SUDO apt-get install -y --no-install-recommends "${fehlend[@]}"
+  $SUDO apt-get install -y "${fehlend[@]}"
 fi
