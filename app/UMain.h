@@ -152,11 +152,10 @@ private:
     void TBklaslehClick(QAction* Sender);
     void klassenKnotenBild(TKnoten* n);
     void klassenSchalter(int n, const TKnoten* fokus);
-    void lehrerSchalter(int m, int n);
+    void lehrerSchalter(const QList<TLehrer*>& zeilen, int n);
 
     // file commands (UMainDatei.cpp)
     bool speichern(bool mitDialog);
-    void projektAnzeigen();
     void hilfeFehlerZeigen(const QString& fehler);
 
     // one answer for every command whose work is not there yet

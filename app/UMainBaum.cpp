@@ -36,12 +36,8 @@ QString TFMain::KnotenText(const TKlasse* k) const
     QString text = k->Bezeichnung;
     switch (displaymode) {
     case 0:
-        if (!k->K_Leitung.isEmpty()) {
-            QStringList kuerzel;
-            for (const TLehrer* l : k->K_Leitung)
-                kuerzel << l->Kuerzel;
-            text += QStringLiteral(" (") + kuerzel.join(QLatin1Char('/')) + QLatin1Char(')');
-        }
+        if (!k->K_Leitung.isEmpty())
+            text += QStringLiteral(" (") + KuerzelVerbunden(k->K_Leitung) + QLatin1Char(')');
         break;
     case 1:
         if (k->Konferenzdatum != 0.0)
@@ -176,9 +172,8 @@ void TFMain::SchalterErlauben()
 {
     const TKnoten* fokus = TV->FokusKnoten();
     const int n = fokus ? static_cast<int>(TV->selectedItems().size()) : 0;
-    const int m = static_cast<int>(AusgewaehlteLehrer().size());
     klassenSchalter(n, fokus);
-    lehrerSchalter(m, n);
+    lehrerSchalter(AusgewaehlteLehrer(), n);
 }
 
 void TFMain::klassenSchalter(int n, const TKnoten* fokus)
@@ -221,13 +216,14 @@ void TFMain::klassenSchalter(int n, const TKnoten* fokus)
     BKonferenz->setEnabled(klassenAuswahl && n >= 1);
 }
 
-void TFMain::lehrerSchalter(int m, int n)
+void TFMain::lehrerSchalter(const QList<TLehrer*>& zeilen, int n)
 {
+    const auto m = zeilen.size();
     Lschen2->setEnabled(m >= 1);
     if (m == 0)
         Lschen2->setText(QStringLiteral("Löschen"));
     else if (m == 1)
-        Lschen2->setText(QStringLiteral("%1 löschen (Entf)").arg(AusgewaehlteLehrer().constFirst()->Kuerzel));
+        Lschen2->setText(QStringLiteral("%1 löschen (Entf)").arg(zeilen.constFirst()->Kuerzel));
     else
         Lschen2->setText(QStringLiteral("Lehrkräfte löschen (Entf)"));
 

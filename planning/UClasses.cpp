@@ -97,11 +97,7 @@ void TKlasse::Speichern(TMyStream& DS) const
     DS.WriteInt(static_cast<qint32>(Unterrichtende.size()));
     for (const TLehrer* lehrer : Unterrichtende)
         DS.WriteStr(lehrer->Kuerzel);
-    // class leaders are stored joined by '/'
-    QStringList leitung;
-    for (const TLehrer* lehrer : K_Leitung)
-        leitung << lehrer->Kuerzel;
-    DS.WriteStr(leitung.join(QLatin1Char('/')));
+    DS.WriteStr(KuerzelVerbunden(K_Leitung)); // class leaders are stored joined by '/'
     DS.WriteInt(lehrerPosition(DS, Stufenleitung));
     DS.WriteInt(lehrerPosition(DS, Vorsitz));
     Elternvertreter.Speichern(DS);

@@ -243,6 +243,14 @@ QString RelativerPfad(const QString& pfad, const QString& programmpfad)
     return relativ;
 }
 
+QString KuerzelVerbunden(const QList<TLehrer*>& lehrer)
+{
+    QStringList kuerzel;
+    for (const TLehrer* l : lehrer)
+        kuerzel << l->Kuerzel;
+    return kuerzel.join(QLatin1Char('/'));
+}
+
 QString LeerzeichenBereinigen(const QString& text)
 {
     QString ergebnis;

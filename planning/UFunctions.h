@@ -42,6 +42,8 @@ int HoechsteElternID(const TKlassenliste& klassen);
 // The path relative to the program's folder ("./datei.rtf", "../x/datei.rtf"); unchanged
 // when there is no relative path.
 QString RelativerPfad(const QString& pfad, const QString& programmpfad);
+// The abbreviations of the teachers joined by "/" ("AB/CD"); the empty text for none.
+QString KuerzelVerbunden(const QList<TLehrer*>& lehrer);
 // Trims blanks (U+0020 only) at both ends and reduces inner runs of blanks to one.
 QString LeerzeichenBereinigen(const QString& text);
 

@@ -1,6 +1,7 @@
 #include "planning/UIni.h"
 
 #include "planning/UCodepage.h"
+#include "planning/UDatei.h"
 #include "planning/UFehler.h"
 #include "planning/UVar.h"
 
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 QString IniDateiname;
@@ -174,8 +174,7 @@ void TIniDatei::WriteString(const QString& abschnitt, const QString& schluessel,
     const QString ende = crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
     const QByteArray bytes = Cp1252Kodieren(zeilen.join(ende) + ende);
     QDir().mkpath(QFileInfo(dateiname_).absolutePath());
-    QSaveFile datei(dateiname_);
-    if (!datei.open(QIODevice::WriteOnly) || datei.write(bytes) != bytes.size() || !datei.commit())
+    if (DateiSicherSchreiben(dateiname_, bytes) != TSchreibfehler::Keiner)
         throw TFehler(QStringLiteral("In %1 kann nicht geschrieben werden").arg(QDir::toNativeSeparators(dateiname_)));
 }
 

@@ -1,10 +1,10 @@
 #include "planning/UProjekt.h"
 
+#include "planning/UDatei.h"
 #include "planning/UFehler.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -126,14 +126,14 @@ QString ProjektSchreiben(const QString& dateiname, const TLehrerliste& lehrer, c
     } catch (const TFehler& fehler) {
         return fehler.Meldung;
     }
-    // QSaveFile writes beside the target and renames over it only on commit: a full disk or
-    // a crash keeps the previous file. commit() does not notice when flushing its buffer
-    // writes only part of it, so the buffer is flushed and checked first; without a commit
-    // the temporary file is discarded.
-    QSaveFile datei(dateiname);
-    if (!datei.open(QIODevice::WriteOnly))
-        return QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(anzeigename(dateiname), datei.errorString());
-    if (datei.write(bytes) != bytes.size() || !datei.flush() || !datei.commit())
+    QString grund;
+    switch (DateiSicherSchreiben(dateiname, bytes, &grund)) {
+    case TSchreibfehler::NichtErstellt:
+        return QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(anzeigename(dateiname), grund);
+    case TSchreibfehler::Abgebrochen:
         return QStringLiteral("Stream-Schreibfehler");
+    case TSchreibfehler::Keiner:
+        break;
+    }
     return QString();
 }

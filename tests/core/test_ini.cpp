@@ -1,3 +1,4 @@
+#include "core/VollePlatte.h"
 #include "planning/UCodepage.h"
 #include "planning/UFehler.h"
 #include "planning/UIni.h"
@@ -136,6 +137,18 @@ TEST_F(Einstellungen, FehlgeschlagenesSchreibenMeldetDieDatei)
         EXPECT_EQ(f.Meldung, QStringLiteral("In %1 kann nicht geschrieben werden").arg(unerreichbar));
     }
     EXPECT_EQ(inhalt(), QByteArray("[Data]\r\n"));
+}
+
+TEST_F(Einstellungen, VollePlatteLaesstDieAlteDateiStehen)
+{
+    const QByteArray vorher = "[Data]\r\nopen=/alt/\r\n";
+    schreibe(vorher);
+    {
+        TVollePlatte voll(static_cast<rlim_t>(vorher.size()));
+        EXPECT_THROW(ini.WriteString(Data, QStringLiteral("path"), QString(200, QLatin1Char('x'))), TFehler);
+    }
+    EXPECT_EQ(inhalt(), vorher);
+    EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files), QStringList({"Simultano.ini"}));
 }
 
 TEST_F(Einstellungen, SchreibfehlerLaesstDieAlteDateiStehen)

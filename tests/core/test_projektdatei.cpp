@@ -14,8 +14,8 @@
 #include <tuple>
 
 #ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
+#include "core/VollePlatte.h"
+
 #include <unistd.h>
 #endif
 
@@ -517,15 +517,11 @@ TEST_F(ProjektdateiAufPlatte, SchreibfehlerBehaeltDieAlteDatei)
     const Projekt p = reichesProjekt();
     ASSERT_GT(p.bytes().size(), 100);
 
-    rlimit alt{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &alt), 0);
-    const auto altesSignal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit eng = alt;
-    eng.rlim_cur = 100;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &eng), 0);
-    const QString fehler = ProjektSchreiben(pfad("schule.spz"), *p.Lehrer, *p.Klassen);
-    setrlimit(RLIMIT_FSIZE, &alt);
-    std::signal(SIGXFSZ, altesSignal);
+    QString fehler;
+    {
+        TVollePlatte voll(100);
+        fehler = ProjektSchreiben(pfad("schule.spz"), *p.Lehrer, *p.Klassen);
+    }
 
     EXPECT_EQ(fehler, "Stream-Schreibfehler");
     EXPECT_EQ(inhalt("schule.spz"), "alt");
