@@ -1,6 +1,11 @@
 #include "planning/UDatei.h"
 
+#include "planning/UCodepage.h"
+
+#include <QDir>
+#include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 TSchreibfehler DateiSicherSchreiben(const QString& dateiname, const QByteArray& bytes, QString* grund)
 {
@@ -17,4 +22,105 @@ TSchreibfehler DateiSicherSchreiben(const QString& dateiname, const QByteArray& 
     if (datei.write(bytes) != bytes.size() || !datei.flush() || !datei.commit())
         return fehler(TSchreibfehler::Abgebrochen);
     return TSchreibfehler::Keiner;
+}
+
+QString DateiSchreiben(const QString& dateiname, const QByteArray& bytes)
+{
+    QString grund;
+    if (DateiSicherSchreiben(dateiname, bytes, &grund) == TSchreibfehler::Keiner)
+        return QString();
+    return QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(Anzeigename(dateiname), grund);
+}
+
+TLesefehler DateiBegrenztLesen(const QString& dateiname, QByteArray& bytes, QString* grund, qint64 hoechstens)
+{
+    bytes.clear();
+    QFile datei(dateiname);
+    const auto fehler = [&](TLesefehler art) {
+        if (grund)
+            *grund = datei.errorString();
+        bytes.clear();
+        return art;
+    };
+    if (!datei.open(QIODevice::ReadOnly))
+        return fehler(TLesefehler::NichtGeoeffnet);
+    char puffer[64 * 1024];
+    while (bytes.size() <= hoechstens) {
+        const qint64 gelesen = datei.read(puffer, sizeof puffer);
+        if (gelesen < 0)
+            return fehler(TLesefehler::NichtGeoeffnet);
+        if (gelesen == 0)
+            return TLesefehler::Keiner;
+        bytes.append(puffer, gelesen);
+    }
+    return fehler(TLesefehler::ZuGross);
+}
+
+QString DateiLesen(const QString& dateiname, QByteArray& bytes, qint64 hoechstens)
+{
+    QString grund;
+    switch (DateiBegrenztLesen(dateiname, bytes, &grund, hoechstens)) {
+    case TLesefehler::Keiner:
+        return QString();
+    case TLesefehler::NichtGeoeffnet:
+        return QStringLiteral("Datei %1 kann nicht geöffnet werden. %2").arg(Anzeigename(dateiname), grund);
+    case TLesefehler::ZuGross:
+        break;
+    }
+    return QStringLiteral("Die Datei %1 ist zu groß (mehr als %2 MB).")
+        .arg(Anzeigename(dateiname))
+        .arg(hoechstens / (1024 * 1024));
+}
+
+QString Anzeigename(const QString& dateiname)
+{
+    return QDir::toNativeSeparators(dateiname);
+}
+
+QString TextAusBytes(const QByteArray& bytes)
+{
+    struct TMarke
+    {
+        QByteArrayView bytes;
+        QStringConverter::Encoding kodierung;
+    };
+    static const TMarke marken[] = {
+        {"\xEF\xBB\xBF", QStringConverter::Utf8},
+        {"\xFF\xFE", QStringConverter::Utf16LE},
+        {"\xFE\xFF", QStringConverter::Utf16BE},
+    };
+    for (const TMarke& marke : marken)
+        if (bytes.startsWith(marke.bytes)) {
+            QStringDecoder dekodierer(marke.kodierung, QStringConverter::Flag::Stateless);
+            return dekodierer.decode(QByteArrayView(bytes).sliced(marke.bytes.size()));
+        }
+    return Cp1252Dekodieren(bytes);
+}
+
+QStringList InZeilen(const QString& text)
+{
+    QStringList zeilen;
+    qsizetype anfang = 0;
+    const qsizetype laenge = text.size();
+    for (qsizetype i = 0; i < laenge; ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        zeilen << text.mid(anfang, i - anfang);
+        if (c == u'\r' && i + 1 < laenge && text[i + 1] == u'\n')
+            ++i;
+        anfang = i + 1;
+    }
+    if (anfang < laenge)
+        zeilen << text.mid(anfang);
+    return zeilen;
+}
+
+QString TextdateiLesen(const QString& dateiname, QStringList& zeilen, qint64 hoechstens)
+{
+    QByteArray bytes;
+    const QString fehler = DateiLesen(dateiname, bytes, hoechstens);
+    if (fehler.isEmpty())
+        zeilen = InZeilen(TextAusBytes(bytes));
+    return fehler;
 }

@@ -2,6 +2,11 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+
+// Largest file any reader of the program accepts: project files, imports and templates are
+// a few hundred kilobytes at most; anything this large is none of them.
+constexpr qint64 HoechsteDateigroesse = 64 * 1024 * 1024;
 
 enum class TSchreibfehler
 {
@@ -14,3 +19,34 @@ enum class TSchreibfehler
 // only after every byte was written and flushed, so a full disk or a crash always leaves
 // the previous file. grund receives the system's reason on failure.
 TSchreibfehler DateiSicherSchreiben(const QString& dateiname, const QByteArray& bytes, QString* grund = nullptr);
+// As DateiSicherSchreiben; any failure gives "Datei "<file>" kann nicht erstellt werden. <reason>",
+// success the empty text.
+QString DateiSchreiben(const QString& dateiname, const QByteArray& bytes);
+
+enum class TLesefehler
+{
+    Keiner,
+    NichtGeoeffnet, // the file could not be opened or read
+    ZuGross,        // the file holds more than the limit
+};
+
+// Reads the whole file, but stops one byte beyond the limit: a device or a pipe may never end.
+TLesefehler DateiBegrenztLesen(const QString& dateiname, QByteArray& bytes, QString* grund = nullptr,
+                               qint64 hoechstens = HoechsteDateigroesse);
+// As DateiBegrenztLesen with the messages for the user: "Datei <file> kann nicht geöffnet
+// werden. <reason>" or the size refusal; the empty text when the file was read.
+QString DateiLesen(const QString& dateiname, QByteArray& bytes, qint64 hoechstens = HoechsteDateigroesse);
+
+// The file name as the user knows it (native separators).
+QString Anzeigename(const QString& dateiname);
+
+// ---- text files
+
+// The text of a text file's bytes: a byte-order mark selects UTF-8 or UTF-16 (either byte
+// order) and is not part of the text; without one the bytes are Windows-1252.
+QString TextAusBytes(const QByteArray& bytes);
+// Lines end at CR LF, LF or CR; a line end at the very end starts no further line.
+QStringList InZeilen(const QString& text);
+// Reads a text file as lines (TextAusBytes, InZeilen). Returns the message of DateiLesen,
+// or the empty text when the file was read.
+QString TextdateiLesen(const QString& dateiname, QStringList& zeilen, qint64 hoechstens = HoechsteDateigroesse);

@@ -3,25 +3,15 @@
 #include "planning/UDatei.h"
 #include "planning/UFehler.h"
 
-#include <QDir>
-#include <QFile>
-
 namespace {
 
 constexpr qint32 kopfVersion2 = 2 << 16;
 constexpr int hoechsteVersion = 2;
-// A project holds a few hundred records; anything this large is no project file.
-constexpr qint64 hoechsteDateigroesse = 64 * 1024 * 1024;
-
-QString anzeigename(const QString& dateiname)
-{
-    return QDir::toNativeSeparators(dateiname);
-}
 
 QString beschaedigtMeldung(const QString& dateiname, const QString& grund)
 {
     return QStringLiteral("Die Datei \"%1\" ist beschädigt oder keine Projektdatei von Simultano.\n%2")
-        .arg(anzeigename(dateiname), grund);
+        .arg(Anzeigename(dateiname), grund);
 }
 
 qint32 intAnPosition(TMyStream& DS, qsizetype position)
@@ -55,22 +45,6 @@ int versionLesen(TMyStream& DS)
     return 0;
 }
 
-// Reads the whole file, but stops one byte beyond the largest project file: a device or a
-// pipe may never end.
-bool begrenztLesen(QFile& datei, QByteArray& bytes)
-{
-    char puffer[64 * 1024];
-    while (bytes.size() <= hoechsteDateigroesse) {
-        const qint64 gelesen = datei.read(puffer, sizeof puffer);
-        if (gelesen < 0)
-            return false;
-        if (gelesen == 0)
-            break;
-        bytes.append(puffer, gelesen);
-    }
-    return true;
-}
-
 } // namespace
 
 TProjektErgebnis ProjektAusBytes(const QByteArray& bytes, const QString& dateiname)
@@ -97,14 +71,18 @@ TProjektErgebnis ProjektAusBytes(const QByteArray& bytes, const QString& dateina
 TProjektErgebnis ProjektLesen(const QString& dateiname)
 {
     TProjektErgebnis ergebnis;
-    QFile datei(dateiname);
     QByteArray bytes;
-    if (!datei.open(QIODevice::ReadOnly) || !begrenztLesen(datei, bytes))
-        ergebnis.Fehler = QStringLiteral("Datei %1 kann nicht geöffnet werden. %2").arg(anzeigename(dateiname), datei.errorString());
-    else if (bytes.size() > hoechsteDateigroesse)
-        ergebnis.Fehler = beschaedigtMeldung(dateiname, QStringLiteral("Die Datei ist zu groß"));
-    else
+    QString grund;
+    switch (DateiBegrenztLesen(dateiname, bytes, &grund)) {
+    case TLesefehler::Keiner:
         return ProjektAusBytes(bytes, dateiname);
+    case TLesefehler::NichtGeoeffnet:
+        ergebnis.Fehler = QStringLiteral("Datei %1 kann nicht geöffnet werden. %2").arg(Anzeigename(dateiname), grund);
+        break;
+    case TLesefehler::ZuGross:
+        ergebnis.Fehler = beschaedigtMeldung(dateiname, QStringLiteral("Die Datei ist zu groß"));
+        break;
+    }
     return ergebnis;
 }
 
@@ -129,7 +107,7 @@ QString ProjektSchreiben(const QString& dateiname, const TLehrerliste& lehrer, c
     QString grund;
     switch (DateiSicherSchreiben(dateiname, bytes, &grund)) {
     case TSchreibfehler::NichtErstellt:
-        return QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(anzeigename(dateiname), grund);
+        return QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(Anzeigename(dateiname), grund);
     case TSchreibfehler::Abgebrochen:
         return QStringLiteral("Stream-Schreibfehler");
     case TSchreibfehler::Keiner:

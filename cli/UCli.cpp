@@ -1,0 +1,155 @@
+#include "cli/UCli.h"
+
+#include "planning/UFehler.h"
+
+#include <array>
+
+namespace {
+
+struct TBefehl
+{
+    const char* Name;
+    const char* Aufruf;       // the arguments after the name
+    const char* Beschreibung; // one line for the overview
+    const char* Hilfe;        // the options, one per line; may be empty
+    int (*Ausfuehren)(const QStringList&, TCli&);
+};
+
+const std::array befehle = {
+    TBefehl{"pruefen", "DATEI.spz", "liest eine Projektdatei und nennt Version, Lehrkräfte und Klassen", "",
+            BefehlPruefen},
+};
+
+const TBefehl* befehlSuchen(const QString& name)
+{
+    for (const TBefehl& befehl : befehle)
+        if (name == QLatin1String(befehl.Name))
+            return &befehl;
+    return nullptr;
+}
+
+void uebersicht(QTextStream& aus)
+{
+    aus << "Aufruf: simultano-cli BEFEHL [ARGUMENTE]\n\n"
+           "Der Begleiter von Simultano für die Kommandozeile: Konferenzplanung ohne Fenster.\n\n"
+           "Befehle:\n";
+    for (const TBefehl& befehl : befehle)
+        aus << "  " << QString::fromUtf8(befehl.Name).leftJustified(12) << QString::fromUtf8(befehl.Beschreibung) << '\n';
+    aus << "\nOptionen:\n"
+           "  --help      diese Hilfe; nach einem Befehl die Hilfe zu diesem Befehl\n"
+           "  --version   die Version von Simultano\n\n"
+           "Bei einem Fehler steht eine Meldung auf der Fehlerausgabe und der Rückgabewert ist 1.\n";
+}
+
+void befehlHilfe(const TBefehl& befehl, QTextStream& aus)
+{
+    aus << "Aufruf: simultano-cli " << befehl.Name << ' ' << QString::fromUtf8(befehl.Aufruf) << "\n\n"
+        << QString::fromUtf8(befehl.Beschreibung) << ".\n";
+    const QString hilfe = QString::fromUtf8(befehl.Hilfe);
+    if (!hilfe.isEmpty())
+        aus << "\nOptionen:\n" << hilfe;
+}
+
+int fehler(TCli& cli, const QString& meldung)
+{
+    cli.Fehler << "simultano-cli: " << meldung << '\n';
+    cli.Fehler.flush();
+    cli.Aus.flush();
+    return 1;
+}
+
+} // namespace
+
+int CliAusfuehren(const QStringList& argumente, TCli& cli)
+{
+    if (argumente.isEmpty())
+        return fehler(cli, QStringLiteral("Kein Befehl angegeben. Eine Übersicht gibt \"simultano-cli --help\"."));
+    const QString name = argumente.first();
+    if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("hilfe")) {
+        uebersicht(cli.Aus);
+        return 0;
+    }
+    if (name == QLatin1String("--version")) {
+        cli.Aus << "simultano-cli " << SIMULTANO_VERSION << '\n';
+        return 0;
+    }
+    const TBefehl* befehl = befehlSuchen(name);
+    if (!befehl)
+        return fehler(cli, QStringLiteral("Unbekannter Befehl \"%1\". Eine Übersicht gibt \"simultano-cli --help\".").arg(name));
+    const QStringList rest = argumente.mid(1);
+    if (rest.contains(QLatin1String("--help")) || rest.contains(QLatin1String("-h"))) {
+        befehlHilfe(*befehl, cli.Aus);
+        return 0;
+    }
+    try {
+        const int status = befehl->Ausfuehren(rest, cli);
+        cli.Aus.flush();
+        cli.Fehler.flush();
+        return status;
+    } catch (const TFehler& f) {
+        return fehler(cli, f.Meldung);
+    }
+}
+
+TArgumente::TArgumente(const QStringList& argumente, const QStringList& mitWert, const QStringList& schalter)
+{
+    bool nurPositionen = false;
+    for (qsizetype i = 0; i < argumente.size(); ++i) {
+        const QString& arg = argumente[i];
+        if (nurPositionen || !arg.startsWith(QLatin1String("--")) || arg == QLatin1String("--")) {
+            if (!nurPositionen && arg == QLatin1String("--"))
+                nurPositionen = true;
+            else
+                Positionen << arg;
+            continue;
+        }
+        const qsizetype gleich = arg.indexOf(u'=');
+        const QString name = arg.mid(2, gleich < 0 ? -1 : gleich - 2);
+        if (schalter.contains(name) && gleich < 0) {
+            optionen_[name] = QString();
+        } else if (mitWert.contains(name)) {
+            if (gleich >= 0)
+                optionen_[name] = arg.mid(gleich + 1);
+            else if (i + 1 < argumente.size())
+                optionen_[name] = argumente[++i];
+            else
+                throw TFehler(QStringLiteral("Zur Option --%1 fehlt der Wert.").arg(name));
+        } else {
+            throw TFehler(QStringLiteral("Unbekannte Option \"%1\".").arg(arg));
+        }
+    }
+}
+
+void TArgumente::PositionenPruefen(int mindestens, int hoechstens) const
+{
+    if (Positionen.size() < mindestens)
+        throw TFehler(QStringLiteral("Es fehlt ein Argument. Hilfe zum Befehl gibt --help."));
+    if (Positionen.size() > hoechstens)
+        throw TFehler(QStringLiteral("Unerwartetes Argument \"%1\".").arg(Positionen[hoechstens]));
+}
+
+bool TArgumente::Hat(const QString& name) const
+{
+    return optionen_.count(name) > 0;
+}
+
+QString TArgumente::Wert(const QString& name, const QString& vorgabe) const
+{
+    const auto it = optionen_.find(name);
+    return it == optionen_.end() ? vorgabe : it->second;
+}
+
+int TArgumente::Zahl(const QString& name, int vorgabe, int von, int bis) const
+{
+    if (!Hat(name))
+        return vorgabe;
+    bool ok = false;
+    const int zahl = Wert(name).toInt(&ok);
+    if (!ok || zahl < von || zahl > bis)
+        throw TFehler(QStringLiteral("Der Wert von --%1 muss eine ganze Zahl von %2 bis %3 sein, nicht \"%4\".")
+                          .arg(name)
+                          .arg(von)
+                          .arg(bis)
+                          .arg(Wert(name)));
+    return zahl;
+}
