@@ -117,6 +117,12 @@ public:
         box.exec();
     }
 
+    void Fehlermeldung(QWidget* besitzer, const QString& text) override
+    {
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Simultano"), text, QMessageBox::Ok, besitzer);
+        box.exec();
+    }
+
     bool Frage(QWidget* besitzer, const QString& titel, const QString& text, bool mitSymbol) override
     {
         QMessageBox box(mitSymbol ? QMessageBox::Question : QMessageBox::NoIcon, titel, text,

@@ -64,8 +64,11 @@ public:
     virtual bool OrdnerWaehlen(QWidget* besitzer, const QString& titel, QString& ordner) = 0;
     // True when the user chose to print; the printer then holds the chosen settings.
     virtual bool Drucken(QWidget* besitzer, QPrinter* drucker) = 0;
-    // A plain message with OK.
+    // A plain message with OK (input errors, notices).
     virtual void Meldung(QWidget* besitzer, const QString& text, const QString& titel = QString()) = 0;
+    // The program's general error box, with the error icon and OK: a command failed
+    // (a file that cannot be opened, read or created).
+    virtual void Fehlermeldung(QWidget* besitzer, const QString& text) = 0;
     // Yes (true) or No (false); No is the default button.
     virtual bool Frage(QWidget* besitzer, const QString& titel, const QString& text, bool mitSymbol = true) = 0;
     virtual TAufgabeAntwort Aufgabe(QWidget* besitzer, const TAufgabe& aufgabe) = 0;

@@ -63,7 +63,7 @@ void TFMain::Oeffnen1Click()
     // The reader builds new lists; the project on screen stays until the file was read.
     TProjektErgebnis projekt = ProjektLesen(OD1.Dateiname);
     if (!projekt.Ok()) {
-        Dialoge().Meldung(this, projekt.Fehler);
+        Dialoge().Fehlermeldung(this, projekt.Fehler);
         return;
     }
     // The old distribution and classes refer to the old teachers: they go first.
@@ -84,7 +84,7 @@ void TFMain::Oeffnen1Click()
         try {
             Ini->WriteString(QStringLiteral("Data"), QStringLiteral("open"), neuerOrdner);
         } catch (const TFehler& fehler) {
-            Dialoge().Meldung(this, fehler.Meldung);
+            Dialoge().Fehlermeldung(this, fehler.Meldung);
         }
     }
 }
@@ -108,7 +108,7 @@ bool TFMain::speichern(bool neuerName)
     }
     const QString fehler = ProjektSchreiben(Dateiname, *Lehrerliste, *Klassenliste);
     if (!fehler.isEmpty()) {
-        Dialoge().Meldung(this, fehler);
+        Dialoge().Fehlermeldung(this, fehler);
         return false;
     }
     Geaendert = false;
@@ -134,7 +134,7 @@ void TFMain::closeEvent(QCloseEvent* ereignis)
 void TFMain::hilfeFehlerZeigen(const QString& fehler)
 {
     if (!fehler.isEmpty())
-        Dialoge().Meldung(this, fehler);
+        Dialoge().Fehlermeldung(this, fehler);
 }
 
 void TFMain::FormHelp()

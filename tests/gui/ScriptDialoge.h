@@ -15,7 +15,7 @@
 class TScriptDialoge : public IDialoge
 {
 public:
-    enum class TArt { DateiOeffnen, DateiSpeichern, Ordner, Drucken, Meldung, Frage, Aufgabe };
+    enum class TArt { DateiOeffnen, DateiSpeichern, Ordner, Drucken, Meldung, Fehlermeldung, Frage, Aufgabe };
 
     // What one dialog showed.
     struct TGezeigt
@@ -36,6 +36,7 @@ public:
     void OrdnerAbbrechen() { antworten.push_back({TArt::Ordner, false, {}, TKnopf::Abbrechen, false}); }
     void Drucken(bool ok) { antworten.push_back({TArt::Drucken, ok, {}, TKnopf::Ok, false}); }
     void MeldungBestaetigen() { antworten.push_back({TArt::Meldung, true, {}, TKnopf::Ok, false}); }
+    void FehlermeldungBestaetigen() { antworten.push_back({TArt::Fehlermeldung, true, {}, TKnopf::Ok, false}); }
     void FrageBeantworten(bool ja) { antworten.push_back({TArt::Frage, ja, {}, TKnopf::Ok, false}); }
     void AufgabeBeantworten(TKnopf knopf, bool angekreuzt = false)
     {
@@ -73,6 +74,12 @@ public:
         naechste(TArt::Meldung);
     }
 
+    void Fehlermeldung(QWidget*, const QString& text) override
+    {
+        Gezeigt.push_back({TArt::Fehlermeldung, {}, text, {}, {}, {}});
+        naechste(TArt::Fehlermeldung);
+    }
+
     bool Frage(QWidget*, const QString& titel, const QString& text, bool) override
     {
         Gezeigt.push_back({TArt::Frage, titel, text, {}, {}, {}});
@@ -96,6 +103,7 @@ public:
         case TArt::Ordner: return "Ordner wählen";
         case TArt::Drucken: return "Drucken";
         case TArt::Meldung: return "Meldung";
+        case TArt::Fehlermeldung: return "Fehlermeldung";
         case TArt::Frage: return "Frage";
         case TArt::Aufgabe: return "Aufgabendialog";
         }

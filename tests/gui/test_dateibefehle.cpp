@@ -194,9 +194,9 @@ TEST_F(TDateibefehle, SpeichernAnUnbeschreibbaremOrtMeldetUndBehaeltGeaendert)
     const QString ziel = pfad("keinOrdner/schule.spz");
 
     dialoge->DateiWaehlen(ziel);
-    dialoge->MeldungBestaetigen();
+    dialoge->FehlermeldungBestaetigen();
     haupt->Speichernunter1->trigger();
-    EXPECT_EQ(dialoge->Letzter().Art, TScriptDialoge::TArt::Meldung);
+    EXPECT_EQ(dialoge->Letzter().Art, TScriptDialoge::TArt::Fehlermeldung);
     EXPECT_TRUE(dialoge->Letzter().Text.contains(QStringLiteral("kann nicht erstellt werden")))
         << dialoge->Letzter().Text.toStdString();
     EXPECT_TRUE(Geaendert);
@@ -204,7 +204,7 @@ TEST_F(TDateibefehle, SpeichernAnUnbeschreibbaremOrtMeldetUndBehaeltGeaendert)
 
     // inside the question the failure also stops the caller
     dialoge->AufgabeBeantworten(TKnopf::Ja);
-    dialoge->MeldungBestaetigen();
+    dialoge->FehlermeldungBestaetigen();
     haupt->Neu1->trigger();
     EXPECT_EQ(Klassenliste->Count(), 3);
     EXPECT_TRUE(Geaendert);
@@ -228,10 +228,10 @@ TEST_F(TDateibefehle, BeschaedigteDateiLaesstDasProjektWieEsWar)
 
     dialoge->AufgabeBeantworten(TKnopf::Nein);
     dialoge->DateiWaehlen(pfad("kaputt.spz"));
-    dialoge->MeldungBestaetigen();
+    dialoge->FehlermeldungBestaetigen();
     haupt->TBopen->trigger();
 
-    EXPECT_EQ(dialoge->Letzter().Art, TScriptDialoge::TArt::Meldung);
+    EXPECT_EQ(dialoge->Letzter().Art, TScriptDialoge::TArt::Fehlermeldung);
     EXPECT_FALSE(dialoge->Letzter().Text.isEmpty());
     projektUnveraendert(lehrer, klassen, pfad("gut.spz"));
     EXPECT_EQ(klassen->First(), k5a);
@@ -296,7 +296,7 @@ TEST_F(TDateibefehle, OeffnenErsetztDasProjektUndMerktDenOrdner)
     Ini = std::make_unique<TIniDatei>(pfad("schule.spz/Simultano.ini"));
     QFile::copy(datei, pfad("schule.spz"));
     dialoge->DateiWaehlen(pfad("schule.spz"));
-    dialoge->MeldungBestaetigen();
+    dialoge->FehlermeldungBestaetigen();
     haupt->Oeffnen1->trigger();
     EXPECT_TRUE(dialoge->Letzter().Text.contains(QStringLiteral("kann nicht geschrieben werden")));
     EXPECT_EQ(Dateiname, pfad("schule.spz"));
@@ -327,9 +327,9 @@ TEST_F(TDateibefehle, HilfeUndInfo)
     EXPECT_EQ(THilfe::Datei(), Programmpfad + QStringLiteral("Simulta.chm"));
     zeigen();
     // there is no help file in the test folder: the viewer's message is shown
-    dialoge->MeldungBestaetigen();
+    dialoge->FehlermeldungBestaetigen();
     QTest::keyClick(haupt->TV, Qt::Key_F1);
-    EXPECT_EQ(dialoge->Letzter().Art, TScriptDialoge::TArt::Meldung);
+    EXPECT_EQ(dialoge->Letzter().Art, TScriptDialoge::TArt::Fehlermeldung);
     EXPECT_FALSE(dialoge->Letzter().Text.isEmpty());
 
     dialoge->AufgabeBeantworten(TKnopf::Ok);
