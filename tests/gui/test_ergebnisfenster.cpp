@@ -433,6 +433,13 @@ TEST_F(Ergebnisfenster, Bildschirmfoto)
     haupt->Oeffnen1Click();
     zeigen();
     auswerten([&] {
+        // half a second of optimisation, then the countdown to its end
+        inSchleife(ergebnis->Button3, [&] {
+            QTest::qWait(500);
+            for (int i = 0; i < 6; ++i)
+                takt->Ticken();
+        });
+        takt->Ticken();
         QTest::keyClick(ergebnis->StringGrid1, Qt::Key_Down);
         QTest::keyClick(ergebnis->StringGrid1, Qt::Key_Right);
         const QRect zelle = ergebnis->StringGrid1->visualRect(ergebnis->StringGrid1->model()->index(2, 1));
