@@ -89,11 +89,20 @@ QSpinBox* drehfeld(QWidget* eltern, const char* name, int von, int bis, int wert
     return feld;
 }
 
-QGroupBox* gruppe(QWidget* eltern, const char* name, const QString& titel)
+// A group box whose controls stand in rows; the first row is returned, ready for its
+// controls and a closing stretch. Later rows go below it (zeilen).
+QHBoxLayout* gruppe(QGroupBox*& g, QWidget* eltern, const char* name, const QString& titel)
 {
-    auto* g = new QGroupBox(titel, eltern);
+    g = new QGroupBox(titel, eltern);
     g->setObjectName(QLatin1String(name));
-    return g;
+    auto* erste = new QHBoxLayout;
+    (new QVBoxLayout(g))->addLayout(erste);
+    return erste;
+}
+
+QVBoxLayout* zeilen(QGroupBox* g)
+{
+    return static_cast<QVBoxLayout*>(g->layout());
 }
 
 } // namespace
@@ -109,9 +118,7 @@ TFErgebnis::TFErgebnis(IDialoge& dialoge, QWidget* besitzer)
     setWindowTitle(QStringLiteral("Mögliche Kombinationen"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
-    QFont schrift(QStringLiteral("Tahoma"), 8);
-    schrift.setStyleHint(QFont::SansSerif);
-    setFont(schrift);
+    setAttribute(Qt::WA_WindowPropagation); // the main window's font
     QPalette farben = palette();
     farben.setColor(QPalette::Window, Hintergrund);
     setPalette(farben);
@@ -125,10 +132,11 @@ TFErgebnis::TFErgebnis(IDialoge& dialoge, QWidget* besitzer)
     spalte->addWidget(Label1 = beschriftung(this, "Label1", QString(), true));
     spalte->addWidget(sucheAufbauen());
     spalte->addWidget(optimierungAufbauen());
-    Label3 = beschriftung(this, "Label3",
-                          QStringLiteral("Mit gedrückter Strg-Taste können Sie die markierte Zelle mit den Cursortasten "
-                                         "verschieben. Der Mauszeiger liefert Info über die unterrichtenden Lehrkräfte."),
-                          true);
+    Label3 =
+        beschriftung(this, "Label3",
+                     QStringLiteral("Mit gedrückter Strg-Taste können Sie die markierte Zelle mit den Cursortasten "
+                                    "verschieben. Der Mauszeiger liefert Info über die unterrichtenden Lehrkräfte."),
+                     true);
     QFont fett = Label3->font();
     fett.setBold(true);
     Label3->setFont(fett);
@@ -166,45 +174,41 @@ TFErgebnis::~TFErgebnis() = default;
 
 QWidget* TFErgebnis::einstellungenAufbauen()
 {
-    GroupBox1 = gruppe(this, "GroupBox1", QStringLiteral("Grundeinstellung"));
-    auto* raster = new QVBoxLayout(GroupBox1);
-    auto* zeile = new QHBoxLayout;
-    zeile->addWidget(Label2 = beschriftung(GroupBox1, "Label2", QStringLiteral("&Maximalzahl paralleler Konferenzen:")));
+    QHBoxLayout* zeile = gruppe(GroupBox1, this, "GroupBox1", QStringLiteral("Grundeinstellung"));
+    zeile->addWidget(Label2 =
+                         beschriftung(GroupBox1, "Label2", QStringLiteral("&Maximalzahl paralleler Konferenzen:")));
     zeile->addWidget(Edit1 = drehfeld(GroupBox1, "Edit1", 1, 10, 4));
     zeile->addStretch(1);
     Label2->setBuddy(Edit1);
-    raster->addLayout(zeile);
-    raster->addWidget(CVorsitz = kaestchen(GroupBox1, "CVorsitz", QStringLiteral("&Vorsitz berücksichtigen")));
-    raster->addWidget(CEltern = kaestchen(GroupBox1, "CEltern", QStringLiteral("Gemeinsame &Elternvertreter berücksichtigen")));
+    zeilen(GroupBox1)->addWidget(CVorsitz =
+                                     kaestchen(GroupBox1, "CVorsitz", QStringLiteral("&Vorsitz berücksichtigen")));
+    zeilen(GroupBox1)->addWidget(
+        CEltern = kaestchen(GroupBox1, "CEltern", QStringLiteral("Gemeinsame &Elternvertreter berücksichtigen")));
     return GroupBox1;
 }
 
 QWidget* TFErgebnis::sucheAufbauen()
 {
-    GroupBox2 = gruppe(this, "GroupBox2", QStringLiteral("Erneut eine Verteilung suchen"));
-    auto* raster = new QVBoxLayout(GroupBox2);
-    auto* zeile = new QHBoxLayout;
+    QHBoxLayout* zeile = gruppe(GroupBox2, this, "GroupBox2", QStringLiteral("Erneut eine Verteilung suchen"));
     zeile->addWidget(Button1 = knopf(GroupBox2, "Button1", QStringLiteral("&Start")));
     zeile->addStretch(1);
-    raster->addLayout(zeile);
-    raster->addWidget(C1 = kaestchen(GroupBox2, "C1", QStringLiteral("Bei Verschlechterung a&utomatisch neu suchen")));
+    zeilen(GroupBox2)->addWidget(
+        C1 = kaestchen(GroupBox2, "C1", QStringLiteral("Bei Verschlechterung a&utomatisch neu suchen")));
     return GroupBox2;
 }
 
 QWidget* TFErgebnis::optimierungAufbauen()
 {
-    GroupBox3 = gruppe(this, "GroupBox3", QStringLiteral("Suchschleife zu Optimierung"));
-    auto* raster = new QVBoxLayout(GroupBox3);
-    auto* zeile = new QHBoxLayout;
+    QHBoxLayout* zeile = gruppe(GroupBox3, this, "GroupBox3", QStringLiteral("Suchschleife zu Optimierung"));
     zeile->addWidget(Button3 = knopf(GroupBox3, "Button3", QStringLiteral("Start (&Optimierung)")));
     zeile->addSpacing(8);
     zeile->addWidget(Edit2 = drehfeld(GroupBox3, "Edit2", -1, 20, 6));
     zeile->addWidget(Label5 = beschriftung(GroupBox3, "Label5", QStringLiteral("Se&kunden Suchzeit")));
     zeile->addStretch(1);
     Label5->setBuddy(Edit2);
-    raster->addLayout(zeile);
-    raster->addWidget(C2 = kaestchen(GroupBox3, "C2", QStringLiteral("&Nach Zeilenminimierung auch Spalten minimieren")));
-    raster->addWidget(LUntergrenze = beschriftung(GroupBox3, "LUntergrenze", QString(), true));
+    zeilen(GroupBox3)->addWidget(
+        C2 = kaestchen(GroupBox3, "C2", QStringLiteral("&Nach Zeilenminimierung auch Spalten minimieren")));
+    zeilen(GroupBox3)->addWidget(LUntergrenze = beschriftung(GroupBox3, "LUntergrenze", QString(), true));
     return GroupBox3;
 }
 
@@ -281,10 +285,11 @@ void TFErgebnis::changeEvent(QEvent* ereignis)
         return;
     }
     const bool parallel = StringGrid1->rowCount() < (Klassenliste ? Klassenliste->Count() : 0);
-    Label1->setText(parallel ? QStringLiteral("Hinweis: Eine erneute Auswertung kann unter Umständen ein anderes "
-                                              "Ergebnis liefern, da vor der Suche nach Kombinationen die Klassen in "
-                                              "eine zufällige Reihenfolge gebracht werden.")
-                             : QStringLiteral("Es gibt keine Klassen, deren Konferenzen gleichzeitig stattfinden können."));
+    Label1->setText(parallel
+                        ? QStringLiteral("Hinweis: Eine erneute Auswertung kann unter Umständen ein anderes "
+                                         "Ergebnis liefern, da vor der Suche nach Kombinationen die Klassen in "
+                                         "eine zufällige Reihenfolge gebracht werden.")
+                        : QStringLiteral("Es gibt keine Klassen, deren Konferenzen gleichzeitig stattfinden können."));
     StringGrid1->setFocus();
 }
 

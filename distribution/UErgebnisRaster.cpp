@@ -45,8 +45,8 @@ protected:
             maler->drawText(feld, Qt::AlignCenter | Qt::TextSingleLine, text);
         } else {
             maler->setPen(Nummernfarbe);
-            maler->drawText(feld.adjusted(0, 0, -NummernRand, 0), Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
-                            text);
+            maler->drawText(feld.adjusted(0, 0, -NummernRand, 0),
+                            Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, text);
         }
         maler->restore();
     }
@@ -258,10 +258,12 @@ void TErgebnisRaster::hinweisZeigen(const QModelIndex& zelle)
     const QString kuerzel = lehrerKuerzel(*klasse);
     hintW->setText(kuerzel);
     const int rand = 2 * (hintW->margin() + hintW->frameWidth());
-    const QRect textfeld = hintW->fontMetrics().boundingRect(QRect(0, 0, HinweisBreite, 10000), Qt::TextWordWrap, kuerzel);
+    const QRect textfeld =
+        hintW->fontMetrics().boundingRect(QRect(0, 0, HinweisBreite, 10000), Qt::TextWordWrap, kuerzel);
     hintW->resize(textfeld.width() + rand + 2, textfeld.height() + rand);
     const QRect feld = visualRect(zelle);
-    hintW->move(viewport()->mapToGlobal(QPoint(feld.left() + HinweisAbstand, feld.top() + feld.height() + HinweisAbstand)));
+    hintW->move(
+        viewport()->mapToGlobal(QPoint(feld.left() + HinweisAbstand, feld.top() + feld.height() + HinweisAbstand)));
     hintW->show();
     mx = zelle.column() + 1;
     my = zelle.row() + 1;

@@ -46,7 +46,8 @@ bool TFErgebnis::unschlagbar(TVerteilungsMass mass) const
 // During a loop only "Abbruch" and the table stay usable.
 void TFErgebnis::schalterFreigeben(bool frei)
 {
-    for (QWidget* w : std::initializer_list<QWidget*>{Button3, Button1, Button4, Button5, Edit1, Edit2, C2, CVorsitz, CEltern})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{Button3, Button1, Button4, Button5, Edit1, Edit2, C2, CVorsitz, CEltern})
         w->setEnabled(frei);
     Button2->setText(frei ? QStringLiteral("S&chließen") : QStringLiteral("&Abbruch"));
     laeuft = !frei;

@@ -128,7 +128,8 @@ TEST_F(Ergebnisfenster, AuswertenMeldungenUndDieGemerktenKaestchen)
     haupt->TB_auswertClick();
     ASSERT_EQ(dialoge->Gezeigt.size(), 1u);
     EXPECT_EQ(dialoge->Letzter().Titel, "So geht es nicht!");
-    EXPECT_EQ(dialoge->Letzter().Aufgabe.Hauptanweisung, "Es müssen mindestens 2 Klassen mit Lehrkräften eingerichtet sein.");
+    EXPECT_EQ(dialoge->Letzter().Aufgabe.Hauptanweisung,
+              "Es müssen mindestens 2 Klassen mit Lehrkräften eingerichtet sein.");
     EXPECT_EQ(dialoge->Letzter().Text, "(Daten fehlen.)");
     EXPECT_FALSE(ergebnis->isVisible());
 
@@ -162,7 +163,8 @@ TEST_F(Ergebnisfenster, AlleKlassenKollidieren)
         EXPECT_EQ(ergebnis->palette().color(QPalette::Window), QColor(198, 208, 215));
         EXPECT_EQ(tabelle(), ",A|1.,5a|2.,5b|3.,6a");
         EXPECT_FALSE(ergebnis->Button1->isVisible());
-        EXPECT_EQ(ergebnis->Label1->text(), "Es gibt keine Klassen, deren Konferenzen gleichzeitig stattfinden können.");
+        EXPECT_EQ(ergebnis->Label1->text(),
+                  "Es gibt keine Klassen, deren Konferenzen gleichzeitig stattfinden können.");
         EXPECT_EQ(ergebnis->Edit1->value(), 4);
         EXPECT_EQ(ergebnis->Edit2->value(), 6);
         EXPECT_EQ(ergebnis->Edit2->minimum(), -1);
