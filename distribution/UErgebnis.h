@@ -1,12 +1,124 @@
 #pragma once
 
+#include "app/UDialoge.h"
 #include "app/UDialogFenster.h"
+#include "distribution/UErgebnisText.h"
+#include "distribution/UOptimierung.h"
 
-// Its content comes with its own work; for now the window exists and can be reached.
+#include <functional>
+#include <memory>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPrinter;
+class QPushButton;
+class QSpinBox;
+class TErgebnisRaster;
+
+// The one-second beat that counts down the optimisation loop. The window uses a Qt timer;
+// the tests tick by hand.
+class TTakt
+{
+public:
+    virtual ~TTakt() = default;
+    virtual void Starten() = 0;     // a tick once a second from now on
+    virtual void Anhalten() = 0;
+    virtual bool Laeuft() const = 0;
+    std::function<void()> BeiTick;
+};
+
+std::unique_ptr<TTakt> SekundenTakt();
+
+// "Mögliche Kombinationen": the plan of the last search as a table, one row per time slot,
+// one column per parallel conference. From here the user searches again, lets the
+// optimisation loop run for some seconds, rearranges the table by hand and saves or
+// prints it. The table as shown is what the file and the printout get.
 class TFErgebnis : public TDialogFenster
 {
     Q_OBJECT
 
 public:
     TFErgebnis(IDialoge& dialoge, QWidget* besitzer);
+    ~TFErgebnis() override;
+
+    // The evaluation after the main window's checks: one search with the current limit,
+    // "Start" shown only when two classes share a time slot, then the window, modal.
+    void Auswerten();
+
+    // Which people besides the teachers make two classes conflict (the two boxes).
+    TKonfliktArten Konfliktarten() const;
+    // The table as shown, manual moves included: the source of the file and the printout.
+    TErgebnisTabelle Tabelle() const;
+    // True while one of the two loops runs.
+    bool SchleifeLaeuft() const { return laeuft; }
+    void TaktSetzen(std::unique_ptr<TTakt> takt);
+    // The printer of the print command; it keeps the user's choices between uses.
+    QPrinter& Drucker();
+
+    // The components, named as on the form (owned through Qt's parent chain).
+    TErgebnisRaster* StringGrid1 = nullptr;
+    QGroupBox *GroupBox1 = nullptr, *GroupBox2 = nullptr, *GroupBox3 = nullptr;
+    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label5 = nullptr;
+    QLabel* LUntergrenze = nullptr;  // the lower bound of the time slots
+    QSpinBox* Edit1 = nullptr;       // limit of parallel conferences
+    QSpinBox* Edit2 = nullptr;       // seconds of the optimisation loop
+    QCheckBox *C1 = nullptr, *C2 = nullptr;
+    QCheckBox* CVorsitz = nullptr;   // chairs make classes conflict
+    QCheckBox* CEltern = nullptr;    // shared parent representatives make classes conflict
+    QPushButton *Button1 = nullptr, *Button2 = nullptr, *Button3 = nullptr, *Button4 = nullptr, *Button5 = nullptr;
+
+    // The save dialog of the export; it keeps its settings between uses.
+    TDateiDialog sd1;
+
+    // ---- handlers
+    void Button1Click();  // search again; with C1 until the result is not worse
+    void Button2Click();  // close, or cancel the running loop
+    void Button3Click();  // the optimisation loop
+    void Button4Click();  // save as text
+    void Button5Click();  // print
+    void Timer1Timer();
+    void FormHelp();
+
+public slots:
+    void reject() override; // Esc presses Button2
+
+protected:
+    void showEvent(QShowEvent* ereignis) override;   // FormShow
+    void changeEvent(QEvent* ereignis) override;     // FormActivate, FormDeactivate
+    void closeEvent(QCloseEvent* ereignis) override; // FormCloseQuery
+
+private:
+    // construction (UErgebnis.cpp)
+    QWidget* einstellungenAufbauen();
+    QWidget* sucheAufbauen();
+    QWidget* optimierungAufbauen();
+    void kaestchenMerken(QCheckBox* kaestchen, const QString& schluessel);
+    void groesseSetzen();
+
+    // the plan and the loops (UErgebnisSchleife.cpp)
+    void ErgebnisAnzeigen();
+    void SucheBeenden();
+    void schleifeBeginnen();
+    void schalterFreigeben(bool frei);
+    void schleifeMitC1();
+    void untergrenzeZeigen();
+    bool unschlagbar(TVerteilungsMass mass) const;
+
+    int ColZahl = 1;
+    qint16 Merker = 0;
+    bool stoppen = true;
+    bool laeuft = false;
+    bool optimiert = false; // an optimisation loop has run since the program started
+    bool groesseGesetzt = false;
+    std::unique_ptr<TTakt> Timer1;
+    std::unique_ptr<QPrinter> PrintDialog1;
+
+    // the lower bound of the plan shown, computed once per evaluation and set of rules
+    int untergrenze = 0;
+    int untergrenzeGrenze = 0;
+    TKonfliktArten untergrenzeArten;
+    bool untergrenzeGilt = false;
+    int planGrenze = 4;          // the rules the plan shown was searched with
+    TKonfliktArten planArten;
 };

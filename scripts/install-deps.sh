@@ -8,6 +8,7 @@ pakete=(
   clang libclang-rt-14-dev
   fp-utils libchm-dev
   xvfb xauth fonts-dejavu-core
+  fonts-liberation poppler-utils
 )
 fehlend=()
 for p in "${pakete[@]}"; do

@@ -1,0 +1,176 @@
+// The plan shown in the result window and the two loops that search for a better one.
+#include "distribution/UErgebnis.h"
+
+#include "distribution/UErgebnisRaster.h"
+#include "distribution/UVerteilung.h"
+#include "planning/UVar.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+
+void TFErgebnis::ErgebnisAnzeigen()
+{
+    StringGrid1->Fuellen(ErgebnisTabelle(*Verteilung, ColZahl));
+    StringGrid1->BreitenSetzen();
+    untergrenzeZeigen();
+}
+
+// The bound belongs to the rules the plan shown was searched with; it is computed once
+// for each set of rules within an evaluation.
+void TFErgebnis::untergrenzeZeigen()
+{
+    if (!untergrenzeGilt || untergrenzeGrenze != planGrenze || !(untergrenzeArten == planArten)) {
+        untergrenze = TOptimierung(*Klassenliste, planGrenze, false, planArten).Untergrenze();
+        untergrenzeGrenze = planGrenze;
+        untergrenzeArten = planArten;
+        untergrenzeGilt = true;
+    }
+    LUntergrenze->setText(StringGrid1->rowCount() <= untergrenze
+                              ? QStringLiteral("Optimal: weniger Zeitfenster sind nicht möglich.")
+                              : QStringLiteral("Weniger als %1 Zeitfenster sind nicht möglich.").arg(untergrenze));
+}
+
+// Nothing can be better than a plan with as few rows as the bound allows; when columns
+// count too, it must also spread its classes as evenly as its rows allow.
+bool TFErgebnis::unschlagbar(TVerteilungsMass mass) const
+{
+    if (mass.Zeilen <= 0 || mass.Zeilen > untergrenze)
+        return false;
+    const int klassen = Klassenliste->Count();
+    return !C2->isChecked() || mass.Spalten <= (klassen + mass.Zeilen - 1) / mass.Zeilen;
+}
+
+// During a loop only "Abbruch" and the table stay usable.
+void TFErgebnis::schalterFreigeben(bool frei)
+{
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{Button3, Button1, Button4, Button5, Edit1, Edit2, C2, CVorsitz, CEltern})
+        w->setEnabled(frei);
+    Button2->setText(frei ? QStringLiteral("S&chließen") : QStringLiteral("&Abbruch"));
+    laeuft = !frei;
+}
+
+void TFErgebnis::schleifeBeginnen()
+{
+    schalterFreigeben(false);
+    stoppen = false;
+}
+
+void TFErgebnis::SucheBeenden()
+{
+    stoppen = true;
+    schalterFreigeben(true);
+}
+
+void TFErgebnis::Button1Click()
+{
+    if (C1->isChecked()) {
+        schleifeMitC1();
+    } else {
+        planGrenze = Edit1->value();
+        planArten = Konfliktarten();
+        ColZahl = VerteilungSuchen(planGrenze, planArten);
+        ErgebnisAnzeigen();
+    }
+    StringGrid1->setFocus();
+}
+
+// Searches until a plan has no more rows than the one shown; only the rows count.
+// Cancelled before that, the plan shown stays.
+void TFErgebnis::schleifeMitC1()
+{
+    const int grenze = Edit1->value();
+    const TKonfliktArten arten = Konfliktarten();
+    schleifeBeginnen();
+    qsizetype zeilen = Verteilung->Count();
+    std::unique_ptr<TVerteilung> neueListe = std::move(Verteilung);
+    do {
+        ColZahl = VerteilungSuchen(grenze, arten);
+        if (Verteilung->Count() <= zeilen) {
+            planGrenze = grenze;
+            planArten = arten;
+            ErgebnisAnzeigen();
+            neueListe = std::move(Verteilung);
+            Verteilung = std::make_unique<TVerteilung>();
+            zeilen = neueListe->Count();
+            stoppen = true;
+        }
+        QCoreApplication::processEvents();
+    } while (!stoppen);
+    Verteilung = std::move(neueListe);
+    ColZahl = Spaltenzahl(*Verteilung);
+    SucheBeenden();
+}
+
+// Runs the optimisation step by step until the countdown or "Abbruch" ends it, or until
+// the plan shown cannot be beaten; each better plan replaces the one shown.
+void TFErgebnis::Button3Click()
+{
+    if (Edit2->value() <= 0) {
+        Edit2->setValue(Merker);
+        Timer1->Anhalten();
+    }
+    schleifeBeginnen();
+    Merker = static_cast<qint16>(Edit2->value());
+    optimiert = true;
+    Timer1->Starten();
+
+    const int grenze = Edit1->value();
+    const TKonfliktArten arten = Konfliktarten();
+    const bool spalten = C2->isChecked();
+    TOptimierung optimierung(*Klassenliste, grenze, spalten, arten);
+    untergrenze = optimierung.Untergrenze();
+    untergrenzeGrenze = grenze;
+    untergrenzeArten = arten;
+    untergrenzeGilt = true;
+    TVerteilungsMass bisher{static_cast<int>(Verteilung->Count()), ColZahl};
+    do {
+        const TVerteilungsMass mass = optimierung.Schritt(Zufall);
+        if (Besser(mass, bisher, spalten)) {
+            Verteilung = optimierung.Plan();
+            ColZahl = mass.Spalten;
+            planGrenze = grenze;
+            planArten = arten;
+            ErgebnisAnzeigen();
+            bisher = mass;
+        }
+        if (!stoppen && unschlagbar(bisher))
+            SucheBeenden();
+        QCoreApplication::processEvents();
+    } while (!stoppen);
+    ColZahl = bisher.Spalten;
+    StringGrid1->setFocus();
+}
+
+// Once a second: counts the seconds down while the loop runs (not below the field's
+// minimum, -1) and ends it at 0; one tick after the end the start value shows again.
+void TFErgebnis::Timer1Timer()
+{
+    if (stoppen) {
+        Timer1->Anhalten();
+        Edit2->setValue(Merker);
+        return;
+    }
+    const int wert = std::max(Edit2->minimum(), Edit2->value() - 1);
+    Edit2->setValue(wert);
+    if (wert == 0)
+        SucheBeenden();
+}
+
+void TFErgebnis::Button2Click()
+{
+    if (!laeuft) {
+        StringGrid1->HinweisVerbergen(); // a window of its own, it would outlive the closed window
+        TDialogFenster::reject();
+        return;
+    }
+    SucheBeenden();
+    // Before the first optimisation Merker is 0, which would turn the next one into a
+    // search without end.
+    if (optimiert)
+        Edit2->setValue(Merker);
+    Timer1->Anhalten();
+}
