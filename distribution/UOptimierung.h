@@ -45,8 +45,8 @@ public:
 private:
     TSuche suche;
     int grenze;
-    bool spaltenMinimieren;
-    TKonfliktArten arten;
+    [[maybe_unused]] bool spaltenMinimieren;
+    [[maybe_unused]] TKonfliktArten arten;
     int untergrenze = 0;
 };
 
