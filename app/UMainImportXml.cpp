@@ -1,5 +1,6 @@
 // The import of the timetabling program's XML export; its question windows live in import/.
 #include "app/UFenster.h"
+#include "app/UKlassenBaum.h"
 #include "app/UMain.h"
 #include "import/UImpStufenwahl.h"
 #include "import/UMultClass.h"
@@ -68,7 +69,8 @@ void TFMain::ImportXMLClick()
         Dialoge().Meldung(this, MeldungNichtsGefunden);
         return;
     }
-    // The old distribution and classes refer to the old teachers: they go first.
+    // The tree's nodes and the old distribution and classes refer to the old records: they go first.
+    TV->clear();
     Verteilung = std::make_unique<TVerteilung>();
     Klassenliste = std::move(import.Klassen);
     Lehrerliste = std::move(import.Lehrer);

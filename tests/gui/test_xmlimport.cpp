@@ -131,6 +131,9 @@ TEST_F(TXmlImportBefehl, EchterExportErsetztDasProjekt)
 {
     offenesProjekt();
     zeigen();
+    // a selected teacher of a class that the import replaces
+    klassenKnoten(0)->setExpanded(true);
+    klicken(lehrerKnoten(0, 1));
     skript.Dann([](QDialog* d) {
         auto* f = qobject_cast<TFImpStufenwahl*>(d);
         ASSERT_TRUE(f);
