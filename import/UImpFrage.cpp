@@ -1,6 +1,7 @@
 #include "import/UImpFrage.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 TImpFrageFenster::TImpFrageFenster(IDialoge& dialoge, QWidget* besitzer, const QString& name, const QString& titel)
     : TDialogFenster(dialoge, besitzer, name)
@@ -16,4 +17,12 @@ QLabel* TImpFrageFenster::textLabel(const char* name, const QString& text, bool 
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(umbrechen);
     return label;
+}
+
+QPushButton* TImpFrageFenster::knopf(const char* name, const QString& text, int ergebnis)
+{
+    auto* k = new QPushButton(text, this);
+    k->setObjectName(QLatin1String(name));
+    connect(k, &QPushButton::clicked, this, [this, ergebnis] { done(ergebnis); });
+    return k;
 }

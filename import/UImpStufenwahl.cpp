@@ -12,16 +12,6 @@ namespace {
 // Position i stands for grade level i + 1; the words in brackets are shown only.
 const QStringList stufenEintraege = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10 (E)", "11 (QI)", "12 (QII)", "13"};
 
-QComboBox* stufenListe(QWidget* fenster, const char* name, QLabel* beschriftung)
-{
-    auto* liste = new QComboBox(fenster);
-    liste->setObjectName(QLatin1String(name));
-    liste->setEditable(false); // only a listed position can come back
-    liste->setMaxVisibleItems(stufenEintraege.size());
-    beschriftung->setBuddy(liste);
-    return liste;
-}
-
 } // namespace
 
 TFImpStufenwahl::TFImpStufenwahl(IDialoge& dialoge, QWidget* besitzer)
@@ -36,13 +26,15 @@ TFImpStufenwahl::TFImpStufenwahl(IDialoge& dialoge, QWidget* besitzer)
     Label5 = textLabel("Label5", QStringLiteral("(Vielleicht testen Sie es einfach.)"));
     Label2 = textLabel("Label2", QStringLiteral("&Beginn mit Stufe"));
     Label3 = textLabel("Label3", QStringLiteral("&Ende mit Stufe"));
-    ComboBox1 = stufenListe(this, "ComboBox1", Label2);
-    ComboBox2 = stufenListe(this, "ComboBox2", Label3);
-    Button1 = new QPushButton(QStringLiteral("&Weiter"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
+    ComboBox1 = hinterLabel<QComboBox>("ComboBox1", Label2);
+    ComboBox2 = hinterLabel<QComboBox>("ComboBox2", Label3);
+    for (QComboBox* liste : {ComboBox1, ComboBox2}) {
+        liste->setEditable(false); // only a listed position can come back
+        liste->setMaxVisibleItems(stufenEintraege.size());
+    }
+    Button1 = knopf("Button1", QStringLiteral("&Weiter"), QDialog::Accepted);
     Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("Import &abbrechen"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2 = knopf("Button2", QStringLiteral("Import &abbrechen"), QDialog::Rejected);
 
     auto* texte = new QVBoxLayout;
     texte->addWidget(Label4);
@@ -72,9 +64,6 @@ TFImpStufenwahl::TFImpStufenwahl(IDialoge& dialoge, QWidget* besitzer)
     setTabOrder(ComboBox1, ComboBox2);
     setTabOrder(ComboBox2, Button1);
     setTabOrder(Button1, Button2);
-
-    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Button2, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
 }
 
 void TFImpStufenwahl::FormShow(bool IstGymnasium)

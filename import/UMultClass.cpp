@@ -18,31 +18,20 @@ namespace {
 
 enum TErgebnis { ErgebnisJa = 10, ErgebnisNein, ErgebnisAbbrechen };
 
-QLineEdit* nurLesen(QWidget* fenster, const char* name, QLabel* beschriftung)
-{
-    auto* feld = new QLineEdit(fenster);
-    feld->setObjectName(QLatin1String(name));
-    feld->setReadOnly(true);
-    beschriftung->setBuddy(feld);
-    return feld;
-}
-
 } // namespace
 
 TFMultClass::TFMultClass(IDialoge& dialoge, QWidget* besitzer)
     : TImpFrageFenster(dialoge, besitzer, QStringLiteral("TFMultClass"), QStringLiteral("Rückfrage"))
 {
     LabeledEdit1Label = textLabel("LabeledEdit1Label", QStringLiteral("&Lehrkraft"));
-    LabeledEdit1 = nurLesen(this, "LabeledEdit1", LabeledEdit1Label);
+    LabeledEdit1 = hinterLabel<QLineEdit>("LabeledEdit1", LabeledEdit1Label);
     LabeledEdit2Label = textLabel("LabeledEdit2Label", QStringLiteral("&Fach / Bezeichnung"));
-    LabeledEdit2 = nurLesen(this, "LabeledEdit2", LabeledEdit2Label);
+    LabeledEdit2 = hinterLabel<QLineEdit>("LabeledEdit2", LabeledEdit2Label);
     LabeledEdit2->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     la = textLabel("la", QStringLiteral("&Klassen"));
-    libo = new QListWidget(this);
-    libo->setObjectName(QStringLiteral("libo"));
+    libo = hinterLabel<QListWidget>("libo", la);
     libo->setEditTriggers(QAbstractItemView::NoEditTriggers);
     libo->setFixedSize(180, 120);
-    la->setBuddy(libo);
     lab = textLabel("lab", QString(), true);
     L_immer = textLabel("L_immer", QString(), true);
     CheckBox1 = new QCheckBox(this);
@@ -51,8 +40,10 @@ TFMultClass::TFMultClass(IDialoge& dialoge, QWidget* besitzer)
     Button1->setDefault(true);
     Button2 = knopf("Button2", QStringLiteral("&NEIN"), ErgebnisNein);
     Button3 = knopf("Button3", QStringLiteral("Import hier a&bbrechen"), ErgebnisAbbrechen);
-    for (QLineEdit* feld : {LabeledEdit1, LabeledEdit2})
+    for (QLineEdit* feld : {LabeledEdit1, LabeledEdit2}) {
+        feld->setReadOnly(true);
         feld->setFixedWidth(libo->width());
+    }
 
     auto* links = new QVBoxLayout;
     const std::pair<QLabel*, QWidget*> felder[] = {{LabeledEdit1Label, LabeledEdit1}, {LabeledEdit2Label, LabeledEdit2}, {la, libo}};
@@ -81,14 +72,6 @@ TFMultClass::TFMultClass(IDialoge& dialoge, QWidget* besitzer)
     QWidget* reihenfolge[] = {LabeledEdit1, LabeledEdit2, libo, CheckBox1, Button1, Button2, Button3};
     for (std::size_t i = 1; i < std::size(reihenfolge); ++i)
         setTabOrder(reihenfolge[i - 1], reihenfolge[i]);
-}
-
-QPushButton* TFMultClass::knopf(const char* name, const QString& text, int ergebnis)
-{
-    auto* k = new QPushButton(text, this);
-    k->setObjectName(QLatin1String(name));
-    connect(k, &QPushButton::clicked, this, [this, ergebnis] { done(ergebnis); });
-    return k;
 }
 
 void TFMultClass::FormShow()

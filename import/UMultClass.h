@@ -37,5 +37,4 @@ public:
 
 private:
     void FormShow();
-    QPushButton* knopf(const char* name, const QString& text, int ergebnis);
 };

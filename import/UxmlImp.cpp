@@ -30,7 +30,7 @@ QString ohnePraefix(QStringView id, QLatin1StringView praefix)
     return (id.startsWith(praefix) ? id.sliced(praefix.size()) : id).toString();
 }
 
-QString generalWert(const TXmlElement& wurzel, QStringView name)
+QString GeneralWert(const TXmlElement& wurzel, QStringView name)
 {
     const TXmlElement* general = wurzel.Kind(u"general");
     return general ? general->KindText(name) : QString();
@@ -91,8 +91,8 @@ private:
     QSet<std::pair<const TKlasse*, const TLehrer*>> zugeordnet;
     bool mitFaechern = false;          // the file lists subjects: lessons name them by long name
     QHash<QString, QString> langnamen; // subject id -> long name; the first subject of an id counts
-    QSet<QString> immerJa, immerNein;  // subjects answered for good, case folded
-    bool abbruch = false;
+    QSet<QString> ImmerJa, ImmerNein;  // subjects answered for good, case folded
+    bool Abbruch = false;
 };
 
 void TLauf::LehrerLesen()
@@ -185,24 +185,24 @@ QString TLauf::fachDerStunde(const TXmlElement& stunde) const
 bool TLauf::zustimmen(const TLehrer& le, const QString& fa, const QStringList& kl)
 {
     const QString schluessel = fa.toCaseFolded();
-    if (immerNein.contains(schluessel))
+    if (ImmerNein.contains(schluessel))
         return false;
-    if (immerJa.contains(schluessel))
+    if (ImmerJa.contains(schluessel))
         return true;
     const TRueckfrage antwort = fragen.Mehrklassen(le, fa, kl);
     switch (antwort.Antwort) {
     case TMehrklassenAntwort::Ja:
         if (antwort.Immer)
-            immerJa.insert(schluessel);
+            ImmerJa.insert(schluessel);
         return true;
     case TMehrklassenAntwort::Nein:
         if (antwort.Immer)
-            immerNein.insert(schluessel);
+            ImmerNein.insert(schluessel);
         return false;
     case TMehrklassenAntwort::Abbrechen:
         break;
     }
-    abbruch = true;
+    Abbruch = true;
     ergebnis.Hinweise << MeldungTeilweiseZugeordnet;
     return false;
 }
@@ -211,7 +211,7 @@ void TLauf::UnterrichtLesen()
 {
     langnamenLesen();
     for (const TXmlElement& stunde : abschnitt(wurzel, u"lessons")) {
-        if (abbruch)
+        if (Abbruch)
             break;
         TLehrer* le = lehrerDerStunde(stunde);
         const QString fa = fachDerStunde(stunde);
@@ -273,8 +273,8 @@ TXmlImport UntisXmlAusBytes(const QByteArray& bytes, const QString& dateiname, I
         return ergebnis;
     }
     const TXmlElement& wurzel = *dokument.Wurzel;
-    ergebnis.LateinKorrektur = generalWert(wurzel, u"schoolnumber") == QLatin1String("0312947");
-    ergebnis.IstGymnasium = generalWert(wurzel, u"schooltype").toLower().startsWith(QLatin1String("gy"));
+    ergebnis.LateinKorrektur = GeneralWert(wurzel, u"schoolnumber") == QLatin1String("0312947");
+    ergebnis.IstGymnasium = GeneralWert(wurzel, u"schooltype").toLower().startsWith(QLatin1String("gy"));
     ergebnis.Lehrer = std::make_unique<TLehrerliste>();
     ergebnis.Klassen = std::make_unique<TKlassenliste>();
 

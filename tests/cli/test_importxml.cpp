@@ -13,10 +13,15 @@ QString export_(const char* name)
     return QStringLiteral(SIMULTANO_QUELLORDNER "/tests/daten/xml/") + QString::fromUtf8(name);
 }
 
-TEST(CliImportXml, SchreibtProjektUndNenntAnzahlen)
+class CliImportXml : public ::testing::Test
 {
+protected:
     QTemporaryDir ordner;
     const QString ziel = ordner.filePath(QStringLiteral("schule.spz"));
+};
+
+TEST_F(CliImportXml, SchreibtProjektUndNenntAnzahlen)
+{
     const struct
     {
         QStringList optionen;
@@ -42,10 +47,8 @@ TEST(CliImportXml, SchreibtProjektUndNenntAnzahlen)
     }
 }
 
-TEST(CliImportXml, FehlerSchreibenNichts)
+TEST_F(CliImportXml, FehlerSchreibenNichts)
 {
-    QTemporaryDir ordner;
-    const QString ziel = ordner.filePath(QStringLiteral("schule.spz"));
     const struct
     {
         QStringList argumente;

@@ -252,13 +252,6 @@ TEST_F(TXmlImportBefehl, AbbruecheUndHinweise)
     importieren("gymnasium.xml", TScriptDialoge::TArt::Meldung);
     EXPECT_EQ(dialoge->Letzter().Text, MeldungTeilweiseZugeordnet);
     EXPECT_EQ(knotenTexte().last(), QStringLiteral("13 (XTR_Y)"));
-
-    // no class teacher in the whole file: the classes come without, and the user is told
-    Geaendert = false;
-    skript.Dann(stufen(1, 13));
-    importieren("ohne_leitung.xml", TScriptDialoge::TArt::Meldung);
-    EXPECT_EQ(dialoge->Letzter().Text, MeldungOhneKlassenleitung);
-    EXPECT_EQ(knotenTexte(), QStringList({"5a", "EF"}));
 }
 
 } // namespace
