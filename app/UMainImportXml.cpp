@@ -1,4 +1,85 @@
 // The import of the timetabling program's XML export; its question windows live in import/.
+#include "app/UFenster.h"
+#include "app/UKlassenBaum.h"
 #include "app/UMain.h"
+#include "import/UImpStufenwahl.h"
+#include "import/UMultClass.h"
+#include "import/UxmlImp.h"
+#include "planning/UFehler.h"
+#include "planning/UIni.h"
+#include "planning/UVar.h"
 
-void TFMain::ImportXMLClick() { nochNichtVerfuegbar(); }
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+
+namespace {
+
+const QString XmlFilter = QStringLiteral("XML (UNTIS) (*.xml)|*.xml|Alle Dateien (*.*)|*.*");
+
+// The import's two questions, asked by their windows.
+class TFensterFragen : public IImportFragen
+{
+public:
+    TFensterFragen(TFImpStufenwahl& stufenwahl, TFMultClass& mehrklassen) : stufenwahl(stufenwahl), mehrklassen(mehrklassen)
+    {
+    }
+
+    std::optional<TStufen> Stufenwahl(bool IstGymnasium) override { return stufenwahl.Fragen(IstGymnasium); }
+    TRueckfrage Mehrklassen(const TLehrer& le, const QString& fa, const QStringList& kl) override
+    {
+        return mehrklassen.Fragen(le, fa, kl);
+    }
+
+private:
+    TFImpStufenwahl& stufenwahl;
+    TFMultClass& mehrklassen;
+};
+
+} // namespace
+
+void TFMain::ImportXMLClick()
+{
+    if (!SpeichernFragen())
+        return;
+    const QString ordner = Ini->ReadString(QStringLiteral("Data"), QStringLiteral("import"), QString());
+    OD1.Filter = XmlFilter;
+    OD1.FilterIndex = 1;
+    OD1.Dateiname.clear();
+    OD1.Ordner = ordner;
+    if (!Dialoge().DateiOeffnen(this, OD1))
+        return;
+    const QString neuerOrdner = QDir::toNativeSeparators(QFileInfo(OD1.Dateiname).absolutePath() + QLatin1Char('/'));
+    if (neuerOrdner != ordner) {
+        try {
+            Ini->WriteString(QStringLiteral("Data"), QStringLiteral("import"), neuerOrdner);
+        } catch (const TFehler& fehler) {
+            Dialoge().Fehlermeldung(this, fehler.Meldung);
+        }
+    }
+
+    // The import builds new lists; the project on screen stays until they are complete.
+    TFensterFragen fragen(*Fenster().ImpStufenwahl, *Fenster().MultClass);
+    TXmlImport import = UntisXmlImportieren(OD1.Dateiname, fragen);
+    if (!import.Ok()) {
+        Dialoge().Fehlermeldung(this, import.Fehler);
+        return;
+    }
+    if (!import.Gefunden) {
+        Dialoge().Meldung(this, MeldungNichtsGefunden);
+        return;
+    }
+    // The tree's nodes and the old distribution and classes refer to the old records: they go first.
+    TV->clear();
+    Verteilung = std::make_unique<TVerteilung>();
+    Klassenliste = std::move(import.Klassen);
+    Lehrerliste = std::move(import.Lehrer);
+    Geaendert = true;
+    // The imported school is not the project of the file that was open: "Speichern" asks for a file.
+    Dateiname.clear();
+    Edit1->clear();
+    ListViewAktualisieren();
+    TreeViewAktualisieren();
+    for (const QString& hinweis : import.Hinweise)
+        Dialoge().Meldung(this, hinweis);
+}

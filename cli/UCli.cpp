@@ -18,6 +18,14 @@ struct TBefehl
 const std::array befehle = {
     TBefehl{"pruefen", "DATEI.spz", "liest eine Projektdatei und nennt Version, Lehrkräfte und Klassen", "",
             BefehlPruefen},
+    TBefehl{"import-xml", "EXPORT.xml -o DATEI.spz [--stufen VON-BIS] [--mehrklassen ja|nein]",
+            "liest den XML-Export des Stundenplanprogramms in eine neue Projektdatei",
+            "  -o DATEI.spz          die Projektdatei, die geschrieben wird (eine vorhandene wird ersetzt)\n"
+            "  --stufen VON-BIS      die Klassenstufen, die übernommen werden (1 bis 13); ohne die Angabe\n"
+            "                        5-12 für ein Gymnasium, sonst 1-13\n"
+            "  --mehrklassen ja|nein ob eine Lehrkraft, deren Unterricht mehrere Klassen umfasst, allen\n"
+            "                        diesen Klassen zugeordnet wird (ohne die Angabe: ja)\n",
+            BefehlImportXml},
 };
 
 const TBefehl* befehlSuchen(const QString& name)
@@ -96,15 +104,17 @@ TArgumente::TArgumente(const QStringList& argumente, const QStringList& mitWert,
     bool nurPositionen = false;
     for (qsizetype i = 0; i < argumente.size(); ++i) {
         const QString& arg = argumente[i];
-        if (nurPositionen || !arg.startsWith(QLatin1String("--")) || arg == QLatin1String("--")) {
+        // "-o" stands for the option "o"
+        const bool kurz = arg.size() == 2 && arg[0] == u'-' && arg[1].isLetter();
+        if (nurPositionen || (!arg.startsWith(QLatin1String("--")) && !kurz) || arg == QLatin1String("--")) {
             if (!nurPositionen && arg == QLatin1String("--"))
                 nurPositionen = true;
             else
                 Positionen << arg;
             continue;
         }
-        const qsizetype gleich = arg.indexOf(u'=');
-        const QString name = arg.mid(2, gleich < 0 ? -1 : gleich - 2);
+        const qsizetype gleich = kurz ? -1 : arg.indexOf(u'=');
+        const QString name = kurz ? arg.mid(1) : arg.mid(2, gleich < 0 ? -1 : gleich - 2);
         if (schalter.contains(name) && gleich < 0) {
             optionen_[name] = QString();
         } else if (mitWert.contains(name)) {
@@ -113,7 +123,7 @@ TArgumente::TArgumente(const QStringList& argumente, const QStringList& mitWert,
             else if (i + 1 < argumente.size())
                 optionen_[name] = argumente[++i];
             else
-                throw TFehler(QStringLiteral("Zur Option --%1 fehlt der Wert.").arg(name));
+                throw TFehler(QStringLiteral("Zur Option %1 fehlt der Wert.").arg(arg));
         } else {
             throw TFehler(QStringLiteral("Unbekannte Option \"%1\".").arg(arg));
         }

@@ -21,8 +21,9 @@ struct TCli
 int CliAusfuehren(const QStringList& argumente, TCli& cli);
 
 // The arguments of one subcommand: positional arguments, options with a value
-// ("--grenze 4" or "--grenze=4") and switches ("--json"). Unknown options, a missing value
-// and a wrong number of positional arguments throw a TFehler with a German message.
+// ("--grenze 4" or "--grenze=4", "-o DATEI" for a one-letter name) and switches ("--json").
+// Unknown options, a missing value and a wrong number of positional arguments throw a
+// TFehler with a German message.
 class TArgumente
 {
 public:
@@ -44,3 +45,4 @@ private:
 // ---- the subcommands (one file each, BefehlName.cpp). Each returns the exit status or
 // throws a TFehler.
 int BefehlPruefen(const QStringList& argumente, TCli& cli);
+int BefehlImportXml(const QStringList& argumente, TCli& cli);
