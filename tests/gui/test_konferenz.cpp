@@ -272,16 +272,19 @@ TEST_F(TKonferenz, DialogePassenAufDenBildschirm)
     klicken(klassenKnoten(0));
     zeileKlicken(0);
     const QString fotos = qEnvironmentVariable("SIMULTANO_DIALOGFOTOS");
+    int nummer = 0;
     const auto pruefen = [&](QDialog& d) {
         QTest::qWait(50);
         EXPECT_TRUE(d.screen()->availableGeometry().contains(d.frameGeometry())) << d.objectName().toStdString();
+        const QString bild = QStringLiteral("%1-%2.png").arg(++nummer).arg(d.objectName());
         if (!fotos.isEmpty())
-            QProcess::execute(QStringLiteral("import"),
-                              {QStringLiteral("-window"), QStringLiteral("root"), QDir(fotos).filePath(d.objectName() + QStringLiteral(".png"))});
+            QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), QDir(fotos).filePath(bild)});
     };
     ImDialog<TFKlBez>([&] { haupt->Bezeichn->trigger(); }, pruefen);
     ImDialog<TFLehrerBearb>([&] { haupt->B_LehrerBearb->click(); }, pruefen);
     ImDialog<TFVorsitz>([&] { haupt->B_Vorsitz->click(); }, pruefen);
+    ImDialog<TFVorsitz>([&] { haupt->BKonferenz->click(); }, pruefen);
+    ImDialog<TFLehrerBearb>([&] { haupt->B_LehrerHinzu->click(); }, pruefen);
     ImDialog<TFElternliste>([&] { haupt->ElternBearbeiten->click(); }, [&](TFElternliste& l) {
         pruefen(l);
         ImDialog<TFElternAdd>([&] { l.Button1->click(); }, pruefen);
