@@ -19,24 +19,22 @@
 
 namespace {
 
-// The classes of the selected class nodes, in tree order.
-QList<TKlasse*> ausgewaehlteKlassen(const QTreeWidget* tv)
+// The records of the selected nodes below a node, in tree order: the classes of the
+// selected class nodes below the tree's root, the teachers of the selected teacher nodes
+// below a class node.
+template <class Datensatz>
+QList<Datensatz*> ausgewaehlt(const QTreeWidgetItem* eltern, Datensatz* TKnoten::*feld)
 {
-    QList<TKlasse*> klassen;
-    for (int i = 0; i < tv->topLevelItemCount(); ++i)
-        if (TKnoten* knoten = Knoten(tv->topLevelItem(i)); knoten && knoten->isSelected())
-            klassen << knoten->Klasse;
-    return klassen;
+    QList<Datensatz*> daten;
+    for (int i = 0; i < eltern->childCount(); ++i)
+        if (TKnoten* knoten = Knoten(eltern->child(i)); knoten && knoten->isSelected())
+            daten << knoten->*feld;
+    return daten;
 }
 
-// The teachers of the selected teacher nodes of a class node, in tree order.
-QList<TLehrer*> ausgewaehlteLehrer(const QTreeWidgetItem* klassenKnoten)
+QList<TKlasse*> ausgewaehlteKlassen(const QTreeWidget* tv)
 {
-    QList<TLehrer*> lehrer;
-    for (int i = 0; i < klassenKnoten->childCount(); ++i)
-        if (TKnoten* knoten = Knoten(klassenKnoten->child(i)); knoten && knoten->isSelected())
-            lehrer << knoten->Lehrer;
-    return lehrer;
+    return ausgewaehlt(tv->invisibleRootItem(), &TKnoten::Klasse);
 }
 
 int zeileVon(const QTableWidget* lv, const TLehrer* lehrer)
@@ -116,6 +114,7 @@ void TFMain::B_LehrerHinzuClick(QObject* Sender)
     LV->scrollToItem(LV->item(zeile, 0));
     if (weiter) {
         B_LehrerBearb->setEnabled(true);
+        B_LehrerBearb->setAutoDefault(true); // Enter, not only the space bar, presses it
         B_LehrerBearb->setFocus();
     }
 }
@@ -150,7 +149,7 @@ void TFMain::TVKeyDown()
 
     TKnoten* klassenKnoten = KlassenKnoten(fokus);
     TKlasse* klasse = klassenKnoten->Klasse;
-    const QList<TLehrer*> lehrer = ausgewaehlteLehrer(klassenKnoten);
+    const QList<TLehrer*> lehrer = ausgewaehlt(klassenKnoten, &TKnoten::Lehrer);
     if (lehrer.isEmpty())
         return;
     const bool einer = lehrer.size() == 1;

@@ -48,8 +48,7 @@ QLineEdit* FeldMitLabel(QWidget* eltern, QBoxLayout* spalte, const char* name, c
                         QLabel** beschriftung)
 {
     auto* l = new QLabel(label, eltern);
-    auto* feld = new QLineEdit(eltern);
-    feld->setObjectName(QLatin1String(name));
+    auto* feld = Benannt<QLineEdit>(eltern, name);
     l->setBuddy(feld);
     spalte->addWidget(l);
     spalte->addWidget(feld);
@@ -58,22 +57,20 @@ QLineEdit* FeldMitLabel(QWidget* eltern, QBoxLayout* spalte, const char* name, c
     return feld;
 }
 
-QPushButton* Knopf(QWidget* eltern, const char* name, const QString& text)
+std::pair<QPushButton*, QPushButton*> OkAbbrechenZeile(QDialog* dialog, QBoxLayout* spalte, const char* okName,
+                                                       const QString& okText, const QString& abbrechenText)
 {
-    auto* knopf = new QPushButton(text, eltern);
-    knopf->setObjectName(QLatin1String(name));
-    return knopf;
-}
-
-void OkAbbrechenZeile(QDialog* dialog, QBoxLayout* spalte, QPushButton* ok, QPushButton* abbrechen)
-{
+    auto* ok = Benannt<QPushButton>(dialog, okName, okText);
+    auto* abbrechen = Benannt<QPushButton>(dialog, "Button2", abbrechenText);
     ok->setDefault(true);
     auto* zeile = new QHBoxLayout;
     zeile->addStretch(1);
     zeile->addWidget(ok);
     zeile->addWidget(abbrechen);
+    spalte->addSpacing(8);
     spalte->addLayout(zeile);
     QObject::connect(abbrechen, &QPushButton::clicked, dialog, &QDialog::reject);
+    return {ok, abbrechen};
 }
 
 void Hintergrund(QWidget* fenster, const QColor& farbe)

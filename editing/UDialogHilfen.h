@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QString>
 
+#include <utility>
+
 class QBoxLayout;
 class QDialog;
 class QLabel;
@@ -19,11 +21,18 @@ inline const QColor Cremefarbe(255, 251, 240);
 // the layout; the field is named after the component. The label is left in *beschriftung.
 QLineEdit* FeldMitLabel(QWidget* eltern, QBoxLayout* spalte, const char* name, const QString& label,
                         QLabel** beschriftung = nullptr);
-// A button named after the component.
-QPushButton* Knopf(QWidget* eltern, const char* name, const QString& text);
-// "Ok" as the default button and "Abbrechen" as the cancel button, right-aligned in a row
-// appended to the layout; Esc cancels the dialog anyway.
-void OkAbbrechenZeile(QDialog* dialog, QBoxLayout* spalte, QPushButton* ok, QPushButton* abbrechen);
+// A new child widget named after its component.
+template <class W, class... Argumente>
+W* Benannt(QWidget* eltern, const char* name, Argumente&&... argumente)
+{
+    auto* w = new W(std::forward<Argumente>(argumente)..., eltern);
+    w->setObjectName(QLatin1String(name));
+    return w;
+}
+// The confirming button (the default button) and the cancel button "Button2" (closes the
+// dialog as cancelled, as Esc does), right-aligned in a row below a gap at the end of the layout.
+std::pair<QPushButton*, QPushButton*> OkAbbrechenZeile(QDialog* dialog, QBoxLayout* spalte, const char* okName,
+                                                       const QString& okText, const QString& abbrechenText);
 
 // The window's background colour.
 void Hintergrund(QWidget* fenster, const QColor& farbe);

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 TFElternAdd::TFElternAdd(IDialoge& dialoge, QWidget* besitzer)
     : TDialogFenster(dialoge, besitzer, QStringLiteral("TFElternAdd"))
 {
@@ -20,10 +22,7 @@ TFElternAdd::TFElternAdd(IDialoge& dialoge, QWidget* besitzer)
     EID1 = FeldMitLabel(this, spalte, "EID1", QStringLiteral("&ID"));
     AnredeErgaenzen(EAnrede1);
     EID1->installEventFilter(this);
-    spalte->addSpacing(8);
-    Button1 = Knopf(this, "Button1", QStringLiteral("&Ok"));
-    Button2 = Knopf(this, "Button2", QStringLiteral("A&bbrechen"));
-    OkAbbrechenZeile(this, spalte, Button1, Button2);
+    std::tie(Button1, Button2) = OkAbbrechenZeile(this, spalte, "Button1", QStringLiteral("&Ok"), QStringLiteral("A&bbrechen"));
     connect(Button1, &QPushButton::clicked, this, &TFElternAdd::Button1Click);
     setMinimumWidth(280);
 }

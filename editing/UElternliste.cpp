@@ -26,8 +26,7 @@ void cremefarben(QWidget* w)
 // The list of representatives: whole rows, one at a time, no editing, no sorting.
 QTableWidget* elternTabelle(QWidget* eltern)
 {
-    auto* lv = new QTableWidget(0, 3, eltern);
-    lv->setObjectName(QStringLiteral("lv"));
+    auto* lv = Benannt<QTableWidget>(eltern, "lv", 0, 3);
     lv->setHorizontalHeaderLabels({QStringLiteral("Anrede"), QStringLiteral("Name"), QStringLiteral("ID")});
     const int breiten[] = {60, 140, 40};
     for (int i = 0; i < 3; ++i)
@@ -64,16 +63,15 @@ TFElternliste::TFElternliste(IDialoge& dialoge, QWidget* besitzer)
     LE_Klassenbez->setReadOnly(true);
     LE_Klassenbez->setFocusPolicy(Qt::ClickFocus);
     cremefarben(LE_Klassenbez);
-    Label1 = new QLabel(QStringLiteral("E&lternvertreter"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = Benannt<QLabel>(this, "Label1", QStringLiteral("E&lternvertreter"));
     spalte->addWidget(Label1);
 
     lv = elternTabelle(this);
     Label1->setBuddy(lv);
     auto* knoepfe = new QVBoxLayout;
-    Button1 = Knopf(this, "Button1", QStringLiteral("&Hinzufügen"));
-    Button2 = Knopf(this, "Button2", QStringLiteral("&Entfernen"));
-    B_Ok = Knopf(this, "B_Ok", QStringLiteral("&Schließen"));
+    Button1 = Benannt<QPushButton>(this, "Button1", QStringLiteral("&Hinzufügen"));
+    Button2 = Benannt<QPushButton>(this, "Button2", QStringLiteral("&Entfernen"));
+    B_Ok = Benannt<QPushButton>(this, "B_Ok", QStringLiteral("&Schließen"));
     B_Ok->setDefault(true);
     Button2->setEnabled(false);
     for (QPushButton* k : {Button1, Button2})

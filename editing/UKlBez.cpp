@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 namespace {
 
 const QString schonDa = QStringLiteral("Aktion ungültig: Diese Klasse gibt es schon!");
@@ -21,10 +23,7 @@ TFKlBez::TFKlBez(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(dialoge,
     auto* spalte = new QVBoxLayout(this);
     Edit1 = FeldMitLabel(this, spalte, "Edit1", QStringLiteral("&Klasse"), &Label1);
     Label1->setObjectName(QStringLiteral("Label1"));
-    spalte->addSpacing(8);
-    Button1 = Knopf(this, "Button1", QStringLiteral("&Ok"));
-    Button2 = Knopf(this, "Button2", QStringLiteral("&Abbrechen"));
-    OkAbbrechenZeile(this, spalte, Button1, Button2);
+    std::tie(Button1, Button2) = OkAbbrechenZeile(this, spalte, "Button1", QStringLiteral("&Ok"), QStringLiteral("&Abbrechen"));
     connect(Button1, &QPushButton::clicked, this, &TFKlBez::Button1Click);
     setMinimumWidth(260);
 }

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 TFLehrerBearb::TFLehrerBearb(IDialoge& dialoge, QWidget* besitzer)
     : TDialogFenster(dialoge, besitzer, QStringLiteral("TFLehrerBearb"))
 {
@@ -17,10 +19,7 @@ TFLehrerBearb::TFLehrerBearb(IDialoge& dialoge, QWidget* besitzer)
     E_Anrede = FeldMitLabel(this, spalte, "E_Anrede", QStringLiteral("&Anrede"));
     E_Name = FeldMitLabel(this, spalte, "E_Name", QStringLiteral("&Name"));
     AnredeErgaenzen(E_Anrede);
-    spalte->addSpacing(8);
-    B_Ok = Knopf(this, "B_Ok", QStringLiteral("&Ok"));
-    Button2 = Knopf(this, "Button2", QStringLiteral("A&bbrechen"));
-    OkAbbrechenZeile(this, spalte, B_Ok, Button2);
+    std::tie(B_Ok, Button2) = OkAbbrechenZeile(this, spalte, "B_Ok", QStringLiteral("&Ok"), QStringLiteral("A&bbrechen"));
     connect(B_Ok, &QPushButton::clicked, this, &TFLehrerBearb::B_OkClick);
     setMinimumWidth(280);
 }

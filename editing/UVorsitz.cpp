@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 namespace {
 
 bool kleinbuchstabe(QChar c)
@@ -31,13 +33,11 @@ QString grossAn(QString text, int stelle)
 
 TFVorsitz::TFVorsitz(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(dialoge, besitzer, QStringLiteral("TFVorsitz"))
 {
-    lb = new QListWidget(this);
-    lb->setObjectName(QStringLiteral("lb"));
+    lb = Benannt<QListWidget>(this, "lb");
     lb->setFixedWidth(90);
     lb->setFocusPolicy(Qt::NoFocus);
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1 = Benannt<QPlainTextEdit>(this, "Memo1");
     Memo1->setReadOnly(true);
     Memo1->setFrameShape(QFrame::NoFrame);
     Memo1->setFocusPolicy(Qt::NoFocus);
@@ -50,16 +50,13 @@ TFVorsitz::TFVorsitz(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(dial
     rechts->addWidget(Memo1);
     ek = FeldMitLabel(this, rechts, "ek", QStringLiteral("&Kürzel der/des Vorsitzenden"), &ekLabel);
     ek->setToolTip(QStringLiteral("Kleinbuchstaben genügen"));
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = Benannt<QLabel>(this, "Label1");
     rechts->addWidget(Label1);
-    dtp = new QDateEdit(this);
-    dtp->setObjectName(QStringLiteral("dtp"));
+    dtp = Benannt<QDateEdit>(this, "dtp");
     dtp->setCalendarPopup(true);
     dtp->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     rechts->addWidget(dtp);
-    KeinDatum = new QCheckBox(QStringLiteral("&Kein Datum"), this);
-    KeinDatum->setObjectName(QStringLiteral("KeinDatum"));
+    KeinDatum = Benannt<QCheckBox>(this, "KeinDatum", QStringLiteral("&Kein Datum"));
     KeinDatum->setToolTip(QStringLiteral("Das Konferenzdatum der Klasse(n) löschen"));
     rechts->addWidget(KeinDatum);
     rechts->addStretch(1);
@@ -69,9 +66,7 @@ TFVorsitz::TFVorsitz(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(dial
     oben->addLayout(rechts, 1);
     auto* spalte = new QVBoxLayout(this);
     spalte->addLayout(oben, 1);
-    Button1 = Knopf(this, "Button1", QStringLiteral("&OK"));
-    Button2 = Knopf(this, "Button2", QStringLiteral("&Abbrechen"));
-    OkAbbrechenZeile(this, spalte, Button1, Button2);
+    std::tie(Button1, Button2) = OkAbbrechenZeile(this, spalte, "Button1", QStringLiteral("&OK"), QStringLiteral("&Abbrechen"));
 
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(ek, &QLineEdit::textChanged, this, &TFVorsitz::ekChange);

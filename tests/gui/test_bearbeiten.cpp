@@ -177,6 +177,9 @@ TEST_F(TBearbeiten, LehrerBearbeiten_KuerzelVergebenNurAnredeWeiterNeuesKuerzelI
     // only the salutation changed: the next teacher is selected, Enter edits it
     EXPECT_EQ(haupt->AusgewaehlteLehrer(), QList<TLehrer*>({cd}));
     EXPECT_EQ(haupt->focusWidget(), haupt->B_LehrerBearb);
+    ASSERT_TRUE(ImDialog<TFLehrerBearb>([&] { QTest::keyClick(haupt->B_LehrerBearb, Qt::Key_Return); }, [](TFLehrerBearb& d) {
+        EXPECT_EQ(d.E_Name->text(), QStringLiteral("Claßen"));
+    }));
 
     zeileKlicken(3); // the last teacher stays selected
     lehrerDialog(haupt->B_LehrerBearb, [&](TFLehrerBearb& d) {
