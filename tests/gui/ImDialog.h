@@ -7,9 +7,9 @@
 
 #include <functional>
 
-// Runs a command that shows a modal dialog of type D and, as soon as that dialog is the
-// active modal window and has the keyboard (typing goes to its focused field), the steps on it. A dialog the steps leave open is cancelled
-// afterwards, so no test can hang in it. False when the dialog never came.
+// Runs a command that shows a modal dialog of type D and, once that dialog is the active
+// window (typing goes to its focused field), the steps on it. A dialog the steps leave open
+// is cancelled afterwards, so no test can hang in it. False when the dialog never came.
 template <class D>
 bool ImDialog(const std::function<void()>& befehl, const std::function<void(D&)>& schritte)
 {
@@ -23,9 +23,8 @@ bool ImDialog(const std::function<void()>& befehl, const std::function<void(D&)>
             return;
         if (!sichtbar.isValid())
             sichtbar.start();
-        // a platform that never activates it gets its steps after a while all the same
         if (!dialog->isActiveWindow() && sichtbar.elapsed() < 2000)
-            return;
+            return; // a platform that never activates it gets the steps after a while
         warten.stop();
         gekommen = true;
         schritte(*dialog);
@@ -38,13 +37,19 @@ bool ImDialog(const std::function<void()>& befehl, const std::function<void(D&)>
     return gekommen;
 }
 
-// Typing into the field that has the focus, as the user does.
+// The keys go to the focused field of the active window, as the user's do.
+inline QWidget* Fokus()
+{
+    QWidget* fenster = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : QApplication::activeWindow();
+    return QApplication::focusWidget() ? QApplication::focusWidget() : fenster->focusWidget();
+}
+
 inline void Tippen(const QString& text)
 {
-    QTest::keyClicks(QApplication::focusWidget(), text);
+    QTest::keyClicks(Fokus(), text);
 }
 
 inline void Taste(Qt::Key taste, Qt::KeyboardModifiers mit = Qt::NoModifier)
 {
-    QTest::keyClick(QApplication::focusWidget(), taste, mit);
+    QTest::keyClick(Fokus(), taste, mit);
 }
