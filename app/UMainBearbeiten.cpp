@@ -153,9 +153,10 @@ void TFMain::TVKeyDown()
     if (lehrer.isEmpty())
         return;
     const bool einer = lehrer.size() == 1;
-    const QString frage =
-        einer ? QStringLiteral("Möchten Sie %1 aus der Klasse %2 entfernen?").arg(LehrerMitAnrede(lehrer.constFirst(), true), klasse->Bezeichnung)
-              : QStringLiteral("Möchten Sie die markierten Lehrkräfte aus der Klasse %1 entfernen?").arg(klasse->Bezeichnung);
+    const QString frage = einer ? QStringLiteral("Möchten Sie %1 aus der Klasse %2 entfernen?")
+                                      .arg(LehrerMitAnrede(lehrer.constFirst(), true), klasse->Bezeichnung)
+                                : QStringLiteral("Möchten Sie die markierten Lehrkräfte aus der Klasse %1 entfernen?")
+                                      .arg(klasse->Bezeichnung);
     if (!Dialoge().Frage(this, einer ? QStringLiteral("LÖSCHEN") : QStringLiteral("LÖSCHEN: Achtung!"), frage))
         return;
     AusKlasseEntfernen(*klasse, lehrer);
@@ -170,9 +171,9 @@ void TFMain::LVKeyDown()
     const QList<TLehrer*> lehrer = AusgewaehlteLehrer();
     if (lehrer.isEmpty())
         return;
-    const QString frage = lehrer.size() == 1
-                              ? QStringLiteral("Möchten Sie %1 wirklich löschen?").arg(LehrerMitAnrede(lehrer.constFirst(), true))
-                              : QStringLiteral("Möchten Sie die markierten Lehrkräfte wirklich löschen?");
+    const QString frage = lehrer.size() == 1 ? QStringLiteral("Möchten Sie %1 wirklich löschen?")
+                                                   .arg(LehrerMitAnrede(lehrer.constFirst(), true))
+                                             : QStringLiteral("Möchten Sie die markierten Lehrkräfte wirklich löschen?");
     if (!Dialoge().Frage(this, QStringLiteral("Löschrückfrage"), frage, false))
         return;
     // no selected row may name a teacher that is gone while the views are rebuilt

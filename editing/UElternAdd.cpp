@@ -22,7 +22,8 @@ TFElternAdd::TFElternAdd(IDialoge& dialoge, QWidget* besitzer)
     EID1 = FeldMitLabel(this, spalte, "EID1", QStringLiteral("&ID"));
     AnredeErgaenzen(EAnrede1);
     EID1->installEventFilter(this);
-    std::tie(Button1, Button2) = OkAbbrechenZeile(this, spalte, "Button1", QStringLiteral("&Ok"), QStringLiteral("A&bbrechen"));
+    std::tie(Button1, Button2) =
+        OkAbbrechenZeile(this, spalte, "Button1", QStringLiteral("&Ok"), QStringLiteral("A&bbrechen"));
     connect(Button1, &QPushButton::clicked, this, &TFElternAdd::Button1Click);
     setMinimumWidth(280);
 }

@@ -151,7 +151,8 @@ void TFElternliste::Button2Click()
     const QModelIndexList zeilen = lv->selectionModel()->selectedRows();
     if (zeilen.size() != 1 || !k)
         return;
-    const auto* eltern = static_cast<const TEltern*>(lv->item(zeilen.constFirst().row(), 0)->data(Qt::UserRole).value<void*>());
+    const QVariant daten = lv->item(zeilen.constFirst().row(), 0)->data(Qt::UserRole);
+    const auto* eltern = static_cast<const TEltern*>(daten.value<void*>());
     if (!ElternEntfernen(*k, eltern))
         return;
     geeand = true;

@@ -23,7 +23,8 @@ TFKlBez::TFKlBez(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(dialoge,
     auto* spalte = new QVBoxLayout(this);
     Edit1 = FeldMitLabel(this, spalte, "Edit1", QStringLiteral("&Klasse"), &Label1);
     Label1->setObjectName(QStringLiteral("Label1"));
-    std::tie(Button1, Button2) = OkAbbrechenZeile(this, spalte, "Button1", QStringLiteral("&Ok"), QStringLiteral("&Abbrechen"));
+    std::tie(Button1, Button2) =
+        OkAbbrechenZeile(this, spalte, "Button1", QStringLiteral("&Ok"), QStringLiteral("&Abbrechen"));
     connect(Button1, &QPushButton::clicked, this, &TFKlBez::Button1Click);
     setMinimumWidth(260);
 }

@@ -19,7 +19,8 @@ TFLehrerBearb::TFLehrerBearb(IDialoge& dialoge, QWidget* besitzer)
     E_Anrede = FeldMitLabel(this, spalte, "E_Anrede", QStringLiteral("&Anrede"));
     E_Name = FeldMitLabel(this, spalte, "E_Name", QStringLiteral("&Name"));
     AnredeErgaenzen(E_Anrede);
-    std::tie(B_Ok, Button2) = OkAbbrechenZeile(this, spalte, "B_Ok", QStringLiteral("&Ok"), QStringLiteral("A&bbrechen"));
+    std::tie(B_Ok, Button2) = OkAbbrechenZeile(this, spalte, "B_Ok", QStringLiteral("&Ok"),
+                                               QStringLiteral("A&bbrechen"));
     connect(B_Ok, &QPushButton::clicked, this, &TFLehrerBearb::B_OkClick);
     setMinimumWidth(280);
 }

@@ -66,7 +66,8 @@ TFVorsitz::TFVorsitz(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(dial
     oben->addLayout(rechts, 1);
     auto* spalte = new QVBoxLayout(this);
     spalte->addLayout(oben, 1);
-    std::tie(Button1, Button2) = OkAbbrechenZeile(this, spalte, "Button1", QStringLiteral("&OK"), QStringLiteral("&Abbrechen"));
+    std::tie(Button1, Button2) =
+        OkAbbrechenZeile(this, spalte, "Button1", QStringLiteral("&OK"), QStringLiteral("&Abbrechen"));
 
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(ek, &QLineEdit::textChanged, this, &TFVorsitz::ekChange);

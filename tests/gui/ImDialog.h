@@ -40,8 +40,10 @@ bool ImDialog(const std::function<void()>& befehl, const std::function<void(D&)>
 // The keys go to the focused field of the active window, as the user's do.
 inline QWidget* Fokus()
 {
+    if (QWidget* fokus = QApplication::focusWidget())
+        return fokus;
     QWidget* fenster = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : QApplication::activeWindow();
-    return QApplication::focusWidget() ? QApplication::focusWidget() : fenster->focusWidget();
+    return fenster ? fenster->focusWidget() : nullptr;
 }
 
 inline void Tippen(const QString& text)

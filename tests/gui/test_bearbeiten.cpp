@@ -157,7 +157,8 @@ TEST_F(TBearbeiten, LoeschfragenJeAuswahl_NeinAendertNichts)
     } faelle[] = {
         {haupt->LV, nullptr, nullptr, "Löschrückfrage", "Möchten Sie Frau Albers wirklich löschen?"},
         {haupt->TV, klassenKnoten(2), nullptr, "LÖSCHEN", "Möchten Sie die Klasse 6a wirklich löschen?"},
-        {haupt->TV, klassenKnoten(1), klassenKnoten(2), "LÖSCHEN: Achtung!", "Möchten Sie die markierten Klassen wirklich löschen?"},
+        {haupt->TV, klassenKnoten(1), klassenKnoten(2), "LÖSCHEN: Achtung!",
+         "Möchten Sie die markierten Klassen wirklich löschen?"},
         {haupt->TV, lehrerKnoten(0, 1), nullptr, "LÖSCHEN", "Möchten Sie Herrn Claßen aus der Klasse 5a entfernen?"},
         {haupt->TV, lehrerKnoten(0, 1), lehrerKnoten(0, 2), "LÖSCHEN: Achtung!",
          "Möchten Sie die markierten Lehrkräfte aus der Klasse 5a entfernen?"},

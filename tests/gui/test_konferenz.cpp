@@ -134,7 +134,8 @@ TEST_F(TKonferenz, ElternvertreterIDsUndWeiterZurNaechstenKlasse)
             EXPECT_EQ(a.EID1->text(), QStringLiteral("7"));
         });
         ASSERT_EQ(l.lv->rowCount(), 2);
-        QTest::mouseClick(l.lv->viewport(), Qt::LeftButton, Qt::NoModifier, l.lv->visualItemRect(l.lv->item(0, 0)).center());
+        const QPoint zeile = l.lv->visualItemRect(l.lv->item(0, 0)).center();
+        QTest::mouseClick(l.lv->viewport(), Qt::LeftButton, Qt::NoModifier, zeile);
         QTest::keyClick(l.lv, Qt::Key_Delete);
         QTest::mouseClick(l.B_Ok, Qt::LeftButton);
     }));
@@ -185,7 +186,8 @@ TEST_F(TKonferenz, SchuleVonHandEingegebenGespeichertUndUnveraendertWiederGeoeff
     EXPECT_EQ(KuerzelVerbunden(Klassenliste->First()->Unterrichtende), QStringLiteral("AB/CD"));
     EXPECT_EQ(KuerzelVerbunden(k6b->Unterrichtende) + k6b->Vorsitz->Kuerzel, QStringLiteral("CDCD"));
     ASSERT_EQ(k6b->Elternvertreter.Count(), 1);
-    EXPECT_EQ(ElternMitAnrede(k6b->Elternvertreter.First(), false) + k6b->Elternvertreter.First()->ID, QStringLiteral("Frau Ost1"));
+    const TEltern* ost = k6b->Elternvertreter.First();
+    EXPECT_EQ(ElternMitAnrede(ost, false) + ost->ID, QStringLiteral("Frau Ost1"));
     haupt->AnsichtWechseln(0);
     EXPECT_EQ(knotenTexte(), QStringList({"5a (AB)", "6b"}));
 
@@ -215,8 +217,9 @@ TEST_F(TKonferenz, DialogeAufDemBildschirm)
         EXPECT_TRUE(d.screen()->availableGeometry().contains(d.frameGeometry())) << d.objectName().toStdString();
         const QString fotos = qEnvironmentVariable("SIMULTANO_DIALOGFOTOS");
         if (!fotos.isEmpty())
-            QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"),
-                                                         QStringLiteral("%1/%2-%3.png").arg(fotos).arg(++nummer).arg(d.objectName())});
+            QProcess::execute(QStringLiteral("import"),
+                              {QStringLiteral("-window"), QStringLiteral("root"),
+                               QStringLiteral("%1/%2-%3.png").arg(fotos).arg(++nummer).arg(d.objectName())});
     };
     ImDialog<TFKlBez>([&] { haupt->Bezeichn->trigger(); }, pruefen);
     ImDialog<TFLehrerBearb>([&] { haupt->B_LehrerBearb->click(); }, pruefen);
