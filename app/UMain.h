@@ -63,6 +63,8 @@ public:
     bool KlasseMitLehrkraft() const;
     // The teachers of the selected list rows, in list order.
     QList<TLehrer*> AusgewaehlteLehrer() const;
+    // The node of the class among the node and its following siblings; null when none.
+    static TKnoten* KnotenSuchen(QTreeWidgetItem* knoten, const TKlasse* klasse);
 
     // View mode: 0 class leadership, 1 conference date, 2 conference chair.
     int Anzeigemodus() const { return displaymode; }

@@ -1,3 +1,184 @@
 #include "editing/UElternliste.h"
 
-TFElternliste::TFElternliste(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(dialoge, besitzer, QStringLiteral("TFElternliste")) {}
+#include "editing/UAenderungen.h"
+#include "editing/UDialogHilfen.h"
+#include "editing/UElternAdd.h"
+#include "planning/UVar.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+void cremefarben(QWidget* w)
+{
+    QPalette farben = w->palette();
+    farben.setColor(QPalette::Base, Cremefarbe);
+    w->setPalette(farben);
+}
+
+// The list of representatives: whole rows, one at a time, no editing, no sorting.
+QTableWidget* elternTabelle(QWidget* eltern)
+{
+    auto* lv = Benannt<QTableWidget>(eltern, "lv", 0, 3);
+    lv->setHorizontalHeaderLabels({QStringLiteral("Anrede"), QStringLiteral("Name"), QStringLiteral("ID")});
+    const int breiten[] = {60, 140, 40};
+    for (int i = 0; i < 3; ++i)
+        lv->setColumnWidth(i, breiten[i]);
+    lv->horizontalHeader()->setSectionsClickable(false);
+    lv->horizontalHeader()->setHighlightSections(false);
+    lv->horizontalHeader()->setStretchLastSection(true);
+    lv->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lv->verticalHeader()->hide();
+    lv->verticalHeader()->setDefaultSectionSize(20);
+    lv->setShowGrid(false);
+    lv->setSelectionMode(QAbstractItemView::SingleSelection);
+    lv->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lv->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lv->setMinimumSize(breiten[0] + breiten[1] + breiten[2] + 24, 160);
+    cremefarben(lv);
+    return lv;
+}
+
+QTableWidgetItem* zelle(const QString& text)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    return item;
+}
+
+} // namespace
+
+TFElternliste::TFElternliste(IDialoge& dialoge, QWidget* besitzer)
+    : TDialogFenster(dialoge, besitzer, QStringLiteral("TFElternliste"))
+{
+    auto* spalte = new QVBoxLayout(this);
+    LE_Klassenbez = FeldMitLabel(this, spalte, "LE_Klassenbez", QStringLiteral("Klassenbezeichnung"));
+    LE_Klassenbez->setReadOnly(true);
+    LE_Klassenbez->setFocusPolicy(Qt::ClickFocus);
+    cremefarben(LE_Klassenbez);
+    Label1 = Benannt<QLabel>(this, "Label1", QStringLiteral("E&lternvertreter"));
+    spalte->addWidget(Label1);
+
+    lv = elternTabelle(this);
+    Label1->setBuddy(lv);
+    auto* knoepfe = new QVBoxLayout;
+    Button1 = Benannt<QPushButton>(this, "Button1", QStringLiteral("&Hinzufügen"));
+    Button2 = Benannt<QPushButton>(this, "Button2", QStringLiteral("&Entfernen"));
+    B_Ok = Benannt<QPushButton>(this, "B_Ok", QStringLiteral("&Schließen"));
+    B_Ok->setDefault(true);
+    Button2->setEnabled(false);
+    for (QPushButton* k : {Button1, Button2})
+        knoepfe->addWidget(k);
+    knoepfe->addStretch(1);
+    knoepfe->addWidget(B_Ok);
+    auto* zeile = new QHBoxLayout;
+    zeile->addWidget(lv, 1);
+    zeile->addLayout(knoepfe);
+    spalte->addLayout(zeile, 1);
+
+    connect(lv, &QTableWidget::itemSelectionChanged, this, &TFElternliste::lvChange);
+    connect(Button1, &QPushButton::clicked, this, &TFElternliste::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TFElternliste::Button2Click);
+    connect(B_Ok, &QPushButton::clicked, this, &TFElternliste::B_OkClick);
+    lv->installEventFilter(this);
+}
+
+void TFElternliste::showEvent(QShowEvent* ereignis)
+{
+    geeand = false;
+    setWindowTitle(QStringLiteral("Elternvertreter"));
+    Hintergrund(this, QColor(221, 204, 170));
+    LE_Klassenbez->setText(k ? k->Bezeichnung : QString());
+    lv_aktualisieren();
+    (k && !k->Elternvertreter.IsEmpty() ? B_Ok : Button1)->setFocus();
+    adjustSize();
+    RechtsImBesitzerPlatzieren(this, 30);
+    TDialogFenster::showEvent(ereignis);
+}
+
+void TFElternliste::lv_aktualisieren()
+{
+    lv->setUpdatesEnabled(false);
+    lv->clearSelection();
+    lv->setRowCount(0);
+    if (k) {
+        lv->setRowCount(k->Elternvertreter.Count());
+        int zeile = 0;
+        for (TEltern* e : k->Elternvertreter) {
+            QTableWidgetItem* anrede = zelle(e->Anrede);
+            anrede->setData(Qt::UserRole, QVariant::fromValue(static_cast<void*>(e)));
+            lv->setItem(zeile, 0, anrede);
+            lv->setItem(zeile, 1, zelle(e->Name));
+            lv->setItem(zeile, 2, zelle(e->ID));
+            ++zeile;
+        }
+    }
+    lv->setCurrentItem(nullptr, QItemSelectionModel::Clear);
+    lv->setUpdatesEnabled(true);
+    lvChange();
+}
+
+void TFElternliste::lvChange()
+{
+    Button2->setEnabled(lv->selectionModel()->selectedRows().size() == 1);
+}
+
+bool TFElternliste::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    if (objekt == lv && ereignis->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(ereignis)->key() == Qt::Key_Delete)
+        return lvKeyDown();
+    return TDialogFenster::eventFilter(objekt, ereignis);
+}
+
+bool TFElternliste::lvKeyDown()
+{
+    if (lv->selectionModel()->selectedRows().size() != 1)
+        return false;
+    Button2Click();
+    return true; // the key is used up
+}
+
+void TFElternliste::Button2Click()
+{
+    const QModelIndexList zeilen = lv->selectionModel()->selectedRows();
+    if (zeilen.size() != 1 || !k)
+        return;
+    const QVariant daten = lv->item(zeilen.constFirst().row(), 0)->data(Qt::UserRole);
+    const auto* eltern = static_cast<const TEltern*>(daten.value<void*>());
+    if (!ElternEntfernen(*k, eltern))
+        return;
+    geeand = true;
+    lv_aktualisieren();
+}
+
+void TFElternliste::Button1Click()
+{
+    if (!ElternAdd)
+        return;
+    connect(ElternAdd, &TFElternAdd::Hinzugefuegt, this, &TFElternliste::hinzugefuegt, Qt::UniqueConnection);
+    ElternAdd->k = k;
+    ElternAdd->exec();
+    B_Ok->setFocus();
+}
+
+void TFElternliste::hinzugefuegt()
+{
+    geeand = true;
+    lv_aktualisieren();
+}
+
+void TFElternliste::B_OkClick()
+{
+    if (geeand)
+        accept();
+    else
+        reject();
+}

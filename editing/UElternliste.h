@@ -2,11 +2,45 @@
 
 #include "app/UDialogFenster.h"
 
-// Its content comes with its own work; for now the window exists and can be reached.
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+class TFElternAdd;
+class TKlasse;
+
+// The parent representatives of one class: shown, removed, and added through TFElternAdd.
+// Every change takes effect at once; the dialog closes with OK when the list was changed.
 class TFElternliste : public TDialogFenster
 {
     Q_OBJECT
 
 public:
     TFElternliste(IDialoge& dialoge, QWidget* besitzer);
+
+    // Bound by the opening command before each show: the class and the add dialog.
+    TKlasse* k = nullptr;
+    TFElternAdd* ElternAdd = nullptr;
+    // The list was changed while the dialog was open.
+    bool geeand = false;
+
+    QLineEdit* LE_Klassenbez = nullptr;
+    QLabel* Label1 = nullptr;
+    QTableWidget* lv = nullptr;
+    QPushButton *Button1 = nullptr, *Button2 = nullptr, *B_Ok = nullptr;
+
+    void lv_aktualisieren();
+    void lvChange();
+    // Del in the list: removes the selected representative; true when it did.
+    bool lvKeyDown();
+    void Button1Click();
+    void Button2Click();
+    void B_OkClick();
+
+protected:
+    void showEvent(QShowEvent* ereignis) override; // FormShow
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    void hinzugefuegt();
 };

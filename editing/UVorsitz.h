@@ -2,11 +2,53 @@
 
 #include "app/UDialogFenster.h"
 
-// Its content comes with its own work; for now the window exists and can be reached.
+#include <QList>
+
+class QCheckBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class TKlasse;
+class TLehrer;
+
+// Conference chair or conference date of the selected classes. In chair mode the
+// abbreviation is looked up while it is typed (lower case suffices for its first two
+// letters); in date mode a date is picked, or no date.
 class TFVorsitz : public TDialogFenster
 {
     Q_OBJECT
 
 public:
     TFVorsitz(IDialoge& dialoge, QWidget* besitzer);
+
+    // Set by the opening command: date mode (true) or chair mode, and the classes concerned.
+    bool fKonf = false;
+    QList<TKlasse*> klassen;
+    // The teacher the abbreviation named last; the chair command resets it before each show.
+    TLehrer* lehrer = nullptr;
+
+    // The chosen date as a calendar day value; 0 when "Kein Datum" is ticked.
+    double Datum() const;
+
+    QListWidget* lb = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QLabel* ekLabel = nullptr;
+    QLineEdit* ek = nullptr;
+    QLabel* Label1 = nullptr;
+    QDateEdit* dtp = nullptr;
+    QCheckBox* KeinDatum = nullptr;
+    QPushButton *Button1 = nullptr, *Button2 = nullptr;
+
+    void ekChange(const QString& t);
+
+protected:
+    void showEvent(QShowEvent* ereignis) override; // FormShow
+
+private:
+    void datumZeigen();
+    void vorsitzZeigen();
+    void ekErsetzen(const QString& text);
 };

@@ -46,6 +46,8 @@ public:
     // Everything shown so far, oldest first.
     std::vector<TGezeigt> Gezeigt;
     const TGezeigt& Letzter() const { return Gezeigt.back(); }
+    // For every question shown: whether it had the question icon.
+    std::vector<bool> FrageMitSymbol;
     bool AllesBeantwortet() const { return antworten.empty(); }
     int Offen() const { return static_cast<int>(antworten.size()); }
 
@@ -80,9 +82,10 @@ public:
         naechste(TArt::Fehlermeldung);
     }
 
-    bool Frage(QWidget*, const QString& titel, const QString& text, bool) override
+    bool Frage(QWidget*, const QString& titel, const QString& text, bool mitSymbol) override
     {
         Gezeigt.push_back({TArt::Frage, titel, text, {}, {}, {}});
+        FrageMitSymbol.push_back(mitSymbol);
         return naechste(TArt::Frage).Ok;
     }
 

@@ -1,0 +1,118 @@
+#include "editing/UDialogHilfen.h"
+
+#include <QBoxLayout>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace {
+
+class TAnredeErgaenzung : public QObject
+{
+public:
+    explicit TAnredeErgaenzung(QLineEdit* feld) : QObject(feld), feld_(feld) {}
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override
+    {
+        if (objekt != feld_ || ereignis->type() != QEvent::KeyPress || !feld_->text().isEmpty())
+            return false;
+        const auto* taste = static_cast<QKeyEvent*>(ereignis);
+        if (taste->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            return false;
+        const QString t = taste->text().toLower();
+        QString anrede;
+        if (t == QLatin1String("h"))
+            anrede = QStringLiteral("Herr");
+        else if (t == QLatin1String("f"))
+            anrede = QStringLiteral("Frau");
+        else
+            return false;
+        feld_->setText(anrede);
+        feld_->setSelection(static_cast<int>(anrede.size()), -3); // caret after the first letter
+        return true;
+    }
+
+private:
+    QLineEdit* feld_;
+};
+
+} // namespace
+
+QLineEdit* FeldMitLabel(QWidget* eltern, QBoxLayout* spalte, const char* name, const QString& label,
+                        QLabel** beschriftung)
+{
+    auto* l = new QLabel(label, eltern);
+    auto* feld = Benannt<QLineEdit>(eltern, name);
+    l->setBuddy(feld);
+    spalte->addWidget(l);
+    spalte->addWidget(feld);
+    if (beschriftung)
+        *beschriftung = l;
+    return feld;
+}
+
+std::pair<QPushButton*, QPushButton*> OkAbbrechenZeile(QDialog* dialog, QBoxLayout* spalte, const char* okName,
+                                                       const QString& okText, const QString& abbrechenText)
+{
+    auto* ok = Benannt<QPushButton>(dialog, okName, okText);
+    auto* abbrechen = Benannt<QPushButton>(dialog, "Button2", abbrechenText);
+    ok->setDefault(true);
+    auto* zeile = new QHBoxLayout;
+    zeile->addStretch(1);
+    zeile->addWidget(ok);
+    zeile->addWidget(abbrechen);
+    spalte->addSpacing(8);
+    spalte->addLayout(zeile);
+    QObject::connect(abbrechen, &QPushButton::clicked, dialog, &QDialog::reject);
+    return {ok, abbrechen};
+}
+
+void Hintergrund(QWidget* fenster, const QColor& farbe)
+{
+    QPalette farben = fenster->palette();
+    farben.setColor(QPalette::Window, farbe);
+    fenster->setPalette(farben);
+    fenster->setAutoFillBackground(true);
+}
+
+void Platzieren(QDialog* dialog, int links, int oben)
+{
+    const QWidget* besitzer = dialog->parentWidget();
+    const QScreen* bildschirm = besitzer ? besitzer->screen() : dialog->screen();
+    if (!bildschirm)
+        return;
+    const QRect flaeche = bildschirm->availableGeometry();
+    // the frame of the window manager is not known before the first show: leave room for it
+    const QSize rahmen = dialog->frameGeometry().size() - dialog->geometry().size();
+    const QSize hoechstens = flaeche.size() - rahmen;
+    if (dialog->width() > hoechstens.width() || dialog->height() > hoechstens.height())
+        dialog->resize(dialog->size().boundedTo(hoechstens));
+    const QSize aussen = dialog->size() + rahmen;
+    links = std::max(flaeche.left(), std::min(links, flaeche.right() + 1 - aussen.width()));
+    oben = std::max(flaeche.top(), std::min(oben, flaeche.bottom() + 1 - aussen.height()));
+    dialog->move(links, oben);
+}
+
+void NebenBesitzerPlatzieren(QDialog* dialog, int abstandLinks, int oben)
+{
+    const QWidget* besitzer = dialog->parentWidget();
+    Platzieren(dialog, besitzer ? besitzer->frameGeometry().left() + abstandLinks : abstandLinks, oben);
+}
+
+void RechtsImBesitzerPlatzieren(QDialog* dialog, int oben)
+{
+    const QWidget* besitzer = dialog->parentWidget();
+    const int rechts = besitzer ? besitzer->frameGeometry().right() + 1 : dialog->screen()->availableGeometry().right() + 1;
+    Platzieren(dialog, rechts - dialog->frameGeometry().width(), oben);
+}
+
+void AnredeErgaenzen(QLineEdit* feld)
+{
+    feld->installEventFilter(new TAnredeErgaenzung(feld));
+}
