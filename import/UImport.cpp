@@ -126,6 +126,7 @@ TFImport::TFImport(IDialoge& dialoge, QWidget* besitzer)
     lvDaten->setShowGrid(true);
     lvDaten->setWordWrap(false);
     lvDaten->verticalHeader()->hide();
+    lvDaten->verticalHeader()->setDefaultSectionSize(lvDaten->fontMetrics().height() + 6);
     lvDaten->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lvDaten->horizontalHeader()->setHighlightSections(false);
     lvDaten->horizontalHeader()->setSectionsClickable(false);
@@ -202,11 +203,9 @@ QWidget* TFImport::lehrerSeite()
         L[slot]->setObjectName(QStringLiteral("L%1").arg(slot));
         P[slot] = new QLabel(seite);
         P[slot]->setObjectName(QStringLiteral("P%1").arg(slot));
-        P[slot]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        P[slot]->setStyleSheet(QStringLiteral("QLabel { border: 1px solid palette(dark); background: palette(base); "
+                                              "padding: 2px 4px; }"));
         P[slot]->setMinimumHeight(P[slot]->fontMetrics().height() + 12);
-        P[slot]->setContentsMargins(4, 0, 4, 0);
-        P[slot]->setBackgroundRole(QPalette::Base);
-        P[slot]->setAutoFillBackground(true);
         P[slot]->installEventFilter(this);
         spalte->addSpacing(slot == 0 ? 4 : 8);
         spalte->addWidget(L[slot]);

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTableView>
 #include <QTimer>
 #include <QWindow>
@@ -254,6 +255,29 @@ TEST_F(TImport, BefehlMitLesefehlerNeuOeffnenUndImport)
     EXPECT_EQ(Ini->ReadString(QStringLiteral("Data"), QStringLiteral("import"), QString()),
               QDir::toNativeSeparators(ordner.path() + QLatin1Char('/')));
     EXPECT_EQ(f().FelderLB->count(), 0); // the first line is released on closing
+}
+
+} // namespace
+
+namespace {
+
+// The dialog with a staff list fits the screen (the offscreen screen is 800 × 600). With
+// SIMULTANO_BILDSCHIRMFOTO_IMPORT=datei.png it is also saved as a picture.
+TEST_F(TImport, PasstAufDenBildschirm)
+{
+    oeffnen(Kollegium);
+    ziehen(QStringLiteral("Kürzel"), f().P[0]);
+    ziehen(QStringLiteral("Nachname"), f().P[1]);
+    QTest::qWait(50);
+    const QSize frei = f().screen()->availableGeometry().size();
+    const QSize fenster = f().frameGeometry().size();
+    EXPECT_TRUE(fenster.width() <= frei.width() && fenster.height() <= frei.height())
+        << fenster.width() << "x" << fenster.height();
+    EXPECT_GE(f().lvDaten->columnWidth(0), 60);
+    const QString ziel = qEnvironmentVariable("SIMULTANO_BILDSCHIRMFOTO_IMPORT");
+    if (!ziel.isEmpty()) {
+        EXPECT_TRUE(f().grab().save(ziel));
+    }
 }
 
 } // namespace
