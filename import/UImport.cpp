@@ -114,51 +114,12 @@ TFImport::TFImport(IDialoge& dialoge, QWidget* besitzer)
     oben->addWidget(felderSeite(), 3);
     oben->addWidget(lehrerSeite(), 3);
     oben->addWidget(hinweisSeite(), 4);
-
-    Label5 = new QLabel(this);
-    Label5->setObjectName(QStringLiteral("Label5"));
-    lvDaten = new QTableView(this);
-    lvDaten->setObjectName(QStringLiteral("lvDaten"));
-    lvDaten->setModel(modell);
-    lvDaten->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lvDaten->setSelectionMode(QAbstractItemView::SingleSelection);
-    lvDaten->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lvDaten->setShowGrid(true);
-    lvDaten->setWordWrap(false);
-    lvDaten->verticalHeader()->hide();
-    lvDaten->verticalHeader()->setDefaultSectionSize(lvDaten->fontMetrics().height() + 6);
-    lvDaten->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    lvDaten->horizontalHeader()->setHighlightSections(false);
-    lvDaten->horizontalHeader()->setSectionsClickable(false);
-    lvDaten->horizontalHeader()->setMinimumSectionSize(40);
-
-    OpenBtn = new QPushButton(QStringLiteral("&Neu öffnen..."), this);
-    OpenBtn->setObjectName(QStringLiteral("OpenBtn"));
-    OpenBtn->setToolTip(QStringLiteral("Eine andere Datei zum Import wählen"));
-    CcBtn = new QPushButton(QStringLiteral("Import &Abbrechen"), this);
-    CcBtn->setObjectName(QStringLiteral("CcBtn"));
-    OkBtn = new QPushButton(QStringLiteral("OK"), this);
-    OkBtn->setObjectName(QStringLiteral("OkBtn"));
-    OkBtn->setToolTip(QStringLiteral("Angezeigte Datenbank importieren"));
-    OkBtn->setDefault(true);
-    for (QPushButton* knopf : {OpenBtn, CcBtn})
-        knopf->setAutoDefault(false);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addWidget(OpenBtn);
-    knoepfe->addStretch(1);
-    knoepfe->addWidget(CcBtn);
-    knoepfe->addWidget(OkBtn);
-
     auto* spalte = new QVBoxLayout(this);
     spalte->addLayout(oben);
     spalte->addSpacing(6);
-    spalte->addWidget(Label5);
-    spalte->addWidget(lvDaten, 1);
-    spalte->addLayout(knoepfe);
+    spalte->addWidget(vorschau(), 1);
+    spalte->addLayout(knopfreihe());
 
-    connect(OpenBtn, &QPushButton::clicked, this, [this] { done(Wiederholen); });
-    connect(CcBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(OkBtn, &QPushButton::clicked, this, &TFImport::OkBtnClick);
     connect(ErsterDatensatz, &QRadioButton::toggled, this, &TFImport::RadioGroup2Click);
     QWidget* const reihe[] = {FelderLB, Feldbezeichnungen, ErsterDatensatz, lvDaten, OpenBtn, CcBtn, OkBtn};
     for (std::size_t i = 1; i < std::size(reihe); ++i)
@@ -234,6 +195,59 @@ QWidget* TFImport::hinweisSeite()
     spalte->addStretch(1);
     spalte->addWidget(RadioGroup2);
     return seite;
+}
+
+// The record count and the preview table.
+QWidget* TFImport::vorschau()
+{
+    auto* seite = new QWidget(this);
+    Label5 = new QLabel(seite);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    lvDaten = new QTableView(seite);
+    lvDaten->setObjectName(QStringLiteral("lvDaten"));
+    lvDaten->setModel(modell);
+    lvDaten->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lvDaten->setSelectionMode(QAbstractItemView::SingleSelection);
+    lvDaten->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lvDaten->setShowGrid(true);
+    lvDaten->setWordWrap(false);
+    lvDaten->verticalHeader()->hide();
+    lvDaten->verticalHeader()->setDefaultSectionSize(lvDaten->fontMetrics().height() + 6);
+    QHeaderView* koepfe = lvDaten->horizontalHeader();
+    koepfe->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    koepfe->setHighlightSections(false);
+    koepfe->setSectionsClickable(false);
+    koepfe->setMinimumSectionSize(40);
+    auto* spalte = new QVBoxLayout(seite);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->addWidget(Label5);
+    spalte->addWidget(lvDaten, 1);
+    return seite;
+}
+
+// "Neu öffnen..." on the left, "Import Abbrechen" (also Esc) and OK (also Enter) on the right.
+QLayout* TFImport::knopfreihe()
+{
+    OpenBtn = new QPushButton(QStringLiteral("&Neu öffnen..."), this);
+    OpenBtn->setObjectName(QStringLiteral("OpenBtn"));
+    OpenBtn->setToolTip(QStringLiteral("Eine andere Datei zum Import wählen"));
+    CcBtn = new QPushButton(QStringLiteral("Import &Abbrechen"), this);
+    CcBtn->setObjectName(QStringLiteral("CcBtn"));
+    OkBtn = new QPushButton(QStringLiteral("OK"), this);
+    OkBtn->setObjectName(QStringLiteral("OkBtn"));
+    OkBtn->setToolTip(QStringLiteral("Angezeigte Datenbank importieren"));
+    OkBtn->setDefault(true);
+    for (QPushButton* knopf : {OpenBtn, CcBtn})
+        knopf->setAutoDefault(false);
+    connect(OpenBtn, &QPushButton::clicked, this, [this] { done(Wiederholen); });
+    connect(CcBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(OkBtn, &QPushButton::clicked, this, &TFImport::OkBtnClick);
+    auto* reihe = new QHBoxLayout;
+    reihe->addWidget(OpenBtn);
+    reihe->addStretch(1);
+    reihe->addWidget(CcBtn);
+    reihe->addWidget(OkBtn);
+    return reihe;
 }
 
 int TFImport::Importieren(const QString& dateiname)
@@ -393,154 +407,4 @@ void TFImport::OkBtnClick()
                                                "verwendet."));
     Geaendert = true;
     done(Ok);
-}
-
-// ---- drag and drop
-
-bool TFImport::FelderLBDragOver(const TZiehquelle& quelle) const
-{
-    return quelle.Slot >= 0;
-}
-
-void TFImport::FelderLBDragDrop(const TZiehquelle& quelle)
-{
-    if (!FelderLBDragOver(quelle))
-        return;
-    Markiert[Wahl[quelle.Slot]] = false;
-    Wahl[quelle.Slot] = -1;
-    FelderAnzeigen();
-}
-
-bool TFImport::P0DragOver(int slot, const TZiehquelle&) const
-{
-    return Wahl[slot] < 0;
-}
-
-void TFImport::P0DragDrop(int slot, const TZiehquelle& quelle)
-{
-    if (!P0DragOver(slot, quelle))
-        return;
-    if (quelle.Slot >= 0) {
-        Wahl[slot] = Wahl[quelle.Slot];
-        Wahl[quelle.Slot] = -1;
-    } else if (QListWidgetItem* eintrag = FelderLB->item(quelle.Eintrag)) {
-        AuswahlIndex = std::max(quelle.Eintrag - 1, 0);
-        Wahl[slot] = eintrag->data(Qt::UserRole).toInt();
-        Markiert[Wahl[slot]] = true;
-    }
-    FelderAnzeigen();
-}
-
-// The drag stays inside this window, so it needs no help of the platform: the button pressed
-// on an entry or a filled panel, a move past the drag threshold starts it, and the widget
-// under the release point takes the drop if it accepts it. The cursor tells meanwhile
-// whether the place under it would.
-bool TFImport::eventFilter(QObject* objekt, QEvent* ereignis)
-{
-    const QEvent::Type art = ereignis->type();
-    if (art != QEvent::MouseButtonPress && art != QEvent::MouseMove && art != QEvent::MouseButtonRelease)
-        return TDialogFenster::eventFilter(objekt, ereignis);
-    const auto* maus = static_cast<QMouseEvent*>(ereignis);
-    const QPoint global = maus->globalPosition().toPoint();
-    switch (art) {
-    case QEvent::MouseButtonPress:
-        if (maus->button() == Qt::LeftButton)
-            ziehenBeginnen(objekt, maus->position().toPoint());
-        return false; // the list still selects the entry
-    case QEvent::MouseMove:
-        if (!ziehen.Objekt || !(maus->buttons() & Qt::LeftButton))
-            return false;
-        if (!ziehen.Aktiv && (maus->position().toPoint() - ziehen.Start).manhattanLength() < QApplication::startDragDistance())
-            return false;
-        ziehenVerfolgen(global);
-        return true;
-    case QEvent::MouseButtonRelease:
-        if (maus->button() != Qt::LeftButton || !ziehen.Objekt)
-            return false;
-        if (ziehen.Aktiv) {
-            ziehenAblegen(global);
-            return true;
-        }
-        ziehenBeenden();
-        return false;
-    default:
-        return false;
-    }
-}
-
-void TFImport::ziehenBeginnen(QObject* objekt, QPoint stelle)
-{
-    ziehenBeenden();
-    TZiehquelle quelle;
-    if (objekt == FelderLB->viewport()) {
-        const QModelIndex index = FelderLB->indexAt(stelle);
-        if (!index.isValid())
-            return;
-        quelle.Eintrag = index.row();
-    } else {
-        quelle.Slot = static_cast<int>(std::ranges::find(P, objekt) - P.begin());
-        if (Wahl[quelle.Slot] < 0)
-            return;
-    }
-    ziehen = {quelle, objekt, stelle, false};
-}
-
-void TFImport::ziehenVerfolgen(QPoint global)
-{
-    const Qt::CursorShape form = annehmen(zielUnter(global)) ? Qt::DragMoveCursor : Qt::ForbiddenCursor;
-    if (!ziehen.Aktiv) {
-        ziehen.Aktiv = true;
-        QApplication::setOverrideCursor(form);
-    } else {
-        QApplication::changeOverrideCursor(form);
-    }
-}
-
-void TFImport::ziehenAblegen(QPoint global)
-{
-    const TZiehquelle quelle = ziehen.Quelle;
-    QWidget* ziel = zielUnter(global);
-    const bool angenommen = annehmen(ziel);
-    ziehenBeenden();
-    if (!angenommen)
-        return;
-    if (ziel == FelderLB)
-        FelderLBDragDrop(quelle);
-    else
-        P0DragDrop(static_cast<int>(std::ranges::find(P, ziel) - P.begin()), quelle);
-}
-
-void TFImport::ziehenBeenden()
-{
-    if (ziehen.Aktiv)
-        QApplication::restoreOverrideCursor();
-    ziehen = {};
-}
-
-QWidget* TFImport::zielUnter(QPoint global) const
-{
-    for (QWidget* ziel : {static_cast<QWidget*>(FelderLB), static_cast<QWidget*>(P[0]), static_cast<QWidget*>(P[1]),
-                          static_cast<QWidget*>(P[2])})
-        if (ziel->isVisible() && ziel->rect().contains(ziel->mapFromGlobal(global)))
-            return ziel;
-    return nullptr;
-}
-
-bool TFImport::annehmen(QWidget* ziel) const
-{
-    if (!ziel)
-        return false;
-    if (ziel == FelderLB)
-        return FelderLBDragOver(ziehen.Quelle);
-    return P0DragOver(static_cast<int>(std::ranges::find(P, ziel) - P.begin()), ziehen.Quelle);
-}
-
-void TFImport::keyPressEvent(QKeyEvent* ereignis)
-{
-    // Esc during a drag ends the drag, not the dialog
-    if (ereignis->key() == Qt::Key_Escape && ziehen.Aktiv) {
-        ziehenBeenden();
-        return;
-    }
-    TDialogFenster::keyPressEvent(ereignis);
 }

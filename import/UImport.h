@@ -10,6 +10,7 @@
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
@@ -82,6 +83,8 @@ private:
     QWidget* felderSeite();
     QWidget* lehrerSeite();
     QWidget* hinweisSeite();
+    QWidget* vorschau();
+    QLayout* knopfreihe();
     void anzahlZeigen();
     void spaltenbreitenSetzen();
 
@@ -92,6 +95,7 @@ private:
     void ziehenBeenden();
     QWidget* zielUnter(QPoint global) const;
     bool annehmen(QWidget* ziel) const;
+    int panelSlot(const QObject* objekt) const;
 
     TVorschauModell* modell = nullptr;
     struct TZiehen
