@@ -164,6 +164,7 @@ QWidget* TFImport::lehrerSeite()
         L[slot]->setObjectName(QStringLiteral("L%1").arg(slot));
         P[slot] = new QLabel(seite);
         P[slot]->setObjectName(QStringLiteral("P%1").arg(slot));
+        P[slot]->setTextFormat(Qt::PlainText); // a field of the file is never markup
         P[slot]->setStyleSheet(QStringLiteral("QLabel { border: 1px solid palette(dark); background: palette(base); "
                                               "padding: 2px 4px; }"));
         P[slot]->setMinimumHeight(P[slot]->fontMetrics().height() + 12);
@@ -268,8 +269,8 @@ QString TFImport::FormActivate()
     AuswahlIndex = 0;
     setWindowTitle(QStringLiteral("Lehrerliste importieren aus ") + QFileInfo(Filename).fileName());
     Label3->setText(QStringLiteral("Klicken Sie links in der Liste jeweils das geeignete Feld der Datenbank an.\n"
-                                   "Ziehen Sie es mit gedrückter Maustaste in das entsprechende Feld für die ") +
-                    QStringLiteral("Lehrerdaten."));
+                                   "Ziehen Sie es mit gedrückter Maustaste in das entsprechende Feld für die "
+                                   "Lehrerdaten."));
     OkBtn->setEnabled(true);
     const QString fehler = CsvLesen(Filename, Liste);
     Markiert = QList<bool>(Liste.Kopf.size(), false);

@@ -63,14 +63,6 @@ TEST(CsvImport, KleineDateien)
         EXPECT_EQ(beschreiben(CsvAusBytes(f.bytes)), QString::fromUtf8(f.liste)) << f.wofuer;
 }
 
-TEST(CsvImport, ErsteZeileUmschalten)
-{
-    TCsvListe liste = CsvAusBytes(";Name\n1;Albers\n2;Berg");
-    EXPECT_EQ(liste.Datensaetze().size(), 3);
-    liste.ohneFeldnamen = false;
-    EXPECT_EQ(liste.Datensaetze(), datensaetze({{"1", "Albers"}, {"2", "Berg"}}));
-}
-
 TEST(CsvImport, LehrerAnlegen)
 {
     struct TFall
