@@ -127,7 +127,13 @@ TFImport::TFImport(IDialoge& dialoge, QWidget* besitzer)
     resize(760, 560);
 }
 
-TFImport::~TFImport() = default;
+TFImport::~TFImport()
+{
+    // Hidden while the window is still whole: hiding ends a drag and lets the preview ask
+    // for its captions; then the preview lets go of the model, which reads this window.
+    hide();
+    lvDaten->setModel(nullptr);
+}
 
 QWidget* TFImport::felderSeite()
 {
