@@ -5,8 +5,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QPrintDialog>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -81,6 +86,33 @@ QMessageBox::Icon symbolFuerQt(TSymbol symbol)
     return QMessageBox::NoIcon;
 }
 
+// Radio buttons between the text and the buttons of a message box; the group tells which
+// one is selected.
+QButtonGroup* optionenEinfuegen(QMessageBox& box, const QStringList& optionen, int vorgabe)
+{
+    auto* raster = qobject_cast<QGridLayout*>(box.layout());
+    auto* knoepfe = box.findChild<QDialogButtonBox*>();
+    if (!raster || !knoepfe)
+        return nullptr;
+    int zeile = 0, spalte = 0, zeilen = 0, spalten = 0;
+    raster->getItemPosition(raster->indexOf(knoepfe), &zeile, &spalte, &zeilen, &spalten);
+    auto* gruppe = new QButtonGroup(&box);
+    auto* feld = new QWidget(&box);
+    auto* liste = new QVBoxLayout(feld);
+    liste->setContentsMargins(0, 0, 0, 8);
+    for (const QString& text : optionen) {
+        auto* knopf = new QRadioButton(text, feld);
+        gruppe->addButton(knopf, static_cast<int>(gruppe->buttons().size()));
+        liste->addWidget(knopf);
+    }
+    if (QAbstractButton* gewaehlt = gruppe->button(vorgabe))
+        gewaehlt->setChecked(true);
+    raster->removeWidget(knoepfe);
+    raster->addWidget(feld, zeile, spalte + spalten - 1, 1, 1);
+    raster->addWidget(knoepfe, zeile + 1, spalte, 1, spalten);
+    return gruppe;
+}
+
 QString alsHtml(const QString& text)
 {
     return text.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
@@ -148,6 +180,7 @@ public:
             kaestchen = new QCheckBox(a.Kontrollkaestchen, &box);
             box.setCheckBox(kaestchen);
         }
+        QButtonGroup* optionen = a.Optionen.isEmpty() ? nullptr : optionenEinfuegen(box, a.Optionen, a.Option);
         TRahmenWaechter waechter;
         box.installEventFilter(&waechter);
         const int knopf = box.exec();
@@ -155,6 +188,8 @@ public:
         TAufgabeAntwort antwort;
         antwort.Knopf = waechter.Geschlossen ? TKnopf::Abbrechen : knopfAusQt(knopf);
         antwort.Angekreuzt = kaestchen && kaestchen->isChecked();
+        if (optionen)
+            antwort.Option = optionen->checkedId();
         return antwort;
     }
 

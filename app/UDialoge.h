@@ -41,6 +41,8 @@ struct TAufgabe
     QString Kontrollkaestchen;  // empty: no check box
     TKnopfsatz Knoepfe = TKnopfsatz::Ok;
     TKnopf Vorgabe = TKnopf::Ok;
+    QStringList Optionen;       // radio buttons below the text; empty: none
+    int Option = 0;             // the radio button selected at the start
 };
 
 struct TAufgabeAntwort
@@ -48,6 +50,7 @@ struct TAufgabeAntwort
     // Closing the dialog by its frame (or a dialog that cannot be shown) gives Abbrechen.
     TKnopf Knopf = TKnopf::Abbrechen;
     bool Angekreuzt = false;
+    int Option = -1;            // the radio button selected at the end; -1 without radio buttons
 };
 
 class IDialoge

@@ -26,6 +26,18 @@ const std::array befehle = {
             "  --mehrklassen ja|nein ob eine Lehrkraft, deren Unterricht mehrere Klassen umfasst, allen\n"
             "                        diesen Klassen zugeordnet wird (ohne die Angabe: ja)\n",
             BefehlImportXml},
+    TBefehl{"import-csv",
+            "LISTE.csv --projekt DATEI.spz --name N [--kuerzel N] [--anrede N] [--ohne-feldnamen] [--wahr Herr|Frau]",
+            "hängt die Lehrkräfte einer Textliste (CSV) an eine Projektdatei an",
+            "  --projekt DATEI.spz  die Projektdatei; sie wird angelegt, wenn es sie noch nicht gibt\n"
+            "  --name N             die Spalte (ab 1) mit den Namen der Lehrkräfte\n"
+            "  --kuerzel N          die Spalte mit den Kürzeln; ohne sie gilt die Nummer des Datensatzes ab 0\n"
+            "  --anrede N           die Spalte mit der Anrede (m/M gibt \"Herr\", f/F/w/W \"Frau\")\n"
+            "  --ohne-feldnamen     die erste Zeile ist schon ein Datensatz (das gilt auch ohne diese\n"
+            "                       Option, wenn sie ein leeres Feld hat oder die einzige Zeile ist)\n"
+            "  --wahr Herr|Frau     wofür der Wahrheitswert steht, wenn die erste Anrede einer ist\n"
+            "                       (etwa 1, wahr, f); jeder andere Wert gibt dann die andere Anrede\n",
+            BefehlImportCsv},
 };
 
 const TBefehl* befehlSuchen(const QString& name)

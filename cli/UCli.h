@@ -46,3 +46,4 @@ private:
 // throws a TFehler.
 int BefehlPruefen(const QStringList& argumente, TCli& cli);
 int BefehlImportXml(const QStringList& argumente, TCli& cli);
+int BefehlImportCsv(const QStringList& argumente, TCli& cli);

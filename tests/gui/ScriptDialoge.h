@@ -42,6 +42,11 @@ public:
     {
         antworten.push_back({TArt::Aufgabe, true, {}, knopf, angekreuzt});
     }
+    // A task dialog with radio buttons, answered with the button after choosing the option.
+    void AufgabeMitOption(TKnopf knopf, int option)
+    {
+        antworten.push_back({TArt::Aufgabe, true, {}, knopf, false, option});
+    }
 
     // Everything shown so far, oldest first.
     std::vector<TGezeigt> Gezeigt;
@@ -95,7 +100,10 @@ public:
         const TAntwort a = naechste(TArt::Aufgabe);
         if (!a.Ok)
             return {};
-        return {a.Knopf, a.Angekreuzt && !aufgabe.Kontrollkaestchen.isEmpty()};
+        TAufgabeAntwort antwort{a.Knopf, a.Angekreuzt && !aufgabe.Kontrollkaestchen.isEmpty()};
+        if (!aufgabe.Optionen.isEmpty())
+            antwort.Option = a.Option >= 0 ? a.Option : aufgabe.Option;
+        return antwort;
     }
 
     static const char* Name(TArt art)
@@ -121,6 +129,7 @@ private:
         QString Pfad;
         TKnopf Knopf;
         bool Angekreuzt;
+        int Option = -1; // -1: the option the dialog preselects
     };
     // Open and save dialogs take the same answers: the test says "this file", the window
     // decides which of the two asks; the record tells them apart.

@@ -1,0 +1,87 @@
+// simultano-cli import-csv LISTE.csv --projekt DATEI.spz --name N ...: appends the teachers of
+// a delimited text file to a project, read as the import window reads it.
+#include "cli/UCli.h"
+#include "import/UCsvImport.h"
+#include "planning/UFehler.h"
+#include "planning/UProjekt.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// The 0-based field of a 1-based column option; -1 when the option is not given.
+int spalte(const TArgumente& args, const QString& option, int spalten)
+{
+    if (!args.Hat(option))
+        return -1;
+    return args.Zahl(option, 0, 1, spalten) - 1;
+}
+
+TWahl zuordnen(const TArgumente& args, int spalten)
+{
+    const TWahl wahl{spalte(args, QStringLiteral("kuerzel"), spalten), spalte(args, QStringLiteral("name"), spalten),
+                     spalte(args, QStringLiteral("anrede"), spalten)};
+    for (int a = 0; a < 3; ++a)
+        for (int b = a + 1; b < 3; ++b)
+            if (wahl[a] >= 0 && wahl[a] == wahl[b])
+                throw TFehler(QStringLiteral("Die Spalte %1 ist zwei Lehrerdaten zugeordnet.").arg(wahl[a] + 1));
+    return wahl;
+}
+
+// The answer of --wahr when the first record's salutation is a truth value.
+QString wahrAnrede(const TArgumente& args, const QString& wahrheitswert)
+{
+    const QString wahr = args.Wert(QStringLiteral("wahr"));
+    if (args.Hat(QStringLiteral("wahr")) && wahr != QLatin1String("Herr") && wahr != QLatin1String("Frau"))
+        throw TFehler(QStringLiteral("Der Wert von --wahr muss \"Herr\" oder \"Frau\" sein, nicht \"%1\".").arg(wahr));
+    if (!wahrheitswert.isEmpty() && wahr.isEmpty())
+        throw TFehler(QStringLiteral("Die Anrede muss aus einem Wahrheitswert ermittelt werden. Geben Sie mit "
+                                     "--wahr Herr oder --wahr Frau an, wofür '%1' steht.")
+                          .arg(wahrheitswert));
+    return wahr;
+}
+
+} // namespace
+
+int BefehlImportCsv(const QStringList& argumente, TCli& cli)
+{
+    const TArgumente args(argumente,
+                          {QStringLiteral("projekt"), QStringLiteral("name"), QStringLiteral("kuerzel"),
+                           QStringLiteral("anrede"), QStringLiteral("wahr")},
+                          {QStringLiteral("ohne-feldnamen")});
+    args.PositionenPruefen(1, 1);
+    for (const char* pflicht : {"projekt", "name"})
+        if (!args.Hat(QLatin1String(pflicht)))
+            throw TFehler(QStringLiteral("Die Option --%1 fehlt.").arg(QLatin1String(pflicht)));
+
+    const QString datei = args.Positionen.first();
+    TCsvListe liste;
+    const QString lesefehler = CsvLesen(datei, liste);
+    if (!lesefehler.isEmpty())
+        throw TFehler(lesefehler);
+    if (liste.Kopf.isEmpty())
+        throw TFehler(QStringLiteral("Die Datei %1 enthält keine Datensätze.").arg(datei));
+    if (args.Hat(QStringLiteral("ohne-feldnamen")))
+        liste.ohneFeldnamen = true;
+    const TWahl wahl = zuordnen(args, static_cast<int>(liste.Kopf.size()));
+    const QList<QStringList> datensaetze = liste.Datensaetze();
+    const QString wahr = wahrAnrede(args, WahrheitswertDerErstenZeile(datensaetze, wahl[SlotAnrede]));
+
+    // a project file that is not there yet is created; one that cannot be read is an error
+    const QString projektdatei = args.Wert(QStringLiteral("projekt"));
+    TProjektErgebnis projekt;
+    if (QFileInfo::exists(projektdatei)) {
+        projekt = ProjektLesen(projektdatei);
+        if (!projekt.Ok())
+            throw TFehler(projekt.Fehler);
+    } else {
+        projekt.Lehrer = std::make_unique<TLehrerliste>();
+        projekt.Klassen = std::make_unique<TKlassenliste>();
+    }
+    const TImportErgebnis ergebnis = LehrerImportieren(*projekt.Lehrer, datensaetze, wahl, wahr);
+    const QString schreibfehler = ProjektSchreiben(projektdatei, *projekt.Lehrer, *projekt.Klassen);
+    if (!schreibfehler.isEmpty())
+        throw TFehler(schreibfehler);
+    cli.Aus << ergebnis.Angelegt << " Lehrkräfte hinzugefügt, " << ergebnis.Ersetzt << " Kürzel durch Nummern ersetzt.\n";
+    return 0;
+}
