@@ -18,6 +18,13 @@ struct TBefehl
 const std::array befehle = {
     TBefehl{"pruefen", "DATEI.spz", "liest eine Projektdatei und nennt Version, Lehrkräfte und Klassen", "",
             BefehlPruefen},
+    TBefehl{"texte", "DATEI.spz -o ORDNER [--vorlage VORLAGE.rtf] [--mf] [--klassen 5a,6b]",
+            "schreibt die Texte für die Konferenzprotokolle, eine RTF-Datei je Klasse",
+            "  -o, --ordner ORDNER  der Zielordner; vorhandene Dateien werden ersetzt\n"
+            "  --vorlage DATEI      eine eigene Textvorlage statt der Standardvorlage\n"
+            "  --mf                 Funktionsbezeichnungen nach der Anrede (Vorsitzender, Vorsitzende)\n"
+            "  --klassen LISTE      nur diese Klassen, durch Kommas getrennt\n",
+            BefehlTexte},
 };
 
 const TBefehl* befehlSuchen(const QString& name)

@@ -86,10 +86,11 @@ struct TRtfDokument
     std::map<int, TRtfSchrift> Schriften;
     QList<int> Farben;     // 0xRRGGBB; -1 automatic
     int StandardSchrift = 0;
-    // page width and margins, twips (the format's defaults when not given)
+    // page width and margins, twips; without them a letter page with margins of one inch,
+    // as LibreOffice Writer lays such a file out
     int Seitenbreite = 12240;
-    int RandLinks = 1800;
-    int RandRechts = 1800;
+    int RandLinks = 1440;
+    int RandRechts = 1440;
 
     // The text: paragraphs and line breaks as '\n', tabs as '\t'.
     QString Text() const;

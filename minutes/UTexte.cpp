@@ -9,9 +9,13 @@
 QString DateinamenteilSicher(const QString& teil)
 {
     QString sicher = teil;
-    for (QChar& c : sicher)
-        if (c == u'/' || c == u'\\' || c.unicode() < 32)
+    bool vorn = true; // leading dots would hide the file
+    for (QChar& c : sicher) {
+        if (c == u'/' || c == u'\\' || c.unicode() < 32 || (vorn && c == u'.'))
             c = u'_';
+        else
+            vorn = false;
+    }
     return sicher;
 }
 

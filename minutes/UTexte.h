@@ -12,8 +12,8 @@
 constexpr const char* Textendung = ".rtf";
 constexpr const char* TextMitte = "Klassendaten";
 
-// A part of a file name that cannot leave the folder: "/", "\" and control characters
-// (NUL included) become "_".
+// A part of a file name that cannot leave the folder nor hide in it: "/", "\", control
+// characters (NUL included) and leading dots become "_".
 QString DateinamenteilSicher(const QString& teil);
 // The name of a class's file: designation + "-" + middle part + extension, made safe.
 QString TextDateiname(const QString& bezeichnung, const QString& mitte, const QString& endung = QLatin1String(Textendung));

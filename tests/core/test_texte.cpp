@@ -38,9 +38,9 @@ TEST(Texte, DateinamenBleibenImOrdner)
 {
     EXPECT_EQ(TextDateiname(QStringLiteral("5a"), QStringLiteral("Klassendaten")), QStringLiteral("5a-Klassendaten.rtf"));
     EXPECT_EQ(TextDateiname(QStringLiteral("5a"), QString()), QStringLiteral("5a-.rtf"));
-    EXPECT_EQ(TextDateiname(QStringLiteral("../x"), QStringLiteral("a/..\\b")), QStringLiteral(".._x-a_.._b.rtf"));
+    EXPECT_EQ(TextDateiname(QStringLiteral("../x"), QStringLiteral("a/..\\b")), QStringLiteral("___x-a_.._b.rtf"));
     EXPECT_EQ(TextDateiname(QStringLiteral("..") + QChar(0) + QStringLiteral("\n"), QStringLiteral("..")),
-              QStringLiteral("..__-...rtf"));
+              QStringLiteral("____-...rtf"));
 }
 
 TEST(Texte, UeberschreibenNachAntwort)
@@ -83,8 +83,8 @@ TEST(Texte, UeberschreibenNachAntwort)
         EXPECT_EQ(lesen(dir.filePath(QStringLiteral("5b-Klassendaten.rtf"))) != "alt", f.neu5b);
         EXPECT_EQ(lesen(dir.filePath(QStringLiteral("6b-Klassendaten.rtf"))) != "alt", f.neu6b);
         EXPECT_EQ(e.Geschrieben.size() + e.Uebersprungen.size(), 5);
-        // the class "../x" stays in the folder and its file holds its text
-        EXPECT_EQ(lesen(dir.filePath(QStringLiteral(".._x-Klassendaten.rtf"))), ProtokollText(*alle[4], auftrag.Vorlage, true));
+        // the class "../x" stays in the folder, visible, and its file holds its text
+        EXPECT_EQ(lesen(dir.filePath(QStringLiteral("___x-Klassendaten.rtf"))), ProtokollText(*alle[4], auftrag.Vorlage, true));
         EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("../x-Klassendaten.rtf"))));
     }
 }
