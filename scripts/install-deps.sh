@@ -8,6 +8,7 @@ pakete=(
   clang libclang-rt-14-dev
   fp-utils libchm-dev
   xvfb xauth fonts-dejavu-core
+  libreoffice-writer-nogui
 )
 fehlend=()
 for p in "${pakete[@]}"; do
