@@ -1,6 +1,7 @@
 // The RTF reader of the preview: text, formats and the document's structure, and damaged input.
 #include "minutes/UProtokoll.h"
 #include "minutes/URtf.h"
+#include "planning/UDatei.h"
 
 #include <gtest/gtest.h>
 
@@ -101,4 +102,18 @@ TEST(Rtf, BeschaedigteEingabe)
     for (int i = 0; i < 1000; ++i)
         viele += "\\tx" + QByteArray::number(i);
     EXPECT_EQ(RtfLesen(viele + " x}").Absaetze[0].Format.Tabs.size(), RtfHoechsteTabstopps);
+}
+
+// LibreOffice Writer's own RTF of a minutes text (with style sheet, alternative fonts, list
+// and revision tables) reads as the text it was made from.
+TEST(Rtf, RtfVonLibreOffice)
+{
+    QByteArray eigenes, vonLibreOffice;
+    const QString korpus = QStringLiteral(SIMULTANO_QUELLORDNER "/fuzz/corpus/rtf/");
+    ASSERT_EQ(DateiLesen(korpus + QStringLiteral("standard.rtf"), eigenes), QString());
+    ASSERT_EQ(DateiLesen(korpus + QStringLiteral("libreoffice.rtf"), vonLibreOffice), QString());
+    const TRtfDokument d = RtfLesen(vonLibreOffice);
+    EXPECT_EQ(d.Text(), RtfLesen(eigenes).Text());
+    EXPECT_EQ(d.Absaetze[4].Format.Tabs, QList<TRtfTab>({{2143, TRtfTabArt::Links}}));
+    EXPECT_TRUE(d.Absaetze[0].Laeufe[0].Format.Fett);
 }
