@@ -18,24 +18,25 @@ void pruefen(bool bedingung)
         std::abort();
 }
 
+// A class whose names need every kind of escape: braces, backslash, Windows-1252, beyond it.
 struct TSchule
 {
     TLehrerliste lehrer;
     TKlasse klasse{QStringLiteral("5ä{\\}ı")};
 
-    TLehrer* neu(const char* kuerzel, const char* name, const char* anrede)
-    {
-        auto l = std::make_unique<TLehrer>(QString::fromUtf8(kuerzel), QString::fromUtf8(name), QString::fromUtf8(anrede));
-        TLehrer* zeiger = l.get();
-        lehrer.LehrerHinzu(l);
-        return zeiger;
-    }
-
     TSchule()
     {
-        klasse.Vorsitz = neu("GR", "Groß", "Herr");
-        klasse.K_Leitung = {neu("YI", "Yılmaz", "Frau"), neu("WR", "Wróbel {Ł}", "Herr")};
-        klasse.Unterrichtende = {klasse.K_Leitung[1], neu("DO", "Doğan\\", "Dr.")};
+        const char* const personen[][3] = {
+            {"GR", "Groß", "Herr"}, {"YI", "Yılmaz", "Frau"}, {"WR", "Wróbel {Ł}", "Herr"}, {"DO", "Doğan\\", "Dr."}};
+        QList<TLehrer*> l;
+        for (const auto& p : personen) {
+            auto neu = std::make_unique<TLehrer>(QString::fromUtf8(p[0]), QString::fromUtf8(p[1]), QString::fromUtf8(p[2]));
+            l << neu.get();
+            lehrer.LehrerHinzu(neu);
+        }
+        klasse.Vorsitz = l[0];
+        klasse.K_Leitung = {l[1], l[2]};
+        klasse.Unterrichtende = {l[2], l[3]};
         klasse.Elternvertreter.Add(std::make_unique<TEltern>(QStringLiteral("Frau"), QStringLiteral("Şahin"), 1));
         klasse.Konferenzdatum = 46415.0;
     }

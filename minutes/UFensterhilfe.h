@@ -8,6 +8,14 @@
 
 // Helpers the two windows of the minutes texts share.
 
+// The font of the two windows.
+inline void Fensterschrift(QWidget* fenster)
+{
+    QFont schrift(QStringLiteral("Tahoma"), 9);
+    schrift.setStyleHint(QFont::SansSerif);
+    fenster->setFont(schrift);
+}
+
 // The window's starting size, made smaller where the screen is (a 1024 x 600 netbook):
 // room is left for the window frame and the desktop's panels.
 inline void StartgroesseSetzen(QWidget* fenster, QSize wunsch)

@@ -77,9 +77,7 @@ private:
 TFText::TFText(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(dialoge, besitzer, QStringLiteral("TFText"))
 {
     setWindowTitle(QStringLiteral("Zum Einfügen in den Entwurf des Zeugnisprotokolls"));
-    QFont schrift(QStringLiteral("Tahoma"), 9);
-    schrift.setStyleHint(QFont::SansSerif);
-    setFont(schrift);
+    Fensterschrift(this);
     aufbauen();
     StartgroesseSetzen(this, QSize(921, 473));
     connect(lb, &QListWidget::itemSelectionChanged, this, &TFText::lbClick);

@@ -72,9 +72,7 @@ bool einstellungSchreiben(IDialoge& dialoge, QWidget* fenster, const std::functi
 TFVorschau::TFVorschau(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(dialoge, besitzer, QStringLiteral("TFVorschau"))
 {
     setWindowTitle(QStringLiteral("Textbausteine für das Konferenzprotokoll"));
-    QFont schrift(QStringLiteral("Tahoma"), 9);
-    schrift.setStyleHint(QFont::SansSerif);
-    setFont(schrift);
+    Fensterschrift(this);
     aufbauen();
     StartgroesseSetzen(this, QSize(921, 655));
 

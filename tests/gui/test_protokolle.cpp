@@ -176,7 +176,7 @@ TEST_F(TProtokollFenster, StandardvorlageSpeichernUndBearbeiten)
     EXPECT_TRUE(vorschau->isEnabled());
 }
 
-TEST_F(TProtokollFenster, StrgCKopiertDenGanzenText)
+TEST_F(TProtokollFenster, StrgCKopiertDenGanzenTextF1ZeigtHilfe)
 {
     kleineSchule();
     vorschau->show();
@@ -198,6 +198,12 @@ TEST_F(TProtokollFenster, StrgCKopiertDenGanzenText)
         EXPECT_EQ(vorschau->re->textCursor().selectionStart(), 3);
         EXPECT_EQ(vorschau->re->textCursor().selectionEnd(), 10);
     }
+    // F1 opens the help of the window (here without a help file: its error)
+    vorschau->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(vorschau));
+    dialoge->FehlermeldungBestaetigen();
+    QTest::keyClick(vorschau->ListBox1, Qt::Key_F1);
+    EXPECT_EQ(dialoge->Letzter().Art, TScriptDialoge::TArt::Fehlermeldung);
     vorschau->hide();
 }
 
