@@ -88,14 +88,13 @@ TEST(Protokoll, StandardvorlageByteFuerByte)
 
 TEST(Protokoll, SchriftUndLaengenDerStandardvorlage)
 {
-    TProtokollSchrift schrift{QStringLiteral("Times {Neu}"), 12, StilFett | StilUnterstrichen, 0.0, 0.0, 4.0};
+    const TProtokollSchrift schrift{QStringLiteral("Times {Neu}"), 12, StilFett | StilKursiv | StilUnterstrichen, 1.0, 0.25, 4.0};
     const QStringList vorlage = Standardvorlage(schrift);
     EXPECT_TRUE(vorlage[0].contains(QStringLiteral("{\\f1\\fnil\\fcharset0 Times \\{Neu\\};}}}")));
-    EXPECT_EQ(vorlage[5], QStringLiteral("\\par \\tx2268\\sl360\\ulnone\\b0 Vorsitzende/r:\\tab\\fs24\\b\\ul\\f1 <Vorsitz>\\ulnone\\b0"));
-    EXPECT_EQ(RtfErstzeile(1.0, 0.25), QStringLiteral("\\pard\\fi-425"));
-    EXPECT_EQ(RtfEinzug(1.0, 0.25), QStringLiteral("\\li567"));
-    EXPECT_EQ(RtfStilAn(StilFett | StilKursiv | StilUnterstrichen), QStringLiteral("\\b\\i\\ul"));
-    EXPECT_EQ(RtfStilAus(StilFett | StilKursiv | StilUnterstrichen), QStringLiteral("\\ulnone\\i0\\b0"));
+    EXPECT_EQ(vorlage[5], QStringLiteral("\\par \\pard\\fi-425\\li567\\tx2268\\sl360\\ulnone\\b0 Vorsitzende/r:\\tab\\fs24"
+                                         "\\b\\i\\ul\\f1 <Vorsitz>\\ulnone\\i0\\b0"));
+    // without indent and first-line position the attendance lines keep the paragraph
+    EXPECT_TRUE(Standardvorlage({QStringLiteral("F"), 11, 0, 0.0, 0.0, 3.78})[5].startsWith(QStringLiteral("\\par \\tx2143\\sl360")));
 }
 
 TEST(Protokoll, ErsetzungenUndBezeichnungen)
