@@ -267,16 +267,18 @@ private:
             if (const TRtfSchrift* s = dok.Schrift(z.Zeichen.Schrift < 0 ? dok.StandardSchrift : z.Zeichen.Schrift))
                 if (const int cp = codepageDesZeichensatzes(s->Zeichensatz))
                     codepage = cp;
-        if (codepage == 1252)
+        // the code pages of word processors only; any other number reads as Windows-1252
+        static const std::map<int, const char*> namen = {
+            {437, "cp437"}, {850, "cp850"}, {852, "cp852"}, {866, "cp866"}, {874, "windows-874"}, {932, "Shift_JIS"},
+            {936, "GBK"}, {949, "cp949"}, {950, "Big5"}, {1250, "windows-1250"}, {1251, "windows-1251"},
+            {1253, "windows-1253"}, {1254, "windows-1254"}, {1255, "windows-1255"}, {1256, "windows-1256"},
+            {1257, "windows-1257"}, {1258, "windows-1258"}, {10000, "macintosh"}};
+        const auto name = namen.find(codepage);
+        if (name == namen.end())
             return Cp1252Dekodieren(b);
         auto it = dekodierer.find(codepage);
-        if (it == dekodierer.end()) {
-            const QByteArray name = codepage == 10000                            ? QByteArray("macintosh")
-                                    : (codepage >= 1250 && codepage <= 1258) || codepage == 874
-                                        ? "windows-" + QByteArray::number(codepage)
-                                        : "cp" + QByteArray::number(codepage);
-            it = dekodierer.emplace(codepage, QStringDecoder(name.constData(), QStringConverter::Flag::Stateless)).first;
-        }
+        if (it == dekodierer.end())
+            it = dekodierer.emplace(codepage, QStringDecoder(name->second, QStringConverter::Flag::Stateless)).first;
         return it->second.isValid() ? it->second.decode(b) : Cp1252Dekodieren(b);
     }
 

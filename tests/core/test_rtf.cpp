@@ -17,6 +17,8 @@ TEST(Rtf, Text)
         // \'hh in the document's code page, in a font's code page; \u with \uc
         {"{\\rtf1\\ansi\\ansicpg1252 Gr\\'f6\\'DF\\'80}", "Größ€"},
         {"{\\rtf1\\ansicpg1251 \\'c0\\'e1}", "Аб"},
+        {"{\\rtf1\\ansicpg932 \\'82\\'a0\\'82\\'a2}", "あい"}, // two bytes a character
+        {"{\\rtf1\\ansicpg1047 \\'c1}", "Á"},               // no word processor's code page
         {"{\\rtf1{\\fonttbl{\\f1\\fcharset238 X;}}\\f1 \\'9a\\'e8}", "šč"},
         {"{\\rtf1\\uc1 Y\\u305?lmaz \\uc2\\u-10179??\\u-8704\\'3f\\'3f!}", "Yılmaz \U0001F600!"},
         {"{\\rtf1\\uc1{\\u305?}?}", "ı?"}, // skipping ends with the group
