@@ -38,6 +38,13 @@ const std::array befehle = {
             "  --wahr Herr|Frau     wofür der Wahrheitswert steht, wenn die erste Anrede einer ist\n"
             "                       (etwa 1, wahr, f); jeder andere Wert gibt dann die andere Anrede\n",
             BefehlImportCsv},
+    TBefehl{"texte", "DATEI.spz -o ORDNER [--vorlage VORLAGE.rtf] [--mf] [--klassen 5a,6b]",
+            "schreibt die Texte für die Konferenzprotokolle, eine RTF-Datei je Klasse",
+            "  -o, --ordner ORDNER  der Zielordner; vorhandene Dateien werden ersetzt\n"
+            "  --vorlage DATEI      eine eigene Textvorlage statt der Standardvorlage\n"
+            "  --mf                 Funktionsbezeichnungen nach der Anrede (Vorsitzender, Vorsitzende)\n"
+            "  --klassen LISTE      nur diese Klassen, durch Kommas getrennt\n",
+            BefehlTexte},
 };
 
 const TBefehl* befehlSuchen(const QString& name)

@@ -47,3 +47,4 @@ private:
 int BefehlPruefen(const QStringList& argumente, TCli& cli);
 int BefehlImportXml(const QStringList& argumente, TCli& cli);
 int BefehlImportCsv(const QStringList& argumente, TCli& cli);
+int BefehlTexte(const QStringList& argumente, TCli& cli);

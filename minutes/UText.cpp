@@ -1,3 +1,245 @@
 #include "minutes/UText.h"
 
-TFText::TFText(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(dialoge, besitzer, QStringLiteral("TFText")) {}
+#include "app/UDialoge.h"
+#include "minutes/UFensterhilfe.h"
+#include "minutes/UProtokoll.h"
+#include "minutes/UTexte.h"
+#include "planning/UFehler.h"
+#include "planning/UIni.h"
+#include "planning/UVar.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStandardPaths>
+
+namespace {
+
+const QColor Lesefarbe(243, 240, 226);
+
+QLabel* beschriftung(QWidget* eltern, const char* name, const QString& text)
+{
+    auto* label = new QLabel(text, eltern);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+QLineEdit* feld(QWidget* eltern, const char* name, const QString& text, bool nurLesen)
+{
+    auto* f = new QLineEdit(text, eltern);
+    f->setObjectName(QLatin1String(name));
+    f->setReadOnly(nurLesen);
+    if (nurLesen)
+        Hintergrund(f, Lesefarbe);
+    return f;
+}
+
+// The user's desktop folder, or the home folder when there is none.
+QString desktopordner()
+{
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    return QDir::toNativeSeparators(QFileInfo(desktop).isDir() ? desktop : QDir::homePath());
+}
+
+// The overwrite question of the save window.
+class TUeberschreibenFrage : public ITextUeberschreiben
+{
+public:
+    TUeberschreibenFrage(IDialoge& dialoge, QWidget* fenster) : dialoge_(dialoge), fenster_(fenster) {}
+
+    TAntwort Fragen(const QString& dateiname) override
+    {
+        TAufgabe frage;
+        frage.Fenstertitel = QStringLiteral("Hinweis:");
+        frage.Hauptanweisung = QStringLiteral("Die Datei %1 existiert bereits. Möchten Sie sie überschreiben?").arg(dateiname);
+        frage.Text = QStringLiteral("(Sie können beim weiteren Speichern Rückfragen unterbinden, wenn Sie das Häkchen setzen.)");
+        frage.Symbol = TSymbol::Frage;
+        frage.Kontrollkaestchen = QStringLiteral("nicht mehr fragen");
+        frage.Knoepfe = TKnopfsatz::JaNein;
+        frage.Vorgabe = TKnopf::Nein;
+        const TAufgabeAntwort antwort = dialoge_.Aufgabe(fenster_, frage);
+        return {antwort.Knopf == TKnopf::Ja, antwort.Angekreuzt};
+    }
+
+private:
+    IDialoge& dialoge_;
+    QWidget* fenster_;
+};
+
+} // namespace
+
+TFText::TFText(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(dialoge, besitzer, QStringLiteral("TFText"))
+{
+    setWindowTitle(QStringLiteral("Zum Einfügen in den Entwurf des Zeugnisprotokolls"));
+    Fensterschrift(this);
+    aufbauen();
+    StartgroesseSetzen(this, QSize(921, 473));
+    connect(lb, &QListWidget::itemSelectionChanged, this, &TFText::lbClick);
+    connect(BPfad, &QPushButton::clicked, this, &TFText::BPfadClick);
+    connect(Bok, &QPushButton::clicked, this, &TFText::BokClick);
+    connect(Bcanc, &QPushButton::clicked, this, &TFText::reject);
+}
+
+void TFText::aufbauen()
+{
+    lb = new QListWidget(this);
+    lb->setObjectName(QStringLiteral("lb"));
+    lb->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // the classes in columns, as many as the width holds
+    lb->setFlow(QListView::TopToBottom);
+    lb->setWrapping(true);
+    lb->setResizeMode(QListView::Adjust);
+    lb->setUniformItemSizes(true);
+    lb->setGridSize(QSize(lb->fontMetrics().horizontalAdvance(QStringLiteral("MMMMMM")), lb->fontMetrics().height() + 6));
+    Label12 = beschriftung(this, "Label12", QStringLiteral("&Texte für"));
+    Label12->setBuddy(lb);
+    Label11 = beschriftung(this, "Label11", QStringLiteral("alle Klassen"));
+    Label4 = beschriftung(this, "Label4", QStringLiteral("Wählen Sie die Dateinamen und den Ordner:"));
+    Label1 = beschriftung(this, "Label1", QStringLiteral("&Dateinamen:"));
+    EKlasse = feld(this, "EKlasse", QStringLiteral("<Klasse>-"), true);
+    Label2 = beschriftung(this, "Label2", QStringLiteral("+"));
+    Edit2 = feld(this, "Edit2", QLatin1String(TextMitte), false);
+    Label1->setBuddy(Edit2);
+    Label3 = beschriftung(this, "Label3", QStringLiteral("+"));
+    Edit3 = feld(this, "Edit3", QLatin1String(Textendung), true);
+    for (QLineEdit* f : {EKlasse, Edit3}) {
+        f->setFocusPolicy(Qt::NoFocus);
+        f->setFixedWidth(f->fontMetrics().horizontalAdvance(f->text()) + 16);
+    }
+    Label5 = beschriftung(this, "Label5", QStringLiteral("&Zielordner:"));
+    MPfad = feld(this, "MPfad", QString(), true);
+    Label5->setBuddy(MPfad);
+    BPfad = new QPushButton(QStringLiteral("Ä&ndern ..."), this);
+    BPfad->setObjectName(QStringLiteral("BPfad"));
+    Label7 = beschriftung(this, "Label7", QString());
+    Bok = new QPushButton(QStringLiteral("Texte &speichern"), this);
+    Bok->setObjectName(QStringLiteral("Bok"));
+    Bok->setDefault(true);
+    Bcanc = new QPushButton(QStringLiteral("Abbrechen"), this);
+    Bcanc->setObjectName(QStringLiteral("Bcanc"));
+    BPfad->setAutoDefault(false);
+    Bcanc->setAutoDefault(false);
+
+    auto* name = new QHBoxLayout;
+    for (QWidget* w : {static_cast<QWidget*>(EKlasse), static_cast<QWidget*>(Label2), static_cast<QWidget*>(Edit2),
+                       static_cast<QWidget*>(Label3), static_cast<QWidget*>(Edit3)})
+        name->addWidget(w);
+    name->addStretch(1);
+    auto* ordner = new QHBoxLayout;
+    ordner->addWidget(MPfad, 1);
+    ordner->addWidget(BPfad);
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addStretch(1);
+    knoepfe->addWidget(Bok);
+    knoepfe->addWidget(Bcanc);
+
+    auto* raster = new QGridLayout(this);
+    raster->addWidget(Label12, 0, 0, Qt::AlignTop);
+    raster->addWidget(lb, 0, 1);
+    raster->addWidget(Label11, 0, 2, Qt::AlignTop);
+    raster->addWidget(Label4, 1, 0, 1, 3);
+    raster->addWidget(Label1, 2, 0);
+    raster->addLayout(name, 2, 1, 1, 2);
+    raster->addWidget(Label5, 3, 0);
+    raster->addLayout(ordner, 3, 1, 1, 2);
+    raster->addWidget(Label7, 4, 1, 1, 2);
+    raster->addLayout(knoepfe, 5, 0, 1, 3);
+    raster->setRowStretch(0, 1);
+    raster->setColumnStretch(1, 1);
+    raster->setVerticalSpacing(10);
+
+    QWidget* reihe[] = {lb, Edit2, MPfad, BPfad, Bok, Bcanc};
+    for (std::size_t i = 1; i < std::size(reihe); ++i)
+        setTabOrder(reihe[i - 1], reihe[i]);
+}
+
+void TFText::Ausfuehren(const QString& vorlageDatei)
+{
+    VorlageDatei = vorlageDatei;
+    exec();
+}
+
+void TFText::showEvent(QShowEvent* ereignis)
+{
+    if (!ereignis->spontaneous())
+        FormShow();
+    TDialogFenster::showEvent(ereignis);
+}
+
+void TFText::FormShow()
+{
+    const QString pfad = Ini->ReadString(QStringLiteral("Data"), QStringLiteral("path"), QString());
+    MPfad->setText(pfad.isEmpty() ? desktopordner() : pfad);
+    {
+        const QSignalBlocker sperre(lb);
+        lb->clear();
+        for (const TKlasse* k : *Klassenliste)
+            lb->addItem(k->Bezeichnung);
+        lb->selectAll();
+    }
+    // what the last use left behind is reset
+    Label7->clear();
+    lbClick();
+    Edit2->setFocus();
+}
+
+void TFText::lbClick()
+{
+    const qsizetype gewaehlt = lb->selectedItems().size();
+    Label11->setText(gewaehlt == lb->count() ? QStringLiteral("alle Klassen") : QStringLiteral("ausgewählte Klassen"));
+    bokSetzen();
+}
+
+void TFText::bokSetzen()
+{
+    Bok->setEnabled(!lb->selectedItems().isEmpty() && !MPfad->text().trimmed().isEmpty());
+}
+
+void TFText::BPfadClick()
+{
+    QString ordner = QDir::fromNativeSeparators(MPfad->text());
+    if (Dialoge().OrdnerWaehlen(this, QStringLiteral("Zielordner für die Texte"), ordner)) {
+        MPfad->setText(QDir::toNativeSeparators(ordner));
+        if (!Klassenliste->IsEmpty())
+            Label7->setText(QStringLiteral("Erste der Dateien: ") +
+                            TextDateiname(Klassenliste->First()->Bezeichnung, Edit2->text(), Edit3->text()));
+    }
+    bokSetzen();
+}
+
+void TFText::BokClick()
+{
+    QString ordner = QDir::fromNativeSeparators(MPfad->text());
+    if (!ordner.endsWith(QLatin1Char('/')))
+        ordner += QLatin1Char('/');
+    try {
+        Ini->WriteString(QStringLiteral("Data"), QStringLiteral("path"), QDir::toNativeSeparators(ordner));
+    } catch (const TFehler& fehler) {
+        Dialoge().Fehlermeldung(this, fehler.Meldung);
+        return;
+    }
+    const TVorlage vorlage = VorlageLaden(VorlageDatei, EingestellteSchrift());
+    if (!vorlage.Fehler.isEmpty()) {
+        Dialoge().Fehlermeldung(this, vorlage.Fehler);
+        return;
+    }
+    TTextAuftrag auftrag;
+    for (int i = 0; i < lb->count() && i < Klassenliste->Count(); ++i)
+        if (lb->item(i)->isSelected())
+            auftrag.Klassen << Klassenliste->Items(i);
+    auftrag.Ordner = ordner;
+    auftrag.Mitte = Edit2->text();
+    auftrag.Vorlage = vorlage.Zeilen;
+    auftrag.MF = MFnutzen;
+    TUeberschreibenFrage frage(Dialoge(), this);
+    const TTexteErgebnis ergebnis = TexteSpeichern(auftrag, frage);
+    if (!ergebnis.Ok())
+        Dialoge().Fehlermeldung(this, ergebnis.Fehler);
+    accept();
+}

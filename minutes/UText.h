@@ -2,11 +2,42 @@
 
 #include "app/UDialogFenster.h"
 
-// Its content comes with its own work; for now the window exists and can be reached.
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// Saves the minutes texts of all or some classes, one RTF file per class, into a folder.
 class TFText : public TDialogFenster
 {
     Q_OBJECT
 
 public:
     TFText(IDialoge& dialoge, QWidget* besitzer);
+
+    // Opens the window modally for the template the preview uses (empty: the built-in one).
+    void Ausfuehren(const QString& vorlageDatei);
+
+    // ---- handlers
+    void FormShow();
+    void lbClick();
+    void BPfadClick();
+    void BokClick();
+
+    QString VorlageDatei;
+
+    // ---- components
+    QLabel *Label12 = nullptr, *Label11 = nullptr, *Label4 = nullptr, *Label1 = nullptr;
+    QLabel *Label2 = nullptr, *Label3 = nullptr, *Label5 = nullptr, *Label7 = nullptr;
+    QListWidget* lb = nullptr;
+    QLineEdit *EKlasse = nullptr, *Edit2 = nullptr, *Edit3 = nullptr, *MPfad = nullptr;
+    QPushButton *BPfad = nullptr, *Bok = nullptr, *Bcanc = nullptr;
+
+protected:
+    void showEvent(QShowEvent* ereignis) override;
+
+private:
+    void aufbauen();
+    // OK needs a chosen class and a folder.
+    void bokSetzen();
 };

@@ -1,3 +1,447 @@
 #include "minutes/UVorschau.h"
 
-TFVorschau::TFVorschau(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(dialoge, besitzer, QStringLiteral("TFVorschau")) {}
+#include "app/UHilfe.h"
+#include "minutes/UEditor.h"
+#include "minutes/UFensterhilfe.h"
+#include "minutes/URtf.h"
+#include "minutes/URtfAnzeige.h"
+#include "minutes/UText.h"
+#include "planning/UDatei.h"
+#include "planning/UFehler.h"
+#include "planning/UFunctions.h"
+#include "planning/UIni.h"
+#include "planning/UVar.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QShortcut>
+#include <QShowEvent>
+#include <QStandardPaths>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace {
+
+const QString Einleitung = QStringLiteral(
+    "Mit den Programmdaten steht fest, welche Lehrkräfte in einer Klasse unterrichten. \n"
+    "Hier wird Ihnen angeboten, damit Texte zu erzeugen, die Sie in den Vordruck der Konferenzprotokolle einfügen können.\n"
+    "Sie sollten Konferenzdatum, Konferenzvorsitz und auch die Elternvertreter für jede Klasse bereits eingegeben haben, "
+    "wenn Sie \ndie Texte weitestgehend ausgefüllt wünschen. (Weiter Info/Hilfe: F1)");
+
+const QString Datenabschnitt = QStringLiteral("Data");
+const QString Optionen = QStringLiteral("Option");
+
+QPushButton* knopf(QWidget* eltern, const char* name, const QString& text)
+{
+    auto* k = new QPushButton(text, eltern);
+    k->setObjectName(QLatin1String(name));
+    k->setAutoDefault(false);
+    return k;
+}
+
+// A failed write of the settings file ends the command with its message.
+bool einstellungSchreiben(IDialoge& dialoge, QWidget* fenster, const std::function<void()>& schreiben)
+{
+    try {
+        schreiben();
+        return true;
+    } catch (const TFehler& fehler) {
+        dialoge.Fehlermeldung(fenster, fehler.Meldung);
+        return false;
+    }
+}
+
+} // namespace
+
+TFVorschau::TFVorschau(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(dialoge, besitzer, QStringLiteral("TFVorschau"))
+{
+    setWindowTitle(QStringLiteral("Textbausteine für das Konferenzprotokoll"));
+    Fensterschrift(this);
+    aufbauen();
+    StartgroesseSetzen(this, QSize(921, 655));
+
+    connect(ListBox1, &QListWidget::currentRowChanged, this, &TFVorschau::ListBox1Click);
+    connect(cbMF, &QCheckBox::toggled, this, &TFVorschau::cbMFClick);
+    connect(BClose, &QPushButton::clicked, this, &TFVorschau::BCloseClick);
+    connect(BStandard, &QPushButton::clicked, this, &TFVorschau::BStandardClick);
+    connect(BVorlOeffn, &QPushButton::clicked, this, &TFVorschau::BVorlOeffnClick);
+    connect(BVorlBearb, &QPushButton::clicked, this, &TFVorschau::BVorlBearbClick);
+    connect(BClipboardcopy, &QPushButton::clicked, this, &TFVorschau::BClipboardcopyClick);
+    connect(BTextSpeich, &QPushButton::clicked, this, &TFVorschau::BTextSpeichClick);
+    auto* hilfe = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    hilfe->setContext(Qt::WindowShortcut);
+    connect(hilfe, &QShortcut::activated, this, &TFVorschau::FormHelp);
+    // Ctrl+C copies the whole text whatever control has the focus: the window sees the key first.
+    for (QWidget* w : findChildren<QWidget*>())
+        w->installEventFilter(this);
+}
+
+void TFVorschau::aufbauen()
+{
+    Memo1 = new QPlainTextEdit(Einleitung, this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setReadOnly(true);
+    Memo1->setFocusPolicy(Qt::NoFocus);
+    Memo1->setFrameShape(QFrame::NoFrame);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Hintergrund(Memo1, QColor(241, 240, 218));
+    Memo1->setFixedHeight(Memo1->fontMetrics().lineSpacing() * 4 + 12);
+
+    ListBox1 = new QListWidget(this);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListBox1->setFixedWidth(150);
+    Label1 = new QLabel(QStringLiteral("&Klasse(n)"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setBuddy(ListBox1);
+    Label2 = new QLabel(QStringLiteral("Wählen Sie hier die Klasse für die Vorschau aus."), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setWordWrap(true);
+    Label2->setFixedWidth(150);
+    Label3 = new QLabel(QStringLiteral("Vorschau"), this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+
+    re = new QTextEdit(this);
+    re->setObjectName(QStringLiteral("re"));
+    re->setReadOnly(true);
+    re->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    re->setLineWrapMode(QTextEdit::FixedPixelWidth);
+    re->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    re->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    Hintergrund(re, Qt::white);
+    re->document()->setDocumentMargin(16);
+
+    cbMF = new QCheckBox(QStringLiteral("Anrede für Funktionsbezeichnung (m/w) &nutzen"), this);
+    cbMF->setObjectName(QStringLiteral("cbMF"));
+    BVorlBearb = knopf(this, "BVorlBearb", QStringLiteral("Textvorlage &bearbeiten / speichern"));
+    BVorlOeffn = knopf(this, "BVorlOeffn", QStringLiteral("Eine andere Textvorlage ö&ffnen ..."));
+    BStandard = knopf(this, "BStandard", QStringLiteral("Zurück zur &Standardvorlage"));
+    BClipboardcopy = knopf(this, "BClipboardcopy", QStringLiteral("Text für .. k&opieren"));
+    BClipboardcopy->setToolTip(QStringLiteral("Text in die Zwischenablage kopieren"));
+    BTextSpeich = knopf(this, "BTextSpeich", QStringLiteral("Texte für &Protokolle speichern ..."));
+    BClose = knopf(this, "BClose", QStringLiteral("Sc&hließen"));
+    BClose->setDefault(true);
+
+    auto* mitte = new QGridLayout;
+    mitte->addWidget(Label1, 0, 0);
+    mitte->addWidget(Label3, 0, 1);
+    mitte->addWidget(ListBox1, 1, 0);
+    mitte->addWidget(Label2, 2, 0, Qt::AlignTop);
+    mitte->addWidget(re, 1, 1, 2, 1);
+    mitte->setRowStretch(1, 1);
+    mitte->setColumnStretch(1, 1);
+
+    auto* vorlage = new QHBoxLayout;
+    for (QWidget* w : {static_cast<QWidget*>(cbMF), static_cast<QWidget*>(BVorlBearb), static_cast<QWidget*>(BVorlOeffn),
+                       static_cast<QWidget*>(BStandard)})
+        vorlage->addWidget(w);
+    vorlage->insertStretch(1, 1);
+    auto* unten = new QHBoxLayout;
+    unten->addWidget(BClipboardcopy);
+    unten->addWidget(BTextSpeich);
+    unten->addStretch(1);
+    unten->addWidget(BClose);
+
+    auto* haupt = new QVBoxLayout(this);
+    haupt->addWidget(Memo1);
+    haupt->addLayout(mitte, 1);
+    haupt->addLayout(vorlage);
+    haupt->addLayout(unten);
+
+    QWidget* reihe[] = {ListBox1, re, cbMF, BVorlBearb, BVorlOeffn, BStandard, BClipboardcopy, BTextSpeich, BClose};
+    for (std::size_t i = 1; i < std::size(reihe); ++i)
+        setTabOrder(reihe[i - 1], reihe[i]);
+}
+
+void TFVorschau::Ausfuehren(TFText& text)
+{
+    textFenster = &text;
+    exec();
+}
+
+void TFVorschau::showEvent(QShowEvent* ereignis)
+{
+    if (!ereignis->spontaneous())
+        FormShow();
+    TDialogFenster::showEvent(ereignis);
+}
+
+void TFVorschau::FormShow()
+{
+    {
+        const QSignalBlocker sperre(ListBox1);
+        ListBox1->clear();
+        for (const TKlasse* k : *Klassenliste)
+            ListBox1->addItem(k->Bezeichnung);
+        ListBox1->setCurrentRow(0);
+    }
+    tmpMF = MFnutzen;
+    {
+        const QSignalBlocker sperre(cbMF);
+        cbMF->setChecked(tmpMF);
+    }
+    // a relative template path is relative to the program's folder
+    const QString einstellung = Ini->ReadString(Datenabschnitt, QStringLiteral("template"), QString());
+    VorlageDatei = einstellung.isEmpty() ? QString() : QDir::cleanPath(QDir(Programmpfad).absoluteFilePath(einstellung));
+    if (!QFileInfo(VorlageDatei).isFile())
+        VorlageDatei.clear();
+    ListBox1Click();
+    ListBox1->setFocus();
+}
+
+void TFVorschau::ListBox1Click()
+{
+    const QListWidgetItem* eintrag = ListBox1->currentItem();
+    aktuelleKlasse = eintrag ? Klassenliste->SucheKlasse(eintrag->text()) : nullptr;
+    BClipboardcopy->setText(aktuelleKlasse ? QStringLiteral("Text für %1 k&opieren (Strg-C)")
+                                                 .arg(QString(aktuelleKlasse->Bezeichnung).replace(u'&', QStringLiteral("&&")))
+                                           : QStringLiteral("Text für .. k&opieren"));
+    fuelleRE();
+}
+
+void TFVorschau::fuelleRE()
+{
+    Vorlage = VorlageLaden(VorlageDatei, EingestellteSchrift());
+    Label3->setText(Vorlage.Standard() ? QStringLiteral("Vorschau (mit der Standardvorlage).")
+                                       : QStringLiteral("Die Vorschau basiert auf der Vorlage \"%1\".")
+                                             .arg(QFileInfo(Vorlage.Datei).fileName()));
+    BStandard->setEnabled(!Vorlage.Standard());
+    Text.clear();
+    if (!Vorlage.Fehler.isEmpty())
+        Dialoge().Fehlermeldung(this, Vorlage.Fehler);
+    else if (aktuelleKlasse)
+        Text = ProtokollText(*aktuelleKlasse, Vorlage.Zeilen, tmpMF);
+    const TRtfDokument dokument = RtfLesen(Text);
+    re->setLineWrapColumnOrWidth(RtfTextbreite(dokument) + 2 * static_cast<int>(re->document()->documentMargin()));
+    RtfAnzeigen(dokument, *re->document());
+}
+
+void TFVorschau::cbMFClick()
+{
+    tmpMF = cbMF->isChecked();
+    fuelleRE();
+}
+
+void TFVorschau::BCloseClick()
+{
+    if (tmpMF != MFnutzen) {
+        MFnutzen = tmpMF;
+        if (!einstellungSchreiben(Dialoge(), this, [this] { Ini->WriteBool(Optionen, QStringLiteral("useMF"), tmpMF); }))
+            return;
+    }
+    accept();
+}
+
+void TFVorschau::reject()
+{
+    if (!editorLaeuft)
+        TDialogFenster::reject();
+}
+
+void TFVorschau::BStandardClick()
+{
+    VorlageDatei.clear();
+    einstellungSchreiben(Dialoge(), this, [] { Ini->WriteString(Datenabschnitt, QStringLiteral("template"), QString()); });
+    fuelleRE();
+}
+
+QString TFVorschau::Vorlagenordner()
+{
+    QString ordner = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (ordner.isEmpty() || !QDir().mkpath(ordner))
+        ordner = QDir::homePath();
+    return ordner;
+}
+
+void TFVorschau::BVorlOeffnClick()
+{
+    OD.Filter = QStringLiteral("RichText-Vorlage (*.rtf)|*.rtf|Alle Dateien (*.*)|*.*");
+    OD.FilterIndex = 1;
+    OD.Dateiname.clear();
+    OD.Ordner = VorlageDatei.isEmpty() ? Vorlagenordner() : QFileInfo(VorlageDatei).absolutePath();
+    if (!Dialoge().DateiOeffnen(this, OD))
+        return;
+    if (QFileInfo(OD.Dateiname).suffix().compare(QLatin1String("rtf"), Qt::CaseInsensitive) != 0) {
+        Dialoge().Meldung(this, QStringLiteral("Sie müssen eine Textdatei im RichText-Format wählen."), QStringLiteral("Fehler"));
+        return;
+    }
+    VorlageDatei = QFileInfo(OD.Dateiname).absoluteFilePath();
+    einstellungSchreiben(Dialoge(), this, [this] {
+        Ini->WriteString(Datenabschnitt, QStringLiteral("template"), RelativerPfad(VorlageDatei, Programmpfad));
+    });
+    fuelleRE();
+}
+
+void TFVorschau::BVorlBearbClick()
+{
+    if (QFileInfo(VorlageDatei).isFile()) {
+        vorlageBearbeiten();
+        return;
+    }
+    // The built-in template is saved first and then edited as a file.
+    const TEditor editor = VorlagenEditor(Ini->ReadString(Optionen, QStringLiteral("editor"), QString()));
+    TAufgabe frage;
+    frage.Fenstertitel = QStringLiteral("Textvorlage");
+    frage.Hauptanweisung = QStringLiteral("Zum Bearbeiten der aktuellen Textvorlage muss sie zunächst gespeichert werden. "
+                                          "Anschließend können Sie sie mit %1 bearbeiten & speichern.")
+                               .arg(editor.Name.isEmpty() ? QStringLiteral("einem Textprogramm") : editor.Name);
+    frage.Text = QStringLiteral("Jetzt speichern?");
+    frage.Symbol = TSymbol::Information;
+    frage.Knoepfe = TKnopfsatz::OkAbbrechen;
+    if (Dialoge().Aufgabe(this, frage).Knopf != TKnopf::Ok)
+        return;
+    SD.Filter = QStringLiteral("Richtext-Dateien (*.rtf)|*.rtf|Alle Dateien (*.*)|*.*");
+    SD.FilterIndex = 1;
+    SD.Dateiname = QStringLiteral("protokoll.rtf");
+    SD.Ordner = Vorlagenordner();
+    SD.Standardendung = QStringLiteral("rtf");
+    SD.UeberschreibenFragen = true;
+    if (!Dialoge().DateiSpeichern(this, SD))
+        return;
+    const QString fehler = DateiSchreiben(SD.Dateiname, VorlageBytes(Vorlage.Zeilen));
+    if (!fehler.isEmpty()) {
+        Dialoge().Fehlermeldung(this, fehler);
+        return;
+    }
+    VorlageDatei = QFileInfo(SD.Dateiname).absoluteFilePath();
+    if (!einstellungSchreiben(Dialoge(), this, [this] {
+            Ini->WriteString(Datenabschnitt, QStringLiteral("template"), RelativerPfad(VorlageDatei, Programmpfad));
+        }))
+        return;
+    fuelleRE();
+    vorlageBearbeiten();
+}
+
+void TFVorschau::vorlageBearbeiten()
+{
+    const TEditor editor = VorlagenEditor(Ini->ReadString(Optionen, QStringLiteral("editor"), QString()));
+    if (editorHinweis(editor))
+        editorWarten(editor);
+    fuelleRE(); // the edited template
+}
+
+// The hint about the editor, unless switched off; false when the user cancels.
+bool TFVorschau::editorHinweis(const TEditor& editor)
+{
+    if (!Ini->ReadBool(Optionen, QStringLiteral("hint1"), true))
+        return true;
+    const QString name = editor.Name.isEmpty() ? QStringLiteral("ein Textprogramm") : editor.Name;
+    TAufgabe hinweis;
+    hinweis.Fenstertitel = QStringLiteral("Hinweis:");
+    hinweis.Hauptanweisung =
+        QStringLiteral("Zum Bearbeiten der Vorlage wird %1 aufgerufen. Sie müssen %1 beenden, bevor Sie mit \"Simultano\" "
+                       "weiter arbeiten können. Eventuell müssen Sie nach dem Schließen von %1 ein paar Sekunden warten.\n"
+                       "Die Vorlage kann auch mit einer anderen Textverarbeitung bearbeitet werden, achten Sie beim "
+                       "Speichern dann auf das RichText-Format!")
+            .arg(name);
+    hinweis.Text = QStringLiteral("Sie können diesen Hinweis zukünftig unterdrücken.");
+    hinweis.Kontrollkaestchen = QStringLiteral("Hinweis nicht mehr anzeigen");
+    hinweis.Knoepfe = TKnopfsatz::OkAbbrechen;
+    const TAufgabeAntwort antwort = Dialoge().Aufgabe(this, hinweis);
+    if (antwort.Knopf != TKnopf::Ok)
+        return false;
+    if (antwort.Angekreuzt)
+        einstellungSchreiben(Dialoge(), this, [] { Ini->WriteBool(Optionen, QStringLiteral("hint1"), false); });
+    return true;
+}
+
+// Starts the editor with the template and waits for it, the window locked meanwhile. An
+// editor that hands the file to a running instance returns at once: then the user says
+// when the editing is done.
+void TFVorschau::editorWarten(const TEditor& editor)
+{
+    if (editor.Programm.isEmpty()) {
+        Dialoge().Fehlermeldung(this, QStringLiteral("Auf diesem System ist kein Programm zum Bearbeiten von RTF-Dateien zu "
+                                                     "finden. Installieren Sie LibreOffice Writer oder AbiWord, oder tragen "
+                                                     "Sie ein Programm in Simultano.ini unter [Option] als editor= ein."));
+        return;
+    }
+    QProcess prozess;
+    prozess.setProgram(editor.Programm);
+    prozess.setArguments(editor.Argumente + QStringList{QDir::toNativeSeparators(VorlageDatei)});
+    QElapsedTimer uhr;
+    uhr.start();
+    prozess.start();
+    if (!prozess.waitForStarted(10000)) {
+        Dialoge().Fehlermeldung(this, QStringLiteral("%1 (%2) kann nicht gestartet werden.").arg(editor.Name, editor.Programm));
+        return;
+    }
+    editorLaeuft = true;
+    setEnabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QEventLoop warten;
+    connect(&prozess, &QProcess::finished, &warten, &QEventLoop::quit);
+    if (prozess.state() != QProcess::NotRunning)
+        warten.exec();
+    QApplication::restoreOverrideCursor();
+    setEnabled(true);
+    editorLaeuft = false;
+    if (uhr.elapsed() >= EditorMindestdauer)
+        return;
+    TAufgabe fertig;
+    fertig.Fenstertitel = QStringLiteral("Textvorlage");
+    fertig.Hauptanweisung = QStringLiteral("Die Vorlage ist jetzt in %1 geöffnet.").arg(editor.Name);
+    fertig.Text = QStringLiteral("Bearbeiten Sie die Vorlage dort, speichern Sie sie im RichText-Format und klicken Sie "
+                                 "dann auf OK.");
+    fertig.Knoepfe = TKnopfsatz::Ok;
+    Dialoge().Aufgabe(this, fertig);
+}
+
+void TFVorschau::TextKopieren()
+{
+    auto* daten = new QMimeData;
+    daten->setData(QStringLiteral("text/rtf"), Text);
+    daten->setData(QStringLiteral("text/richtext"), Text);
+    daten->setText(RtfLesen(Text).Text());
+    QGuiApplication::clipboard()->setMimeData(daten);
+}
+
+void TFVorschau::BClipboardcopyClick()
+{
+    TextKopieren();
+    ListBox1->setFocus();
+}
+
+bool TFVorschau::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    const QEvent::Type art = ereignis->type();
+    if (art == QEvent::ShortcutOverride || art == QEvent::KeyPress) {
+        const auto* taste = static_cast<QKeyEvent*>(ereignis);
+        if (taste->key() == Qt::Key_C && (taste->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier) {
+            ereignis->accept();
+            if (art == QEvent::KeyPress)
+                TextKopieren();
+            return true;
+        }
+    }
+    return TDialogFenster::eventFilter(objekt, ereignis);
+}
+
+void TFVorschau::BTextSpeichClick()
+{
+    if (textFenster)
+        textFenster->Ausfuehren(VorlageDatei);
+}
+
+void TFVorschau::FormHelp()
+{
+    const QString fehler = THilfe::KontextZeigen(THilfe::KontextVorschau, this);
+    if (!fehler.isEmpty())
+        Dialoge().Fehlermeldung(this, fehler);
+}

@@ -1,12 +1,82 @@
 #pragma once
 
+#include "app/UDialoge.h"
 #include "app/UDialogFenster.h"
+#include "minutes/UProtokoll.h"
 
-// Its content comes with its own work; for now the window exists and can be reached.
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QTextEdit;
+class TFText;
+class TKlasse;
+struct TEditor;
+
+// The preview of the minutes texts: pick a class and see its text, switch the gendered
+// designations, copy the text, change the template and go on to saving the texts.
 class TFVorschau : public TDialogFenster
 {
     Q_OBJECT
 
 public:
     TFVorschau(IDialoge& dialoge, QWidget* besitzer);
+
+    // Opens the window modally; its save button leads to textFenster.
+    void Ausfuehren(TFText& textFenster);
+
+    // ---- handlers
+    void FormShow();
+    void ListBox1Click();
+    void cbMFClick();
+    void BCloseClick();
+    void BStandardClick();
+    void BVorlOeffnClick();
+    void BVorlBearbClick();
+    void BClipboardcopyClick();
+    void BTextSpeichClick();
+    void FormHelp();
+    // Esc and the close box: the MF choice is discarded (not while the editor runs).
+    void reject() override;
+    // Shows the text of aktuelleKlasse.
+    void fuelleRE();
+
+    // The folder where the built-in template is saved for editing (the user's data folder).
+    static QString Vorlagenordner();
+    // Below this many milliseconds the editor has handed the file on and returned: the user
+    // confirms when the editing is done.
+    static constexpr int EditorMindestdauer = 5000;
+
+    // ---- components
+    QPlainTextEdit* Memo1 = nullptr;
+    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr;
+    QListWidget* ListBox1 = nullptr;
+    QTextEdit* re = nullptr;
+    QCheckBox* cbMF = nullptr;
+    QPushButton *BVorlBearb = nullptr, *BVorlOeffn = nullptr, *BStandard = nullptr;
+    QPushButton *BClipboardcopy = nullptr, *BTextSpeich = nullptr, *BClose = nullptr;
+
+    // ---- state
+    bool tmpMF = true;
+    TKlasse* aktuelleKlasse = nullptr;
+    QString VorlageDatei; // full path of the user template; empty: the built-in one
+    TVorlage Vorlage;     // the template of the last generation
+    QByteArray Text;      // the RTF shown
+
+protected:
+    void showEvent(QShowEvent* ereignis) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    void aufbauen();
+    void TextKopieren();
+    void vorlageBearbeiten();
+    bool editorHinweis(const TEditor& editor);
+    void editorWarten(const TEditor& editor);
+
+    TFText* textFenster = nullptr;
+    bool editorLaeuft = false;
+    TDateiDialog OD;
+    TDateiDialog SD;
 };

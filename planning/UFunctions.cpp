@@ -149,6 +149,12 @@ QString RtfMaskieren(const QString& text)
             ergebnis += c;
         } else if (u > 127) {
             const auto b = static_cast<unsigned char>(Cp1252Byte(c));
+            if (b == '?') {
+                // Outside Windows-1252 (Yılmaz, Doğan, Wróbel): the Unicode escape with its signed
+                // 16-bit code, then the "?" that readers without \u keep showing (\uc1).
+                ergebnis += QStringLiteral("\\u%1?").arg(static_cast<qint16>(u));
+                continue;
+            }
             ergebnis += QLatin1String("\\'");
             ergebnis += QLatin1Char(hex[b >> 4]);
             ergebnis += QLatin1Char(hex[b & 0xF]);

@@ -30,7 +30,8 @@ QString AnredeGebeugt(const QString& anrede);
 // Salutation, blank, name; the empty text for no teacher.
 QString LehrerMitAnrede(const TLehrer* lehrer, bool gebeugt);
 QString ElternMitAnrede(const TEltern* eltern, bool gebeugt);
-// Escapes \ { } and writes every character above 127 as \'hh of its Windows-1252 byte.
+// Escapes \ { } and writes every character above 127 as \'hh of its Windows-1252 byte;
+// one that Windows-1252 lacks as \uN? (N its signed 16-bit code).
 QString RtfMaskieren(const QString& text);
 // "1. Halbjahr" (December to March), "2. Halbjahr" (April to November), "__. Halbjahr" without date.
 QString HalbjahrText(double datum);

@@ -9,6 +9,7 @@ pakete=(
   fp-utils libchm-dev
   xvfb xauth fonts-dejavu-core
   fonts-liberation poppler-utils
+  libreoffice-writer-nogui
 )
 fehlend=()
 for p in "${pakete[@]}"; do

@@ -32,7 +32,12 @@ TEST(RtfMaskieren, Escapes)
     EXPECT_EQ(RtfMaskieren(QStringLiteral("Süß")), QStringLiteral("S\\'FC\\'DF"));
     EXPECT_EQ(RtfMaskieren(QStringLiteral("\\")), QStringLiteral("\\\\"));
     EXPECT_EQ(RtfMaskieren(QStringLiteral("€")), QStringLiteral("\\'80"));
-    EXPECT_EQ(RtfMaskieren(QStringLiteral("Ł")), QStringLiteral("\\'3F"));
+    // outside Windows-1252: \uN? with the signed 16-bit code; the rest stays as it was
+    EXPECT_EQ(RtfMaskieren(QStringLiteral("Ł")), QStringLiteral("\\u321?"));
+    EXPECT_EQ(RtfMaskieren(QStringLiteral("Yılmaz, Doğan, Şahin, Wróbel")),
+              QStringLiteral("Y\\u305?lmaz, Do\\u287?an, \\u350?ahin, Wr\\'F3bel"));
+    EXPECT_EQ(RtfMaskieren(QStringLiteral("\uFB01")), QStringLiteral("\\u-1279?"));
+    EXPECT_EQ(RtfMaskieren(QStringLiteral("\U0001F600")), QStringLiteral("\\u-10179?\\u-8704?"));
     EXPECT_EQ(RtfMaskieren(QString()), QString());
     EXPECT_EQ(RtfMaskieren(QStringLiteral("plain text 127\x7f")), QStringLiteral("plain text 127\x7f"));
 }

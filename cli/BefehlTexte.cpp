@@ -1,0 +1,84 @@
+// simultano-cli texte DATEI.spz -o ORDNER: the minutes texts, one RTF file per class, as the
+// save window writes them.
+#include "cli/UCli.h"
+#include "minutes/UProtokoll.h"
+#include "minutes/UTexte.h"
+#include "planning/UDatei.h"
+#include "planning/UFehler.h"
+#include "planning/UProjekt.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// Without a window there is nobody to ask: the files named on the command line are replaced.
+struct TErsetzen : ITextUeberschreiben
+{
+    TAntwort Fragen(const QString&) override { return {true, true}; }
+};
+
+// All classes, or those of the list "5a,6b", in the order of the class list as the window
+// writes them.
+QList<const TKlasse*> klassenWaehlen(const TKlassenliste& klassen, const TArgumente& args, const QString& datei)
+{
+    QList<const TKlasse*> gewaehlt;
+    if (!args.Hat(QStringLiteral("klassen"))) {
+        for (const TKlasse* k : klassen)
+            gewaehlt << k;
+        return gewaehlt;
+    }
+    QStringList namen;
+    for (const QString& name : args.Wert(QStringLiteral("klassen")).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        namen << name.trimmed();
+        if (!klassen.SucheKlasse(namen.last()))
+            throw TFehler(QStringLiteral("Die Klasse \"%1\" gibt es in %2 nicht.").arg(namen.last(), datei));
+    }
+    for (const TKlasse* k : klassen)
+        if (namen.contains(k->Bezeichnung))
+            gewaehlt << k;
+    if (gewaehlt.isEmpty())
+        throw TFehler(QStringLiteral("Es ist keine Klasse gewählt."));
+    return gewaehlt;
+}
+
+} // namespace
+
+int BefehlTexte(const QStringList& argumente, TCli& cli)
+{
+    QStringList mitLangenNamen = argumente;
+    for (QString& a : mitLangenNamen)
+        if (a == QLatin1String("-o"))
+            a = QStringLiteral("--ordner");
+    const TArgumente args(mitLangenNamen, {QStringLiteral("ordner"), QStringLiteral("vorlage"), QStringLiteral("klassen")},
+                          {QStringLiteral("mf")});
+    args.PositionenPruefen(1, 1);
+    const QString datei = args.Positionen.first();
+    const QString ordner = args.Wert(QStringLiteral("ordner"));
+    if (ordner.isEmpty())
+        throw TFehler(QStringLiteral("Es fehlt der Zielordner (-o ORDNER)."));
+    if (!QFileInfo(ordner).isDir())
+        throw TFehler(QStringLiteral("Den Zielordner %1 gibt es nicht.").arg(Anzeigename(ordner)));
+
+    const TProjektErgebnis projekt = ProjektLesen(datei);
+    if (!projekt.Ok())
+        throw TFehler(projekt.Fehler);
+    const QString vorlageDatei = args.Wert(QStringLiteral("vorlage"));
+    if (args.Hat(QStringLiteral("vorlage")) && !QFileInfo(vorlageDatei).isFile())
+        throw TFehler(QStringLiteral("Die Vorlage %1 gibt es nicht.").arg(Anzeigename(vorlageDatei)));
+    const TVorlage vorlage = VorlageLaden(vorlageDatei, TProtokollSchrift());
+    if (!vorlage.Fehler.isEmpty())
+        throw TFehler(vorlage.Fehler);
+
+    TTextAuftrag auftrag;
+    auftrag.Klassen = klassenWaehlen(*projekt.Klassen, args, datei);
+    auftrag.Ordner = ordner;
+    auftrag.Vorlage = vorlage.Zeilen;
+    auftrag.MF = args.Hat(QStringLiteral("mf"));
+    TErsetzen ersetzen;
+    const TTexteErgebnis ergebnis = TexteSpeichern(auftrag, ersetzen);
+    for (const QString& pfad : ergebnis.Geschrieben)
+        cli.Aus << Anzeigename(pfad) << '\n';
+    if (!ergebnis.Ok())
+        throw TFehler(ergebnis.Fehler);
+    return 0;
+}

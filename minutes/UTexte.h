@@ -1,0 +1,55 @@
+#pragma once
+
+#include "planning/UClasses.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Writing the minutes texts of many classes, one RTF file per class, into one folder: for
+// the save window and the command line alike.
+
+constexpr const char* Textendung = ".rtf";
+constexpr const char* TextMitte = "Klassendaten";
+
+// A part of a file name that cannot leave the folder nor hide in it: "/", "\", control
+// characters (NUL included) and leading dots become "_".
+QString DateinamenteilSicher(const QString& teil);
+// The name of a class's file: designation + "-" + middle part + extension, made safe.
+QString TextDateiname(const QString& bezeichnung, const QString& mitte, const QString& endung = QLatin1String(Textendung));
+
+// Asks what to do with a file that exists already.
+class ITextUeberschreiben
+{
+public:
+    struct TAntwort
+    {
+        bool Ueberschreiben = false;
+        bool NichtMehrFragen = false; // the same answer for every later existing file
+    };
+    virtual ~ITextUeberschreiben() = default;
+    // dateiname without the folder
+    virtual TAntwort Fragen(const QString& dateiname) = 0;
+};
+
+struct TTextAuftrag
+{
+    QList<const TKlasse*> Klassen; // in this order
+    QString Ordner;                // the target folder
+    QString Mitte = QLatin1String(TextMitte);
+    QStringList Vorlage;           // the lines of the template
+    bool MF = true;
+};
+
+struct TTexteErgebnis
+{
+    QStringList Geschrieben;   // full paths, in order
+    QStringList Uebersprungen; // existing files the user kept
+    QString Fehler;            // German message of the write that failed; the rest was not written
+    bool Ok() const { return Fehler.isEmpty(); }
+};
+
+// Writes the text of every class through the safe writer. An existing file is replaced or
+// kept as the question answers; with "nicht mehr fragen" that answer holds for every later
+// existing file. The first write that fails ends the run.
+TTexteErgebnis TexteSpeichern(const TTextAuftrag& auftrag, ITextUeberschreiben& frage);

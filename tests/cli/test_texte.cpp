@@ -1,0 +1,71 @@
+// simultano-cli texte: the files and bytes of the save window, and its errors.
+#include "cli/CliLauf.h"
+#include "minutes/UProtokoll.h"
+#include "minutes/UTexte.h"
+#include "planning/UDatei.h"
+#include "planning/UProjekt.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray lesen(const QString& pfad)
+{
+    QByteArray bytes;
+    return DateiLesen(pfad, bytes).isEmpty() ? bytes : QByteArray();
+}
+
+} // namespace
+
+TEST(CliTexte, SchreibtWieDasFenster)
+{
+    QTemporaryDir ordner;
+    const QDir dir(ordner.path());
+    const QString projekt = dir.filePath(QStringLiteral("schule.spz"));
+    TLehrerliste lehrer;
+    auto frau = std::make_unique<TLehrer>(QStringLiteral("AB"), QStringLiteral("Albers"), QStringLiteral("Frau"));
+    TLehrer* ab = frau.get();
+    lehrer.LehrerHinzu(frau);
+    TKlassenliste klassen;
+    for (const char* name : {"5a", "5b", "6/1"}) {
+        auto k = std::make_unique<TKlasse>(QString::fromUtf8(name));
+        k->Vorsitz = ab;
+        klassen.KlasseHinzu(std::move(k));
+    }
+    ASSERT_EQ(ProjektSchreiben(projekt, lehrer, klassen), QString());
+    const QString vorlage = dir.filePath(QStringLiteral("vorlage.rtf"));
+    ASSERT_EQ(DateiSchreiben(vorlage, "{\\rtf1 Vorsitzende/r <Vorsitz> <Klasse>}"), QString());
+
+    const TCliLauf alle({"texte", projekt, "-o", ordner.path()});
+    EXPECT_EQ(alle.Status, 0) << alle.Fehler.toStdString();
+    EXPECT_EQ(alle.Aus.count(u'\n'), 3);
+    EXPECT_TRUE(alle.Aus.contains(dir.filePath(QStringLiteral("6_1-Klassendaten.rtf")))) << alle.Aus.toStdString();
+    EXPECT_EQ(lesen(dir.filePath(QStringLiteral("5b-Klassendaten.rtf"))),
+              ProtokollText(*klassen.SucheKlasse(QStringLiteral("5b")), Standardvorlage(TProtokollSchrift()), false));
+
+    const TCliLauf auswahl({"texte", projekt, "--ordner", ordner.path(), "--vorlage", vorlage, "--mf", "--klassen", "6/1, 5a"});
+    EXPECT_EQ(auswahl.Status, 0) << auswahl.Fehler.toStdString();
+    EXPECT_EQ(auswahl.Aus, dir.filePath(QStringLiteral("5a-Klassendaten.rtf")) + QLatin1Char('\n') +
+                               dir.filePath(QStringLiteral("6_1-Klassendaten.rtf")) + QLatin1Char('\n'));
+    EXPECT_EQ(lesen(dir.filePath(QStringLiteral("5a-Klassendaten.rtf"))), "{\\rtf1 Vorsitzende Frau Albers 5a}\r\n");
+
+    struct TFall
+    {
+        QStringList argumente;
+        const char* fehler;
+    };
+    const TFall faelle[] = {
+        {{"texte", projekt}, "Es fehlt der Zielordner (-o ORDNER)."},
+        {{"texte", projekt, "-o", dir.filePath(QStringLiteral("fehlt"))}, "Den Zielordner"},
+        {{"texte", projekt, "-o", ordner.path(), "--klassen", "5a,7c"}, "Die Klasse \"7c\" gibt es in"},
+        {{"texte", projekt, "-o", ordner.path(), "--vorlage", dir.filePath(QStringLiteral("fehlt.rtf"))}, "Die Vorlage"},
+        {{"texte", vorlage, "-o", ordner.path()}, "keine Projektdatei von Simultano"},
+    };
+    for (const TFall& f : faelle) {
+        const TCliLauf lauf(f.argumente);
+        EXPECT_EQ(lauf.Status, 1);
+        EXPECT_TRUE(lauf.Fehler.contains(QString::fromUtf8(f.fehler))) << lauf.Fehler.toStdString();
+    }
+}
