@@ -276,13 +276,20 @@ constexpr qint64 msProTag = 24LL * 60 * 60 * 1000;
 
 } // namespace
 
+// Pure day arithmetic in both directions: the day values are calendar days, not instants,
+// so no local time may take part (a zone whose clocks jump at midnight has no local
+// midnight on that day, and a day with a clock change is not 24 hours long).
 QDateTime WertZuDatum(double wert)
 {
     if (!std::isfinite(wert) || std::fabs(wert) > 3.0e6)
         return QDateTime();
-    const double tage = std::floor(wert);
-    const qint64 ms = std::llround((wert - tage) * msProTag);
-    return QDateTime(nullTag.addDays(static_cast<qint64>(tage)), QTime(0, 0)).addMSecs(ms);
+    qint64 tage = static_cast<qint64>(std::floor(wert));
+    qint64 ms = std::llround((wert - static_cast<double>(tage)) * msProTag);
+    if (ms >= msProTag) { // rounded up to the next midnight
+        ++tage;
+        ms -= msProTag;
+    }
+    return QDateTime(nullTag.addDays(tage), QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)), Qt::UTC);
 }
 
 double DatumZuWert(const QDate& datum)
@@ -290,9 +297,10 @@ double DatumZuWert(const QDate& datum)
     return datum.isValid() ? static_cast<double>(nullTag.daysTo(datum)) : 0.0;
 }
 
+// The date and time as they read; a local time that the clock skips is still that day.
 double DatumZuWert(const QDateTime& datum)
 {
-    if (!datum.isValid())
+    if (!datum.date().isValid())
         return 0.0;
     return DatumZuWert(datum.date()) + static_cast<double>(datum.time().msecsSinceStartOfDay()) / msProTag;
 }

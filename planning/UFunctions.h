@@ -49,6 +49,8 @@ QString LeerzeichenBereinigen(const QString& text);
 
 // ---- calendar day values (days since 30 December 1899, time as fraction; 0 = no date)
 
+// The day and time of a value as a UTC date-time, so that no local time zone shifts it:
+// read its date() and time(); invalid for values that are no calendar day.
 QDateTime WertZuDatum(double wert);
 double DatumZuWert(const QDateTime& datum);
 double DatumZuWert(const QDate& datum);
