@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -174,11 +175,12 @@ bool ListeTeilen(const QString& text, QStringList& liste)
     if (text.isEmpty())
         return !liste.isEmpty();
     QString s = text;
-    s.replace(QLatin1Char('/'), QLatin1Char(','));
     const qsizetype nul = s.indexOf(QChar(u'\0'));
     if (nul >= 0)
         s.truncate(nul);
     liste.clear();
+    // "/" separates like ",", except inside an item in quotes
+    const auto istKomma = [](QChar c) { return c == u',' || c == u'/'; };
 
     qsizetype i = 0;
     const qsizetype n = s.size();
@@ -201,13 +203,13 @@ bool ListeTeilen(const QString& text, QStringList& liste)
                 item += s[i++];
             }
         } else {
-            while (i < n && s[i] != u',' && !(s[i].unicode() <= 32))
+            while (i < n && !istKomma(s[i]) && !(s[i].unicode() <= 32))
                 item += s[i++];
         }
         liste << item;
         while (i < n && istTrenner(s[i]))
             ++i;
-        if (i < n && s[i] == u',') {
+        if (i < n && istKomma(s[i])) {
             ++i;
             if (i == n) { // a comma at the very end adds an empty last item
                 liste << QString();
@@ -248,6 +250,20 @@ QString KuerzelVerbunden(const QList<TLehrer*>& lehrer)
     QStringList kuerzel;
     for (const TLehrer* l : lehrer)
         kuerzel << l->Kuerzel;
+    return kuerzel.join(QLatin1Char('/'));
+}
+
+QString LeitungstextBilden(const QList<TLehrer*>& lehrer)
+{
+    QStringList kuerzel;
+    for (const TLehrer* l : lehrer) {
+        const bool gequotet = l->Kuerzel.isEmpty() || std::any_of(l->Kuerzel.cbegin(), l->Kuerzel.cend(), [](QChar c) {
+            return c.unicode() <= 32 || c == u',' || c == u'/' || c == u'"';
+        });
+        kuerzel << (gequotet ? QLatin1Char('"') + QString(l->Kuerzel).replace(QLatin1Char('"'), QStringLiteral("\"\""))
+                                   + QLatin1Char('"')
+                             : l->Kuerzel);
+    }
     return kuerzel.join(QLatin1Char('/'));
 }
 

@@ -34,7 +34,8 @@ QString ElternMitAnrede(const TEltern* eltern, bool gebeugt);
 QString RtfMaskieren(const QString& text);
 // "1. Halbjahr" (December to March), "2. Halbjahr" (April to November), "__. Halbjahr" without date.
 QString HalbjahrText(double datum);
-// Splits a list of abbreviations at "/", "," and blanks (comma-text rules with quotes).
+// Splits a list of abbreviations at "/", "," and blanks (comma-text rules with quotes;
+// inside quotes "/" is part of the item).
 // An empty text leaves the list untouched. True when the list holds an item afterwards.
 bool ListeTeilen(const QString& text, QStringList& liste);
 // The largest parent-representative ID over all classes; 0 when there is none.
@@ -44,6 +45,10 @@ int HoechsteElternID(const TKlassenliste& klassen);
 QString RelativerPfad(const QString& pfad, const QString& programmpfad);
 // The abbreviations of the teachers joined by "/" ("AB/CD"); the empty text for none.
 QString KuerzelVerbunden(const QList<TLehrer*>& lehrer);
+// The class leaders' abbreviations as the project file stores them: joined by "/"; an
+// abbreviation that the splitting would not give back as itself (empty, or holding a blank,
+// a control character, a comma, a slash or a quote) in double quotes with inner quotes doubled.
+QString LeitungstextBilden(const QList<TLehrer*>& lehrer);
 // Trims blanks (U+0020 only) at both ends and reduces inner runs of blanks to one.
 QString LeerzeichenBereinigen(const QString& text);
 
