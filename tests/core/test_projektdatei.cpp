@@ -535,7 +535,7 @@ namespace {
 
 QDir korpusOrdner()
 {
-    return QDir(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../fuzz/corpus/projektdatei"));
+    return QDir(QStringLiteral(SIMULTANO_QUELLORDNER "/fuzz/corpus/projektdatei"));
 }
 
 QList<std::pair<QString, QByteArray>> korpus()
