@@ -151,20 +151,23 @@ TEST(ChmAufbau, RuecksetztabelleUndLeereNamen)
 {
     const QByteArray hilfe = GebauteHilfe();
     EXPECT_TRUE(Abgewiesen(OhneErstenNamen(hilfe)));
-    // version 2, 3 blocks, entries of 8 bytes at 40; uncompressed, compressed and block length
-    const qsizetype tabelle = hilfe.indexOf(QByteArray("\x02\0\0\0\x03\0\0\0\x08\0\0\0\x28\0\0\0", 16));
+    // version 2, the number of blocks, entries of 8 bytes at 40; uncompressed, compressed and
+    // block length; where each block begins (the help file has three blocks, the last one empty)
+    const qsizetype tabelle = hilfe.indexOf(QByteArray("\x08\0\0\0\x28\0\0\0", 8)) - 8;
     ASSERT_GT(tabelle, 0);
+    ASSERT_EQ(ChmZahl32(hilfe, tabelle + 4), 3u);
     ASSERT_EQ(ChmZahl64(hilfe, tabelle + 32), 32768u);
     const qsizetype erster = tabelle + 40;
+    const quint64 zweiterBlock = ChmZahl64(hilfe, erster + 8), dritterBlock = ChmZahl64(hilfe, erster + 16);
     const std::pair<qsizetype, quint64> schaeden[] = {
-        {tabelle + 32, 1024},              // block length: block 0 (10400 bytes) no longer fits
-        {tabelle + 32, 65536},             // no LZX frame length
-        {erster + 8, 40000},               // block 0 longer than its buffer, block 1 negative
-        {erster + 16, 10399},              // block 1 negative
-        {tabelle + 24, 13802 + 38913},     // the last block, up to the compressed length
-        {tabelle + 24, 13801},             // the last block negative
-        {tabelle + 4, 4000},               // more blocks than the table has entries
-        {tabelle + 4, 1},                  // the stored files reach beyond the last block
+        {tabelle + 32, 1024},                 // block length: block 0 no longer fits
+        {tabelle + 32, 65536},                // no LZX frame length
+        {erster + 8, 32768 + 6144 + 1},       // block 0 longer than its buffer
+        {erster + 16, zweiterBlock - 1},      // block 1 negative
+        {tabelle + 24, dritterBlock + 32768 + 6144 + 1}, // the last block, up to the compressed length
+        {tabelle + 24, dritterBlock - 1},     // the last block negative
+        {tabelle + 4, 4000},                  // more blocks than the table has entries
+        {tabelle + 4, 1},                     // the stored files reach beyond the last block
     };
     for (const auto& [stelle, wert] : schaeden) {
         QByteArray kopie = hilfe;
