@@ -266,7 +266,8 @@ bool ChmAufbauGueltig(QIODevice& datei)
     QByteArray steuerdaten, ruecksetztabelle, inhalt;
     return eintraege.contains(steuerdatenName) && eintraege.contains(ruecksetzName) && eintraege.contains(inhaltName)
            && GespeichertLesen(datei, datenbeginn, eintraege[steuerdatenName], hoechsteSteuerdaten, &steuerdaten)
-           && GespeichertLesen(datei, datenbeginn, eintraege[ruecksetzName], hoechsteRuecksetztabelle, &ruecksetztabelle)
+           && GespeichertLesen(datei, datenbeginn, eintraege[ruecksetzName], hoechsteRuecksetztabelle,
+                               &ruecksetztabelle)
            && eintraege[inhaltName].Raum == 0 && SteuerdatenPruefen(steuerdaten)
            && RuecksetztabellePruefen(ruecksetztabelle, eintraege);
 }

@@ -23,9 +23,11 @@ QString kuerzel(qint64 i)
 std::unique_ptr<TLehrerliste> lehrerErzeugen(qint64 anzahl)
 {
     auto lehrer = std::make_unique<TLehrerliste>();
-    for (qint64 i = 0; i < anzahl; ++i)
-        lehrer->Add(std::make_unique<TLehrer>(kuerzel(i), QStringLiteral("Lehrkraft %1").arg(i), QStringLiteral("Frau")))
-            ->Unterrichtsfaecher << QStringLiteral("Deutsch");
+    for (qint64 i = 0; i < anzahl; ++i) {
+        const QString name = QStringLiteral("Lehrkraft %1").arg(i);
+        TLehrer* l = lehrer->Add(std::make_unique<TLehrer>(kuerzel(i), name, QStringLiteral("Frau")));
+        l->Unterrichtsfaecher << QStringLiteral("Deutsch");
+    }
     return lehrer;
 }
 

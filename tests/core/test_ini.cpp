@@ -198,21 +198,18 @@ TEST_F(Einstellungen, ZeilenumbruchImWertWirdAbgelehnt)
 // found, and writing keeps the file's own line end and encoding.
 TEST_F(Einstellungen, ZeilenendenUndByteOrderMark)
 {
-    struct TFall
-    {
-        QByteArray vorher, nachher;
-    };
-    const TFall faelle[] = {
-        {"\xEF\xBB\xBF[Option]\r\nuseMF=0\r\n", "\xEF\xBB\xBF[Option]\r\nuseMF=0\r\nhint1=0\r\n\r\n[Data]\r\nopen=/\xC3\xB6/\r\n"},
+    const std::pair<QByteArray, QByteArray> faelle[] = {
+        {"\xEF\xBB\xBF[Option]\r\nuseMF=0\r\n",
+         "\xEF\xBB\xBF[Option]\r\nuseMF=0\r\nhint1=0\r\n\r\n[Data]\r\nopen=/\xC3\xB6/\r\n"},
         {"[Option]\ruseMF=0\r", "[Option]\ruseMF=0\rhint1=0\r\r[Data]\ropen=/\xF6/\r"},
         {"[Option]\nuseMF=0\r\r", "[Option]\nuseMF=0\nhint1=0\n\n[Data]\nopen=/\xF6/\n"},
         {"[Option]\nuseMF=0\r\r\n", "[Option]\nuseMF=0\nhint1=0\n\n[Data]\nopen=/\xF6/\n"},
     };
-    for (const TFall& fall : faelle) {
-        schreibe(fall.vorher);
-        EXPECT_FALSE(ini.ReadBool(Option, QStringLiteral("useMF"), true)) << fall.vorher.toStdString();
+    for (const auto& [vorher, nachher] : faelle) {
+        schreibe(vorher);
+        EXPECT_FALSE(ini.ReadBool(Option, QStringLiteral("useMF"), true)) << vorher.toStdString();
         ini.WriteBool(Option, QStringLiteral("hint1"), false);
         ini.WriteString(Data, QStringLiteral("open"), QStringLiteral("/ö/"));
-        EXPECT_EQ(inhalt(), fall.nachher);
+        EXPECT_EQ(inhalt(), nachher);
     }
 }
