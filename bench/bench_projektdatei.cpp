@@ -1,5 +1,6 @@
 // Reading and writing project files of 1,000, 10,000 and 100,000 teachers and as many
-// classes (each class taught by eight teachers, led by two, with chair, grade-level
+// classes, as if 10 to 1,000 schools of 100 teachers and 100 classes were in one file (each
+// class taught by eight teachers of its school, led by two, with chair, grade-level
 // leadership, one parent representative and a date), reading a damaged copy of such a file
 // (its last byte missing: everything is read and then thrown away), and destroying a
 // teacher list of that size. The counter "je_Datensatz" is the time per teacher or class;
@@ -38,7 +39,7 @@ QByteArray projektErzeugen(qint64 anzahl)
     for (qint64 i = 0; i < anzahl; ++i) {
         TKlasse* klasse = klassen.Add(std::make_unique<TKlasse>(QStringLiteral("K%1").arg(i)));
         for (qint64 j = 0; j < 8; ++j)
-            klasse->Unterrichtende << lehrer->Items(int((i * 7 + j * 7919) % anzahl));
+            klasse->Unterrichtende << lehrer->Items(int(i / 100 * 100 + (i * 7 + j * 13) % 100));
         klasse->K_Leitung << klasse->Unterrichtende[0] << klasse->Unterrichtende[1];
         klasse->Vorsitz = klasse->Unterrichtende[2];
         klasse->Stufenleitung = klasse->Unterrichtende[3];
