@@ -14,6 +14,11 @@ namespace {
 constexpr quint64 hoechsteNamenslaenge = 512;
 constexpr quint64 hoechsteSteuerdaten = 256;
 constexpr quint64 hoechstesVerzeichnis = 16 * 1024 * 1024;
+constexpr quint64 hoechsteRuecksetztabelle = 1024 * 1024;
+// The LZX frame of compiled help files; every help compiler writes blocks of this length.
+constexpr quint64 lzxBlocklaenge = 0x8000;
+// chmlib reads a compressed block into a buffer of the block length and this many bytes more.
+constexpr quint64 kompressionsreserve = 6144;
 constexpr qint64 itsfLaenge = 0x60;
 constexpr qint64 itspLaenge = 0x54;
 
@@ -57,7 +62,8 @@ struct TBlockLeser
     QByteArray Name()
     {
         const quint64 laenge = Zahl();
-        if (!Gut || laenge > hoechsteNamenslaenge || laenge > quint64(Ende - Stelle)) {
+        // chmlib looks at the last character of every name
+        if (!Gut || laenge == 0 || laenge > hoechsteNamenslaenge || laenge > quint64(Ende - Stelle)) {
             Gut = false;
             return QByteArray();
         }
@@ -186,10 +192,10 @@ bool GespeichertLesen(QIODevice& datei, quint64 datenbeginn, const TEintrag& ein
            && Lesen(datei, datenbeginn + eintrag.Start, eintrag.Laenge, ziel);
 }
 
-// The LZX control data (version 2 counts in units of 32 KiB) and the reset table.
-bool KompressionPruefen(const QByteArray& steuerdaten, const QByteArray& ruecksetztabelle)
+// The LZX control data (version 2 counts in units of 32 KiB).
+bool SteuerdatenPruefen(const QByteArray& steuerdaten)
 {
-    if (steuerdaten.size() < 24 || steuerdaten.mid(4, 4) != "LZXC" || ruecksetztabelle.size() < 40)
+    if (steuerdaten.size() < 24 || steuerdaten.mid(4, 4) != "LZXC")
         return false;
     quint64 intervall = ChmZahl32(steuerdaten, 12);
     quint64 fenster = ChmZahl32(steuerdaten, 16);
@@ -200,9 +206,35 @@ bool KompressionPruefen(const QByteArray& steuerdaten, const QByteArray& rueckse
     if (fenster < (1u << 15) || fenster > (1u << 21) || (fenster & (fenster - 1)) != 0 || intervall == 0)
         return false;
     const quint64 bloeckeJeRuecksetzung = intervall / (fenster / 2) * ChmZahl32(steuerdaten, 20);
-    const quint64 blocklaenge = ChmZahl64(ruecksetztabelle, 32);
-    return bloeckeJeRuecksetzung > 0 && bloeckeJeRuecksetzung <= 0xFFFFFFFFu && ChmZahl32(ruecksetztabelle, 0) == 2
-           && blocklaenge > 0 && blocklaenge <= fenster;
+    return bloeckeJeRuecksetzung > 0 && bloeckeJeRuecksetzung <= 0xFFFFFFFFu;
+}
+
+// The reset table: version 2, the number of blocks, the size of an entry, where the entries
+// begin, the uncompressed and the compressed length and the block length; then where each
+// block begins in the compressed data. chmlib takes a block's compressed length from there
+// (the last block's from the compressed length) and reads that many bytes into a buffer of
+// the block length + 6144 bytes without checking them for the block it was asked for; it
+// looks for a block behind the last one behind the table's end.
+bool RuecksetztabellePruefen(const QByteArray& tabelle, const QHash<QByteArray, TEintrag>& eintraege)
+{
+    if (tabelle.size() < 40 || ChmZahl32(tabelle, 0) != 2 || ChmZahl64(tabelle, 32) != lzxBlocklaenge)
+        return false;
+    const quint64 bloecke = ChmZahl32(tabelle, 4);
+    const quint64 eintraegeAb = ChmZahl32(tabelle, 12);
+    if (bloecke == 0 || eintraegeAb > quint64(tabelle.size()) || (quint64(tabelle.size()) - eintraegeAb) / 8 < bloecke)
+        return false;
+    for (quint64 block = 0; block < bloecke; ++block) {
+        const quint64 anfang = ChmZahl64(tabelle, qsizetype(eintraegeAb + 8 * block));
+        const quint64 ende = block + 1 < bloecke ? ChmZahl64(tabelle, qsizetype(eintraegeAb + 8 * (block + 1)))
+                                                 : ChmZahl64(tabelle, 24);
+        if (ende < anfang || ende - anfang > lzxBlocklaenge + kompressionsreserve)
+            return false;
+    }
+    const quint64 unkomprimiert = bloecke * lzxBlocklaenge;
+    for (const TEintrag& eintrag : eintraege)
+        if (eintrag.Raum == 1 && (eintrag.Start > unkomprimiert || eintrag.Laenge > unkomprimiert - eintrag.Start))
+            return false;
+    return true;
 }
 
 } // namespace
@@ -234,7 +266,8 @@ bool ChmAufbauGueltig(QIODevice& datei)
     QByteArray steuerdaten, ruecksetztabelle, inhalt;
     return eintraege.contains(steuerdatenName) && eintraege.contains(ruecksetzName) && eintraege.contains(inhaltName)
            && GespeichertLesen(datei, datenbeginn, eintraege[steuerdatenName], hoechsteSteuerdaten, &steuerdaten)
-           && GespeichertLesen(datei, datenbeginn, eintraege[ruecksetzName], 4096, &ruecksetztabelle)
-           && eintraege[inhaltName].Raum == 0
-           && KompressionPruefen(steuerdaten, ruecksetztabelle);
+           && GespeichertLesen(datei, datenbeginn, eintraege[ruecksetzName], hoechsteRuecksetztabelle,
+                               &ruecksetztabelle)
+           && eintraege[inhaltName].Raum == 0 && SteuerdatenPruefen(steuerdaten)
+           && RuecksetztabellePruefen(ruecksetztabelle, eintraege);
 }

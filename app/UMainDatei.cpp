@@ -16,6 +16,27 @@
 #include <QLineEdit>
 #include <QTreeWidget>
 
+namespace {
+
+// Texts with characters outside Windows-1252 are saved with "?" in their place: only when
+// the user agrees.
+bool zeichenverlustErlaubt(IDialoge& dialoge, QWidget* fenster)
+{
+    constexpr qsizetype hoechstens = 10;
+    const QStringList texte = NichtSpeicherbareTexte(*Lehrerliste, *Klassenliste);
+    if (texte.isEmpty())
+        return true;
+    QStringList zeilen = texte.mid(0, hoechstens);
+    if (texte.size() > hoechstens)
+        zeilen << QStringLiteral("…");
+    return dialoge.Frage(fenster, QStringLiteral("Hinweis:"),
+                         zeilen.join(QLatin1Char('\n'))
+                             + QStringLiteral("\n\nDiese Zeichen können in der Projektdatei nicht gespeichert werden "
+                                              "und werden durch ? ersetzt. Trotzdem speichern?"));
+}
+
+} // namespace
+
 bool TFMain::SpeichernFragen()
 {
     if (!Geaendert)
@@ -96,6 +117,8 @@ void TFMain::Speichernunter1Click(QObject* Sender)
 
 bool TFMain::speichern(bool neuerName)
 {
+    if (!zeichenverlustErlaubt(Dialoge(), this))
+        return false;
     if (neuerName || Dateiname.isEmpty()) {
         SD1.Filter = ProjektFilter;
         SD1.FilterIndex = 1;

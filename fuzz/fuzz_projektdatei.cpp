@@ -8,18 +8,15 @@
 
 namespace {
 
-// Class leaders are stored joined by "/" and split at "/", ",", quotes and blanks on
-// reading: only abbreviations free of these come back unchanged.
+// Class leaders are stored joined by "/", an abbreviation that the splitting would take
+// apart in quotes: every abbreviation comes back as itself, except one holding a NUL, which
+// ends the text on reading.
 bool leitungEindeutig(const TKlassenliste& klassen)
 {
     for (const TKlasse* klasse : klassen)
-        for (const TLehrer* lehrer : klasse->K_Leitung) {
-            if (lehrer->Kuerzel.isEmpty())
+        for (const TLehrer* lehrer : klasse->K_Leitung)
+            if (lehrer->Kuerzel.contains(QChar(u'\0')))
                 return false;
-            for (const QChar c : lehrer->Kuerzel)
-                if (c.unicode() <= 32 || c == u'/' || c == u',' || c == u'"')
-                    return false;
-        }
     return true;
 }
 

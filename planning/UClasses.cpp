@@ -80,26 +80,15 @@ void TEltern::Speichern(TMyStream& DS) const
     DS.WriteInt(ID.toInt());
 }
 
-namespace {
-
-qint32 lehrerPosition(const TMyStream& DS, const TLehrer* lehrer)
-{
-    if (!lehrer || !DS.Lehrer)
-        return -1;
-    return DS.Lehrer->IndexOf(lehrer);
-}
-
-} // namespace
-
 void TKlasse::Speichern(TMyStream& DS) const
 {
     DS.WriteStr(Bezeichnung);
     DS.WriteInt(static_cast<qint32>(Unterrichtende.size()));
     for (const TLehrer* lehrer : Unterrichtende)
         DS.WriteStr(lehrer->Kuerzel);
-    DS.WriteStr(KuerzelVerbunden(K_Leitung)); // class leaders are stored joined by '/'
-    DS.WriteInt(lehrerPosition(DS, Stufenleitung));
-    DS.WriteInt(lehrerPosition(DS, Vorsitz));
+    DS.WriteStr(LeitungstextBilden(K_Leitung));
+    DS.WriteInt(DS.LehrerPosition(Stufenleitung));
+    DS.WriteInt(DS.LehrerPosition(Vorsitz));
     Elternvertreter.Speichern(DS);
     DS.WriteDate(Konferenzdatum);
 }
@@ -149,11 +138,6 @@ std::unique_ptr<Liste> listeLesen(TMyStream& DS, qint64 bytesJeEintrag)
     return liste;
 }
 
-TLehrer* lehrerMitKuerzel(const TMyStream& DS, const QString& kuerzel)
-{
-    return DS.Lehrer ? DS.Lehrer->Suche(kuerzel) : nullptr;
-}
-
 // The teacher at a position of the teacher list of the same file; -1 stands for none.
 TLehrer* lehrerAnPosition(const TMyStream& DS, qint32 position)
 {
@@ -168,7 +152,7 @@ TLehrer* lehrerAnPosition(const TMyStream& DS, qint32 position)
 // empty reference.
 void lehrerAnhaengen(const TMyStream& DS, const QString& kuerzel, QList<TLehrer*>& liste)
 {
-    if (TLehrer* lehrer = lehrerMitKuerzel(DS, kuerzel))
+    if (TLehrer* lehrer = DS.LehrerMitKuerzel(kuerzel))
         liste << lehrer;
 }
 
@@ -264,6 +248,37 @@ TFehler dateiendeFehler()
 }
 
 } // namespace
+
+void TMyStream::lehrerIndexBauen() const
+{
+    if (lehrerIndex_.Liste == Lehrer && lehrerIndex_.Anzahl == (Lehrer ? Lehrer->Count() : 0))
+        return;
+    lehrerIndex_ = TLehrerIndex{Lehrer, Lehrer ? Lehrer->Count() : 0, {}, {}};
+    if (!Lehrer)
+        return;
+    lehrerIndex_.NachKuerzel.reserve(Lehrer->Count());
+    lehrerIndex_.Positionen.reserve(Lehrer->Count());
+    // from the back, so that of two teachers with the same abbreviation the first one stays
+    for (qint32 position = Lehrer->Count() - 1; position >= 0; --position) {
+        TLehrer* lehrer = Lehrer->Items(position);
+        lehrerIndex_.NachKuerzel.insert(lehrer->Kuerzel, lehrer);
+        lehrerIndex_.Positionen.insert(lehrer, position);
+    }
+}
+
+TLehrer* TMyStream::LehrerMitKuerzel(const QString& kuerzel) const
+{
+    lehrerIndexBauen();
+    return lehrerIndex_.NachKuerzel.value(kuerzel, nullptr);
+}
+
+qint32 TMyStream::LehrerPosition(const TLehrer* lehrer) const
+{
+    if (!lehrer)
+        return -1;
+    lehrerIndexBauen();
+    return lehrerIndex_.Positionen.value(lehrer, -1);
+}
 
 void TMyStream::AnzahlPruefen(qint64 anzahl, qint64 bytesJeEintrag) const
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -122,12 +123,14 @@ public:
             return vergleich(a.get(), b.get()) < 0;
         });
     }
+    // Takes every item out of the list first and then destroys them from index 0 on, so
+    // that destroying n items takes time in proportion to n.
     void Clear()
     {
-        while (!items_.empty()) {
-            auto erstes = std::move(items_.front());
-            items_.erase(items_.begin());
-        }
+        Speicher alt = std::move(items_);
+        items_.clear();
+        for (auto& item : alt)
+            item.reset();
     }
 
     // Writes the count (negated) and then every item.
@@ -229,6 +232,13 @@ public:
     int Dateiversion = 2;
     const TLehrerliste* Lehrer = nullptr;
 
+    // The first teacher of Lehrer with exactly this abbreviation (null when there is none),
+    // and the position of a teacher in Lehrer (-1 when it is none of them). Both look into
+    // an index built once for the teacher list, so that reading and writing a file take
+    // time in proportion to its size. The list must not change while the stream uses it.
+    TLehrer* LehrerMitKuerzel(const QString& kuerzel) const;
+    qint32 LehrerPosition(const TLehrer* lehrer) const;
+
     void WriteInt(qint32 loin);
     void WriteDate(double datum);
     void WriteStr(const QString& sg);
@@ -247,6 +257,16 @@ public:
 private:
     void schreiben(const char* bytes, qsizetype laenge);
     const char* lesen(qsizetype laenge);
+    void lehrerIndexBauen() const;
+
+    struct TLehrerIndex
+    {
+        const TLehrerliste* Liste = nullptr;
+        int Anzahl = -1;
+        QHash<QString, TLehrer*> NachKuerzel;
+        QHash<const TLehrer*, qint32> Positionen;
+    };
+    mutable TLehrerIndex lehrerIndex_;
 };
 
 template <class T>

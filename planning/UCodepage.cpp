@@ -31,6 +31,14 @@ QChar Cp1252Zeichen(unsigned char b)
     return QChar(static_cast<char16_t>(b));
 }
 
+bool Cp1252Darstellbar(const QString& text)
+{
+    for (const QChar c : text)
+        if (c != u'?' && Cp1252Byte(c) == '?')
+            return false;
+    return true;
+}
+
 QByteArray Cp1252Kodieren(const QString& text)
 {
     QByteArray bytes;

@@ -13,6 +13,8 @@ char Cp1252Byte(QChar c);
 // map to the control characters of the same number, as Windows does.
 QChar Cp1252Zeichen(unsigned char b);
 
+// True when every character of the text has a Windows-1252 byte.
+bool Cp1252Darstellbar(const QString& text);
 QByteArray Cp1252Kodieren(const QString& text);
 QString Cp1252Dekodieren(const QByteArray& bytes);
 QString Cp1252Dekodieren(const char* bytes, qsizetype laenge);

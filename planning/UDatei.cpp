@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 TSchreibfehler DateiSicherSchreiben(const QString& dateiname, const QByteArray& bytes, QString* grund)
 {
@@ -77,24 +78,44 @@ QString Anzeigename(const QString& dateiname)
     return QDir::toNativeSeparators(dateiname);
 }
 
-QString TextAusBytes(const QByteArray& bytes)
+namespace {
+
+struct TMarke
 {
-    struct TMarke
-    {
-        QByteArrayView bytes;
-        QStringConverter::Encoding kodierung;
-    };
-    static const TMarke marken[] = {
-        {"\xEF\xBB\xBF", QStringConverter::Utf8},
-        {"\xFF\xFE", QStringConverter::Utf16LE},
-        {"\xFE\xFF", QStringConverter::Utf16BE},
-    };
-    for (const TMarke& marke : marken)
-        if (bytes.startsWith(marke.bytes)) {
-            QStringDecoder dekodierer(marke.kodierung, QStringConverter::Flag::Stateless);
-            return dekodierer.decode(QByteArrayView(bytes).sliced(marke.bytes.size()));
+    QByteArrayView bytes;
+    QStringConverter::Encoding kodierung;
+};
+
+constexpr TMarke marken[] = {
+    {"\xEF\xBB\xBF", QStringConverter::Utf8},
+    {"\xFF\xFE", QStringConverter::Utf16LE},
+    {"\xFE\xFF", QStringConverter::Utf16BE},
+};
+
+} // namespace
+
+QString TextAusBytes(const QByteArray& bytes, QByteArray* marke)
+{
+    for (const TMarke& m : marken)
+        if (bytes.startsWith(m.bytes)) {
+            if (marke)
+                *marke = m.bytes.toByteArray();
+            QStringDecoder dekodierer(m.kodierung, QStringConverter::Flag::Stateless);
+            return dekodierer.decode(QByteArrayView(bytes).sliced(m.bytes.size()));
         }
+    if (marke)
+        marke->clear();
     return Cp1252Dekodieren(bytes);
+}
+
+QByteArray BytesAusText(const QString& text, const QByteArray& marke)
+{
+    for (const TMarke& m : marken)
+        if (!marke.isEmpty() && marke == m.bytes) {
+            QStringEncoder kodierer(m.kodierung, QStringConverter::Flag::Stateless);
+            return marke + QByteArray(kodierer.encode(text));
+        }
+    return Cp1252Kodieren(text);
 }
 
 QStringList InZeilen(const QString& text)

@@ -43,8 +43,11 @@ QString Anzeigename(const QString& dateiname);
 // ---- text files
 
 // The text of a text file's bytes: a byte-order mark selects UTF-8 or UTF-16 (either byte
-// order) and is not part of the text; without one the bytes are Windows-1252.
-QString TextAusBytes(const QByteArray& bytes);
+// order) and is not part of the text; without one the bytes are Windows-1252. marke receives
+// the mark found (empty without one).
+QString TextAusBytes(const QByteArray& bytes, QByteArray* marke = nullptr);
+// The inverse: the mark and the text in the encoding it stands for; without a mark, Windows-1252.
+QByteArray BytesAusText(const QString& text, const QByteArray& marke = QByteArray());
 // Lines end at CR LF, LF or CR; a line end at the very end starts no further line.
 QStringList InZeilen(const QString& text);
 // Reads a text file as lines (TextAusBytes, InZeilen). Returns the message of DateiLesen,

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -180,11 +181,12 @@ bool ListeTeilen(const QString& text, QStringList& liste)
     if (text.isEmpty())
         return !liste.isEmpty();
     QString s = text;
-    s.replace(QLatin1Char('/'), QLatin1Char(','));
     const qsizetype nul = s.indexOf(QChar(u'\0'));
     if (nul >= 0)
         s.truncate(nul);
     liste.clear();
+    // "/" separates like ",", except inside an item in quotes
+    const auto istKomma = [](QChar c) { return c == u',' || c == u'/'; };
 
     qsizetype i = 0;
     const qsizetype n = s.size();
@@ -207,13 +209,13 @@ bool ListeTeilen(const QString& text, QStringList& liste)
                 item += s[i++];
             }
         } else {
-            while (i < n && s[i] != u',' && !(s[i].unicode() <= 32))
+            while (i < n && !istKomma(s[i]) && !(s[i].unicode() <= 32))
                 item += s[i++];
         }
         liste << item;
         while (i < n && istTrenner(s[i]))
             ++i;
-        if (i < n && s[i] == u',') {
+        if (i < n && istKomma(s[i])) {
             ++i;
             if (i == n) { // a comma at the very end adds an empty last item
                 liste << QString();
@@ -257,6 +259,20 @@ QString KuerzelVerbunden(const QList<TLehrer*>& lehrer)
     return kuerzel.join(QLatin1Char('/'));
 }
 
+QString LeitungstextBilden(const QList<TLehrer*>& lehrer)
+{
+    QStringList kuerzel;
+    for (const TLehrer* l : lehrer) {
+        const bool gequotet = l->Kuerzel.isEmpty() || std::any_of(l->Kuerzel.cbegin(), l->Kuerzel.cend(), [](QChar c) {
+            return c.unicode() <= 32 || c == u',' || c == u'/' || c == u'"';
+        });
+        kuerzel << (gequotet ? QLatin1Char('"') + QString(l->Kuerzel).replace(QLatin1Char('"'), QStringLiteral("\"\""))
+                                   + QLatin1Char('"')
+                             : l->Kuerzel);
+    }
+    return kuerzel.join(QLatin1Char('/'));
+}
+
 QString LeerzeichenBereinigen(const QString& text)
 {
     QString ergebnis;
@@ -282,13 +298,20 @@ constexpr qint64 msProTag = 24LL * 60 * 60 * 1000;
 
 } // namespace
 
+// Pure day arithmetic in both directions: the day values are calendar days, not instants,
+// so no local time may take part (a zone whose clocks jump at midnight has no local
+// midnight on that day, and a day with a clock change is not 24 hours long).
 QDateTime WertZuDatum(double wert)
 {
     if (!std::isfinite(wert) || std::fabs(wert) > 3.0e6)
         return QDateTime();
-    const double tage = std::floor(wert);
-    const qint64 ms = std::llround((wert - tage) * msProTag);
-    return QDateTime(nullTag.addDays(static_cast<qint64>(tage)), QTime(0, 0)).addMSecs(ms);
+    qint64 tage = static_cast<qint64>(std::floor(wert));
+    qint64 ms = std::llround((wert - static_cast<double>(tage)) * msProTag);
+    if (ms >= msProTag) { // rounded up to the next midnight
+        ++tage;
+        ms -= msProTag;
+    }
+    return QDateTime(nullTag.addDays(tage), QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)), Qt::UTC);
 }
 
 double DatumZuWert(const QDate& datum)
@@ -296,9 +319,10 @@ double DatumZuWert(const QDate& datum)
     return datum.isValid() ? static_cast<double>(nullTag.daysTo(datum)) : 0.0;
 }
 
+// The date and time as they read; a local time that the clock skips is still that day.
 double DatumZuWert(const QDateTime& datum)
 {
-    if (!datum.isValid())
+    if (!datum.date().isValid())
         return 0.0;
     return DatumZuWert(datum.date()) + static_cast<double>(datum.time().msecsSinceStartOfDay()) / msProTag;
 }

@@ -35,7 +35,8 @@ QString ElternMitAnrede(const TEltern* eltern, bool gebeugt);
 QString RtfMaskieren(const QString& text);
 // "1. Halbjahr" (December to March), "2. Halbjahr" (April to November), "__. Halbjahr" without date.
 QString HalbjahrText(double datum);
-// Splits a list of abbreviations at "/", "," and blanks (comma-text rules with quotes).
+// Splits a list of abbreviations at "/", "," and blanks (comma-text rules with quotes;
+// inside quotes "/" is part of the item).
 // An empty text leaves the list untouched. True when the list holds an item afterwards.
 bool ListeTeilen(const QString& text, QStringList& liste);
 // The largest parent-representative ID over all classes; 0 when there is none.
@@ -45,11 +46,17 @@ int HoechsteElternID(const TKlassenliste& klassen);
 QString RelativerPfad(const QString& pfad, const QString& programmpfad);
 // The abbreviations of the teachers joined by "/" ("AB/CD"); the empty text for none.
 QString KuerzelVerbunden(const QList<TLehrer*>& lehrer);
+// The class leaders' abbreviations as the project file stores them: joined by "/"; an
+// abbreviation that the splitting would not give back as itself (empty, or holding a blank,
+// a control character, a comma, a slash or a quote) in double quotes with inner quotes doubled.
+QString LeitungstextBilden(const QList<TLehrer*>& lehrer);
 // Trims blanks (U+0020 only) at both ends and reduces inner runs of blanks to one.
 QString LeerzeichenBereinigen(const QString& text);
 
 // ---- calendar day values (days since 30 December 1899, time as fraction; 0 = no date)
 
+// The day and time of a value as a UTC date-time, so that no local time zone shifts it:
+// read its date() and time(); invalid for values that are no calendar day.
 QDateTime WertZuDatum(double wert);
 double DatumZuWert(const QDateTime& datum);
 double DatumZuWert(const QDate& datum);

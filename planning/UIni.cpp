@@ -1,6 +1,5 @@
 #include "planning/UIni.h"
 
-#include "planning/UCodepage.h"
 #include "planning/UDatei.h"
 #include "planning/UFehler.h"
 #include "planning/UVar.h"
@@ -10,6 +9,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include <algorithm>
+#include <limits>
 
 QString IniDateiname;
 std::unique_ptr<TIniDatei> Ini;
@@ -62,55 +64,79 @@ QString wertBereinigen(QString wert)
     return wert.left(maxWertLaenge);
 }
 
+bool nurZiffern(QStringView text, int basis)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [basis](QChar c) {
+        return (c >= u'0' && c <= u'9')
+               || (basis == 16 && ((c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F')));
+    });
+}
+
+// An optional sign, then decimal digits or 0x and hexadecimal digits, nothing else.
 bool ganzzahlLesen(const QString& text, int& zahl)
 {
-    bool ok = false;
-    qint64 wert = 0;
-    QString t = text;
+    QStringView t(text);
     bool negativ = false;
-    if (t.startsWith(QLatin1Char('-')) || t.startsWith(QLatin1Char('+'))) {
+    if (t.startsWith(u'-') || t.startsWith(u'+')) {
         negativ = t.front() == u'-';
-        t.remove(0, 1);
+        t = t.sliced(1);
     }
-    if (t.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive))
-        wert = t.mid(2).toLongLong(&ok, 16);
-    else if (!t.isEmpty() && t.front().isDigit())
-        wert = t.toLongLong(&ok, 10);
-    if (!ok)
+    int basis = 10;
+    if (t.startsWith(u"0x", Qt::CaseInsensitive)) {
+        basis = 16;
+        t = t.sliced(2);
+    }
+    bool ok = false;
+    const qint64 wert = nurZiffern(t, basis) ? t.toLongLong(&ok, basis) : 0;
+    const qint64 mitVorzeichen = negativ ? -wert : wert;
+    if (!ok || mitVorzeichen < std::numeric_limits<qint32>::min() || mitVorzeichen > std::numeric_limits<qint32>::max())
         return false;
-    if (negativ)
-        wert = -wert;
-    if (wert < std::numeric_limits<qint32>::min() || wert > std::numeric_limits<qint32>::max())
-        return false;
-    zahl = static_cast<int>(wert);
+    zahl = static_cast<int>(mitVorzeichen);
     return true;
+}
+
+// The line end of the file's first line: CR LF, LF or CR. A run of CRs before an LF counts
+// as CR LF. CR LF for a file without line ends.
+QString zeilenendeErkennen(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n')
+            return QStringLiteral("\n");
+        if (text[i] == u'\r') {
+            while (i < text.size() && text[i] == u'\r')
+                ++i;
+            return i < text.size() && text[i] == u'\n' ? QStringLiteral("\r\n") : QStringLiteral("\r");
+        }
+    }
+    return QStringLiteral("\r\n");
+}
+
+// A line break or NUL would end the line early and start lines of its own in the file.
+bool einzeilig(const QString& text)
+{
+    return !text.contains(u'\r') && !text.contains(u'\n') && !text.contains(QChar(u'\0'));
 }
 
 } // namespace
 
 TIniDatei::TIniDatei(QString dateiname) : dateiname_(std::move(dateiname)) {}
 
-QStringList TIniDatei::zeilenLesen(bool* crlf) const
+TIniDatei::TText TIniDatei::textLesen() const
 {
+    TText text;
     QFile datei(dateiname_);
     if (!datei.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = datei.readAll();
-    if (crlf)
-        *crlf = bytes.isEmpty() || bytes.contains("\r\n");
-    QStringList zeilen = Cp1252Dekodieren(bytes).split(QLatin1Char('\n'));
-    for (QString& zeile : zeilen)
-        if (zeile.endsWith(QLatin1Char('\r')))
-            zeile.chop(1);
-    if (!zeilen.isEmpty() && zeilen.back().isEmpty())
-        zeilen.removeLast(); // the line end after the last line
-    return zeilen;
+        return text;
+    const QString inhalt = TextAusBytes(datei.readAll(), &text.Marke);
+    text.Zeilen = InZeilen(inhalt);
+    text.Zeilenende = zeilenendeErkennen(inhalt);
+    return text;
 }
 
 QString TIniDatei::ReadString(const QString& abschnitt, const QString& schluessel, const QString& vorgabe) const
 {
     bool imAbschnitt = false;
-    for (const QString& zeile : zeilenLesen()) {
+    for (const QString& zeile : textLesen().Zeilen) {
         if (istAbschnitt(zeile)) {
             imAbschnitt = gleichOhneGross(abschnittName(zeile), abschnitt);
             continue;
@@ -135,8 +161,14 @@ bool TIniDatei::ReadBool(const QString& abschnitt, const QString& schluessel, bo
 
 void TIniDatei::WriteString(const QString& abschnitt, const QString& schluessel, const QString& wert)
 {
-    bool crlf = true;
-    QStringList zeilen = zeilenLesen(&crlf);
+    const auto fehler = [this] {
+        return TFehler(QStringLiteral("In %1 kann nicht geschrieben werden").arg(QDir::toNativeSeparators(dateiname_)));
+    };
+    // such a value is refused, not escaped: no reader of INI files would turn it back
+    if (!einzeilig(abschnitt) || !einzeilig(schluessel) || !einzeilig(wert))
+        throw fehler();
+    TText text = textLesen();
+    QStringList& zeilen = text.Zeilen;
     const QString neueZeile = schluessel + QLatin1Char('=') + wert;
 
     qsizetype abschnittsEnde = -1; // index behind the last key line of the section
@@ -171,11 +203,10 @@ void TIniDatei::WriteString(const QString& abschnitt, const QString& schluessel,
         }
     }
 
-    const QString ende = crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
-    const QByteArray bytes = Cp1252Kodieren(zeilen.join(ende) + ende);
+    const QByteArray bytes = BytesAusText(zeilen.join(text.Zeilenende) + text.Zeilenende, text.Marke);
     QDir().mkpath(QFileInfo(dateiname_).absolutePath());
     if (DateiSicherSchreiben(dateiname_, bytes) != TSchreibfehler::Keiner)
-        throw TFehler(QStringLiteral("In %1 kann nicht geschrieben werden").arg(QDir::toNativeSeparators(dateiname_)));
+        throw fehler();
 }
 
 void TIniDatei::WriteInteger(const QString& abschnitt, const QString& schluessel, int wert)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QByteArray>
 #include <QStringList>
 
 #include <memory>
@@ -23,13 +24,22 @@ public:
     // Read as an integer: 0 is false, any other integer true, anything else the default.
     bool ReadBool(const QString& abschnitt, const QString& schluessel, bool vorgabe) const;
 
-    // Throw TFehler("In <file> kann nicht geschrieben werden") when the file cannot be written.
+    // Throw TFehler("In <file> kann nicht geschrieben werden") when the file cannot be written,
+    // and refuse (the same way, file untouched) a section, key or value holding CR, LF or NUL.
     void WriteString(const QString& abschnitt, const QString& schluessel, const QString& wert);
     void WriteInteger(const QString& abschnitt, const QString& schluessel, int wert);
     void WriteBool(const QString& abschnitt, const QString& schluessel, bool wert);
 
 private:
-    QStringList zeilenLesen(bool* crlf = nullptr) const;
+    // The file's lines (line ends CR LF, LF or CR), the line end it writes and its byte-order
+    // mark, kept on writing; without a mark the file is Windows-1252.
+    struct TText
+    {
+        QStringList Zeilen;
+        QString Zeilenende = QStringLiteral("\r\n");
+        QByteArray Marke;
+    };
+    TText textLesen() const;
 
     QString dateiname_;
 };

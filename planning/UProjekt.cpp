@@ -1,7 +1,10 @@
 #include "planning/UProjekt.h"
 
+#include "planning/UCodepage.h"
 #include "planning/UDatei.h"
 #include "planning/UFehler.h"
+
+#include <QSet>
 
 namespace {
 
@@ -114,4 +117,30 @@ QString ProjektSchreiben(const QString& dateiname, const TLehrerliste& lehrer, c
         break;
     }
     return QString();
+}
+
+QStringList NichtSpeicherbareTexte(const TLehrerliste& lehrer, const TKlassenliste& klassen)
+{
+    QStringList texte;
+    QSet<QString> gefunden;
+    const auto pruefen = [&](const QString& text) {
+        if (!Cp1252Darstellbar(text) && !gefunden.contains(text)) {
+            gefunden.insert(text);
+            texte << text;
+        }
+    };
+    for (const TLehrer* l : lehrer) {
+        for (const QString* text : {&l->Kuerzel, &l->Name, &l->Anrede})
+            pruefen(*text);
+        for (const QString& fach : l->Unterrichtsfaecher)
+            pruefen(fach);
+    }
+    for (const TKlasse* k : klassen) {
+        pruefen(k->Bezeichnung);
+        for (const TEltern* e : k->Elternvertreter) {
+            pruefen(e->Anrede);
+            pruefen(e->Name);
+        }
+    }
+    return texte;
 }

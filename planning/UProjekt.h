@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -29,3 +30,9 @@ QByteArray ProjektBytes(const TLehrerliste& lehrer, const TKlassenliste& klassen
 // Writes the project safely (temporary file renamed over the target after every byte was
 // written). Returns the German error message, or the empty text on success.
 QString ProjektSchreiben(const QString& dateiname, const TLehrerliste& lehrer, const TKlassenliste& klassen);
+
+// The texts of the project that the project file cannot hold as they are, because they have
+// characters outside Windows-1252 (written as "?"): abbreviations, names, salutations and
+// subjects of the teachers, designations of the classes, salutations and names of the parent
+// representatives. Each text once, in the order of the lists.
+QStringList NichtSpeicherbareTexte(const TLehrerliste& lehrer, const TKlassenliste& klassen);

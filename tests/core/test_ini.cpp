@@ -167,3 +167,49 @@ TEST(Einstellungsort, BeimProgrammOderImKonfigurationsordner)
     EXPECT_EQ(IniDateinameWaehlen(programm.path() + QStringLiteral("/fehlt"), konfig.path()),
               konfig.filePath(QStringLiteral("Simultano.ini")));
 }
+
+// Only plain decimal or 0x hexadecimal digits after one optional sign are integers.
+TEST_F(Einstellungen, NurGanzeZahlenSindZahlen)
+{
+    const std::pair<const char*, int> faelle[] = {
+        {"0x-5", 7}, {"0x 1F", 7}, {"0x+7", 7}, {"0x", 7}, {"0x1G", 7}, {"- 5", 7}, {"+-3", 7}, {"1 2", 7},
+        {"\xD9\xA3", 7}, {"0X1f", 31}, {"-0x10", -16}, {"+12", 12}, {" -3 ", -3}, {"'42'", 42}};
+    for (const auto& [text, zahl] : faelle) {
+        schreibe(QByteArray("[Z]\nwert=") + text + "\n");
+        EXPECT_EQ(ini.ReadInteger(QStringLiteral("Z"), QStringLiteral("wert"), 7), zahl) << text;
+    }
+}
+
+// A line break or NUL in a value would add lines of its own to the file: such a value is
+// refused and the file stays as it was.
+TEST_F(Einstellungen, ZeilenumbruchImWertWirdAbgelehnt)
+{
+    const QByteArray vorher = "[Data]\r\npath=/alt/\r\n";
+    for (const QString& wert : {QStringLiteral("/home/u/a\n[Option]\nuseMF=0"), QStringLiteral("/a\r/"),
+                                QString::fromUtf16(u"/a\0b/", 5)}) {
+        schreibe(vorher);
+        EXPECT_THROW(ini.WriteString(Data, QStringLiteral("path"), wert), TFehler);
+        EXPECT_EQ(inhalt(), vorher);
+        EXPECT_TRUE(ini.ReadBool(Option, QStringLiteral("useMF"), true));
+    }
+}
+
+// A UTF-8 byte-order mark, CR-only line ends and stray CRs at the end: every section is
+// found, and writing keeps the file's own line end and encoding.
+TEST_F(Einstellungen, ZeilenendenUndByteOrderMark)
+{
+    const std::pair<QByteArray, QByteArray> faelle[] = {
+        {"\xEF\xBB\xBF[Option]\r\nuseMF=0\r\n",
+         "\xEF\xBB\xBF[Option]\r\nuseMF=0\r\nhint1=0\r\n\r\n[Data]\r\nopen=/\xC3\xB6/\r\n"},
+        {"[Option]\ruseMF=0\r", "[Option]\ruseMF=0\rhint1=0\r\r[Data]\ropen=/\xF6/\r"},
+        {"[Option]\nuseMF=0\r\r", "[Option]\nuseMF=0\nhint1=0\n\n[Data]\nopen=/\xF6/\n"},
+        {"[Option]\nuseMF=0\r\r\n", "[Option]\nuseMF=0\nhint1=0\n\n[Data]\nopen=/\xF6/\n"},
+    };
+    for (const auto& [vorher, nachher] : faelle) {
+        schreibe(vorher);
+        EXPECT_FALSE(ini.ReadBool(Option, QStringLiteral("useMF"), true)) << vorher.toStdString();
+        ini.WriteBool(Option, QStringLiteral("hint1"), false);
+        ini.WriteString(Data, QStringLiteral("open"), QStringLiteral("/ö/"));
+        EXPECT_EQ(inhalt(), nachher);
+    }
+}

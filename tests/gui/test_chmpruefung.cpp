@@ -51,6 +51,26 @@ void Setzen32(QByteArray* daten, qsizetype stelle, quint32 wert)
         (*daten)[stelle + i] = char((wert >> (8 * i)) & 0xff);
 }
 
+void Setzen64(QByteArray* daten, qsizetype stelle, quint64 wert)
+{
+    Setzen32(daten, stelle, quint32(wert));
+    Setzen32(daten, stelle + 4, quint32(wert >> 32));
+}
+
+// The first directory entry with its name taken out: the chunk's entries move up and its
+// free space grows by the name's length.
+QByteArray OhneErstenNamen(QByteArray hilfe)
+{
+    const qsizetype pmgl = hilfe.indexOf("PMGL");
+    const qsizetype blocklaenge = qsizetype(ChmZahl32(hilfe, hilfe.indexOf("ITSP") + 16));
+    const int laenge = hilfe[pmgl + 20];
+    hilfe.remove(pmgl + 21, laenge);
+    hilfe.insert(pmgl + blocklaenge - laenge, QByteArray(laenge, '\0'));
+    hilfe[pmgl + 20] = 0;
+    Setzen32(&hilfe, pmgl + 4, ChmZahl32(hilfe, pmgl + 4) + quint32(laenge));
+    return hilfe;
+}
+
 } // namespace
 
 TEST(ChmAufbau, GebauteHilfeIstGueltig)
@@ -122,4 +142,39 @@ TEST(ChmAufbau, BeschaedigteHilfedateienWerdenAbgewiesenOderGelesen)
             SitemapLesen(HilfetextDekodieren(chm->Lesen(gespeichert)));
     }
     EXPECT_GT(geoeffnet, 0) << "damage in the pages alone leaves the file readable";
+}
+
+// chmlib reads a compressed block into a buffer of the block length + 6144 bytes and does not
+// check the length of the block it was asked for: the block length 32768 changed to 1024 made
+// it write 3 KB past that buffer. An empty name made it index the byte before the name.
+TEST(ChmAufbau, RuecksetztabelleUndLeereNamen)
+{
+    const QByteArray hilfe = GebauteHilfe();
+    EXPECT_TRUE(Abgewiesen(OhneErstenNamen(hilfe)));
+    // version 2, the number of blocks, entries of 8 bytes at 40; uncompressed, compressed and
+    // block length; where each block begins (the help file has three blocks, the last one empty)
+    const qsizetype tabelle = hilfe.indexOf(QByteArray("\x08\0\0\0\x28\0\0\0", 8)) - 8;
+    ASSERT_GT(tabelle, 0);
+    ASSERT_EQ(ChmZahl32(hilfe, tabelle + 4), 3u);
+    ASSERT_EQ(ChmZahl64(hilfe, tabelle + 32), 32768u);
+    const qsizetype erster = tabelle + 40;
+    const quint64 zweiterBlock = ChmZahl64(hilfe, erster + 8), dritterBlock = ChmZahl64(hilfe, erster + 16);
+    const std::pair<qsizetype, quint64> schaeden[] = {
+        {tabelle + 32, 1024},                 // block length: block 0 no longer fits
+        {tabelle + 32, 65536},                // no LZX frame length
+        {erster + 8, 32768 + 6144 + 1},       // block 0 longer than its buffer
+        {erster + 16, zweiterBlock - 1},      // block 1 negative
+        {tabelle + 24, dritterBlock + 32768 + 6144 + 1}, // the last block, up to the compressed length
+        {tabelle + 24, dritterBlock - 1},     // the last block negative
+        {tabelle + 4, 4000},                  // more blocks than the table has entries
+        {tabelle + 4, 1},                     // the stored files reach beyond the last block
+    };
+    for (const auto& [stelle, wert] : schaeden) {
+        QByteArray kopie = hilfe;
+        if (stelle == tabelle + 4)
+            Setzen32(&kopie, stelle, quint32(wert));
+        else
+            Setzen64(&kopie, stelle, wert);
+        EXPECT_TRUE(Abgewiesen(kopie)) << stelle - tabelle << " = " << wert;
+    }
 }

@@ -343,3 +343,30 @@ TEST_F(TDateibefehle, HilfeUndInfo)
 }
 
 } // namespace
+
+// Names outside Windows-1252 would be saved with "?": the user is asked first (ten names at
+// most, then "…"), and "Nein" saves nothing; not even the save dialog comes.
+TEST_F(TDateibefehle, ZeichenAusserhalbDerCodepageNurNachFrage)
+{
+    bearbeitet();
+    QStringList namen;
+    for (int i = 0; i < 11; ++i)
+        namen << lehrer(QStringLiteral("Y%1").arg(i), QStringLiteral("Yılmaz %1").arg(i))->Name;
+    const QString frage = QStringLiteral("\n\nDiese Zeichen können in der Projektdatei nicht gespeichert werden "
+                                         "und werden durch ? ersetzt. Trotzdem speichern?");
+    for (const bool ja : {false, true}) {
+        dialoge->Gezeigt.clear();
+        dialoge->FrageBeantworten(ja);
+        if (ja) { // ten names: all of them
+            Lehrerliste->Delete(Lehrerliste->Count() - 1);
+            dialoge->DateiWaehlen(pfad("schule.spz"));
+        }
+        haupt->Speichern1->trigger();
+        ASSERT_EQ(dialoge->Gezeigt.size(), ja ? 2u : 1u);
+        EXPECT_EQ(dialoge->Gezeigt[0].Art, TScriptDialoge::TArt::Frage);
+        EXPECT_EQ(dialoge->Gezeigt[0].Titel, QStringLiteral("Hinweis:"));
+        EXPECT_EQ(dialoge->Gezeigt[0].Text, namen.mid(0, 10).join('\n') + (ja ? "" : "\n…") + frage);
+        EXPECT_EQ(QFile::exists(pfad("schule.spz")), ja);
+        EXPECT_EQ(Geaendert, !ja);
+    }
+}
