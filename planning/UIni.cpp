@@ -175,7 +175,7 @@ void TIniDatei::WriteString(const QString& abschnitt, const QString& schluessel,
     const QByteArray bytes = Cp1252Kodieren(zeilen.join(ende) + ende);
     QDir().mkpath(QFileInfo(dateiname_).absolutePath());
     if (DateiSicherSchreiben(dateiname_, bytes) != TSchreibfehler::Keiner)
-        throw TFehler(QStringLiteral("In %1 kann nicht geschrieben werden").arg(QDir::toNativeSeparators(dateiname_)));
+        throw TFehler(QStringLiteral("In %1 kann nicht geschrieben werden.").arg(QDir::toNativeSeparators(dateiname_)));
 }
 
 void TIniDatei::WriteInteger(const QString& abschnitt, const QString& schluessel, int wert)
@@ -205,13 +205,21 @@ int SchriftstilLesen(const TIniDatei& ini)
     return SchriftstilAusText(ini.ReadString(QStringLiteral("Font"), QStringLiteral("style"), QString()));
 }
 
+QString InstallierterDatenordner(const QString& programmpfad)
+{
+    const QFileInfo daten(QDir(programmpfad).filePath(QStringLiteral(SIMULTANO_DATENORDNER)));
+    return daten.isDir() ? QDir::cleanPath(daten.absoluteFilePath()) + QLatin1Char('/') : QString();
+}
+
 QString IniDateinameWaehlen(const QString& programmpfad, const QString& konfigurationsordner)
 {
     QString beimProgramm = programmpfad;
     if (!beimProgramm.endsWith(QLatin1Char('/')))
         beimProgramm += QLatin1Char('/');
     beimProgramm += QStringLiteral("Simultano.ini");
-    if (QFileInfo::exists(beimProgramm) || QFileInfo(programmpfad).isWritable())
+    // An installed program shares its folder with every other program: settings go to the user.
+    const bool installiert = !InstallierterDatenordner(programmpfad).isEmpty();
+    if (!installiert && (QFileInfo::exists(beimProgramm) || QFileInfo(programmpfad).isWritable()))
         return beimProgramm;
     return QDir(konfigurationsordner).filePath(QStringLiteral("Simultano.ini"));
 }
