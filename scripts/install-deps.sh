@@ -8,6 +8,7 @@ pakete=(
   clang libclang-rt-14-dev
   fp-utils libchm-dev
   xvfb xauth fonts-dejavu-core
+  dpkg-dev file appstream desktop-file-utils shared-mime-info
 )
 fehlend=()
 for p in "${pakete[@]}"; do
