@@ -546,7 +546,8 @@ namespace {
 
 QDir korpusOrdner()
 {
-    return QDir(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../fuzz/corpus/projektdatei"));
+    // __FILE__ may be relative to the build folder (ccache's base_dir), so the source folder is used
+    return QDir(QStringLiteral(SIMULTANO_QUELLORDNER "/fuzz/corpus/projektdatei"));
 }
 
 QList<std::pair<QString, QByteArray>> korpus()
