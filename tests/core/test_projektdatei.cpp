@@ -546,7 +546,6 @@ namespace {
 
 QDir korpusOrdner()
 {
-    // __FILE__ may be relative to the build folder (ccache's base_dir), so the source folder is used
     return QDir(QStringLiteral(SIMULTANO_QUELLORDNER "/fuzz/corpus/projektdatei"));
 }
 
