@@ -1,7 +1,7 @@
 #include "app/UHilfe.h"
 
-#include "app/UChmDatei.h"
 #include "app/UBildschirm.h"
+#include "app/UChmDatei.h"
 #include "app/UHilfefenster.h"
 #include "planning/UIni.h"
 
