@@ -25,6 +25,12 @@ namespace {
 
 using Desktop = TFensterTest;
 
+// The buttons of the main window's two panels (the dialogs it owns have buttons of their own).
+QList<QPushButton*> knoepfe(const TFMain* haupt)
+{
+    return haupt->Panel1->findChildren<QPushButton*>() + haupt->Panel2->findChildren<QPushButton*>();
+}
+
 // Every menu item, found by its menu's mnemonics: {letters typed after Alt, the item}.
 void menuepunkte(QMenu* menue, const QString& weg, std::vector<std::pair<QString, QAction*>>& punkte)
 {
@@ -78,7 +84,7 @@ TEST_F(Desktop, KnoepfeHabenEigeneBuchstabenUndDieStandardkuerzelGelten)
     QStringList buchstaben;
     for (QAction* menue : haupt->MainMenu1->actions())
         buchstaben << QKeySequence::mnemonic(menue->text()).toString();
-    for (QPushButton* k : haupt->findChildren<QPushButton*>()) {
+    for (QPushButton* k : knoepfe(haupt)) {
         k->setText(k == haupt->Zuweisen ? QStringLiteral("Lehrer der 5a &zuweisen") : k->text());
         const QKeySequence taste = QKeySequence::mnemonic(k->text());
         ASSERT_FALSE(taste.isEmpty()) << k->objectName().toStdString();
@@ -109,7 +115,7 @@ TEST_F(Desktop, TabFuehrtVonDerUeberschriftDurchBaumKnoepfeListe)
 {
     kleineSchule();
     zeigen();
-    for (QPushButton* k : haupt->findChildren<QPushButton*>()) {
+    for (QPushButton* k : knoepfe(haupt)) {
         k->setEnabled(true);
         k->show();
     }
