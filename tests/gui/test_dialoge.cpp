@@ -105,28 +105,4 @@ TEST_F(TQtDialogeTest, FrageHatNeinAlsVorgabe)
     EXPECT_TRUE(dialoge->Frage(nullptr, QStringLiteral("Frage"), QStringLiteral("Datei ersetzen?")));
 }
 
-TEST_F(TQtDialogeTest, FehlerMitFehlersymbolFragenMitFragezeichen)
-{
-    const std::pair<std::function<void()>, QMessageBox::Icon> faelle[] = {
-        {[&] { dialoge->Fehlermeldung(nullptr, QStringLiteral("Datei x kann nicht geöffnet werden.")); }, QMessageBox::Critical},
-        {[&] { dialoge->Frage(nullptr, QStringLiteral("Frage"), QStringLiteral("Datei ersetzen?")); }, QMessageBox::Question},
-        {[&] {
-             TAufgabe frage;
-             frage.Symbol = TSymbol::Frage;
-             frage.Knoepfe = TKnopfsatz::JaNeinAbbrechen;
-             dialoge->Aufgabe(nullptr, frage);
-         },
-         QMessageBox::Question},
-    };
-    for (const auto& [zeigen, symbol] : faelle) {
-        QMessageBox::Icon gezeigt = QMessageBox::NoIcon;
-        sobaldSichtbar([&gezeigt](QMessageBox* box) {
-            gezeigt = box->icon();
-            box->buttons().constLast()->click();
-        });
-        zeigen();
-        EXPECT_EQ(gezeigt, symbol);
-    }
-}
-
 } // namespace
