@@ -1,8 +1,11 @@
 #include "app/UHilfe.h"
 
+#include "app/UBildschirm.h"
 #include "app/UChmDatei.h"
 #include "app/UHilfefenster.h"
+#include "planning/UIni.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPointer>
 
@@ -49,14 +52,25 @@ void Zeigen(THilfeAnfrage anfrage, QWidget* besitzer, const QString& seite)
         fenster->InhaltZeigen();
     else
         fenster->SeiteZeigen(seite);
-    fenster->move(hilfePosition);
+    LageEinpassen(fenster, hilfePosition);
     fenster->show();
     fenster->raise();
+    fenster->activateWindow();
 }
 
 } // namespace
 
 namespace THilfe {
+
+QString DateiSuchen(const QString& programmpfad)
+{
+    const QString name = QStringLiteral("Simulta.chm");
+    const QString daneben = QDir(programmpfad).filePath(name);
+    const QString daten = InstallierterDatenordner(programmpfad);
+    if (QFileInfo(daneben).isFile() || daten.isEmpty() || !QFileInfo(daten + name).isFile())
+        return daneben;
+    return daten + name;
+}
 
 void DateiSetzen(const QString& pfad)
 {
@@ -81,16 +95,16 @@ QString KontextZeigen(int kontext, QWidget* besitzer)
     return QString();
 }
 
-QString InhaltZeigen()
+QString InhaltZeigen(QWidget* besitzer)
 {
-    THilfeAnfrage anfrage = DateiFuer(nullptr);
+    THilfeAnfrage anfrage = DateiFuer(besitzer);
     if (!anfrage.datei)
         return anfrage.fehler;
     const TChmSystem& system = anfrage.datei->System();
     if (system.Startseite.isEmpty() && system.Inhaltsdatei.isEmpty())
         return QStringLiteral("Die Hilfedatei \"%1\" hat weder eine Startseite noch ein Inhaltsverzeichnis.")
             .arg(hilfedatei);
-    Zeigen(std::move(anfrage), nullptr, QString());
+    Zeigen(std::move(anfrage), besitzer, QString());
     return QString();
 }
 

@@ -149,8 +149,8 @@ TFHilfefenster::TFHilfefenster(std::unique_ptr<TChmDatei> datei, QWidget* besitz
     inhalt_->setHeaderHidden(true);
     inhalt_->setIndentation(16);
     reiter_ = new QTabWidget(this);
-    reiter_->addTab(inhalt_, QStringLiteral("Inhalt"));
-    reiter_->addTab(indexSeiteAnlegen(), QStringLiteral("Index"));
+    reiter_->addTab(inhalt_, QStringLiteral("&Inhalt"));
+    reiter_->addTab(indexSeiteAnlegen(), QStringLiteral("In&dex"));
 
     auto* teiler = new QSplitter(this);
     teiler->addWidget(reiter_);
@@ -160,6 +160,11 @@ TFHilfefenster::TFHilfefenster(std::unique_ptr<TChmDatei> datei, QWidget* besitz
     setCentralWidget(teiler);
     werkzeugleisteAnlegen();
     resize(900, 640);
+    // Tab goes from the tabs through the open tab to the page.
+    setTabOrder(inhalt_, suche_);
+    setTabOrder(suche_, index_);
+    setTabOrder(index_, browser_);
+    browser_->setFocus();
 
     inhaltFuellen();
     indexFuellen();
@@ -199,6 +204,7 @@ void TFHilfefenster::werkzeugleisteAnlegen()
     vor->setShortcut(QKeySequence::Forward);
     vor->setEnabled(false);
     QAction* start = leiste->addAction(ProgrammIcon(), QStringLiteral("Startseite"));
+    start->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Home));
     connect(zurueck, &QAction::triggered, browser_, &QTextBrowser::backward);
     connect(vor, &QAction::triggered, browser_, &QTextBrowser::forward);
     connect(browser_, &QTextBrowser::backwardAvailable, zurueck, &QAction::setEnabled);

@@ -1,6 +1,7 @@
 #include "app/UMain.h"
 
 #include "app/UBilder.h"
+#include "app/UBildschirm.h"
 #include "app/UHilfe.h"
 #include "app/UKlassenBaum.h"
 #include "planning/UVar.h"
@@ -27,6 +28,9 @@ namespace {
 
 const QColor Hintergrund(200, 185, 157);
 constexpr int KlassenKnopfBreite = 194;
+// At the window's smallest width the tree keeps nearly the width of the teacher list, whose
+// three columns need about 250 pixels; the window then still starts at its design width.
+constexpr int BaumMindestbreite = 200;
 constexpr int LehrerKnopfBreite = 164;
 
 QFont ueberschriftSchrift()
@@ -88,6 +92,7 @@ void lehrerlisteEinrichten(QTableWidget* liste)
     liste->setSelectionMode(QAbstractItemView::ExtendedSelection);
     liste->setSelectionBehavior(QAbstractItemView::SelectRows);
     liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    liste->setTabKeyNavigation(false); // Tab leaves the list for the next control
     liste->setWordWrap(false);
     liste->setSortingEnabled(false);
     AuswahlImmerZeigen(liste);
@@ -126,10 +131,10 @@ TFMain::TFMain(std::unique_ptr<IDialoge> dialoge, QWidget* parent) : QMainWindow
 
     OD1.Filter = ProjektFilter;
     SD1.Filter = ProjektFilter;
-    THilfe::DateiSetzen(Programmpfad + QStringLiteral("Simulta.chm"));
+    THilfe::DateiSetzen(THilfe::DateiSuchen(Programmpfad));
     displaymode = 0;
-    resize(887, 689);
     setMinimumHeight(550);
+    GroesseEinpassen(this, QSize(887, 689));
     SchalterErlauben();
 }
 
@@ -145,7 +150,7 @@ QAction* TFMain::aktion(const char* name, const QString& text, int bild)
 {
     auto* a = new QAction(text, this);
     a->setObjectName(QLatin1String(name));
-    a->setToolTip(text); // the hint of a tool button, "..." included
+    a->setToolTip(QString(text).remove(QLatin1Char('&'))); // the hint of a tool button, "..." included
     if (bild >= 0)
         a->setIcon(Bild(bild));
     return a;
@@ -162,38 +167,40 @@ void TFMain::menueAufbauen()
     ToolBar1->addWidget(MainMenu1);
     addToolBar(Qt::TopToolBarArea, ToolBar1);
 
-    QMenu* datei = MainMenu1->addMenu(QStringLiteral("Datei"));
-    datei->addActions({Neu1 = aktion("Neu1", QStringLiteral("Neu"), 0),
-                       Oeffnen1 = aktion("Oeffnen1", QStringLiteral("Öffnen ..."), 1),
-                       Speichern1 = aktion("Speichern1", QStringLiteral("Speichern"), 2),
-                       Speichernunter1 = aktion("Speichernunter1", QStringLiteral("Speichern unter ..."))});
+    // Every menu and item has its mnemonic (Alt+D, then N for "Neu"); the menu bar's letters
+    // D, B, A and ? are kept free of the buttons'.
+    QMenu* datei = MainMenu1->addMenu(QStringLiteral("&Datei"));
+    datei->addActions({Neu1 = aktion("Neu1", QStringLiteral("&Neu"), 0),
+                       Oeffnen1 = aktion("Oeffnen1", QStringLiteral("Ö&ffnen ..."), 1),
+                       Speichern1 = aktion("Speichern1", QStringLiteral("&Speichern"), 2),
+                       Speichernunter1 = aktion("Speichernunter1", QStringLiteral("Speichern &unter ..."))});
     datei->addSeparator();
-    datei->addActions({ImportXML = aktion("ImportXML", QStringLiteral("Import aus UNTIS (XML)"), 19),
-                       ImportLehrerCSV = aktion("ImportLehrerCSV", QStringLiteral("Lehrer importieren"))});
+    datei->addActions({ImportXML = aktion("ImportXML", QStringLiteral("&Import aus UNTIS (XML)"), 19),
+                       ImportLehrerCSV = aktion("ImportLehrerCSV", QStringLiteral("&Lehrer importieren"))});
     datei->addSeparator();
-    datei->addAction(TexteSpeichern = aktion("TexteSpeichern", QStringLiteral("Texte speichern ..."), 17));
+    datei->addAction(TexteSpeichern = aktion("TexteSpeichern", QStringLiteral("&Texte speichern ..."), 17));
     datei->addSeparator();
-    datei->addAction(Beenden1 = aktion("Beenden1", QStringLiteral("Beenden")));
+    datei->addAction(Beenden1 = aktion("Beenden1", QStringLiteral("&Beenden")));
 
-    QMenu* bearbeiten = MainMenu1->addMenu(QStringLiteral("Bearbeiten"));
-    QMenu* klasse = bearbeiten->addMenu(QStringLiteral("Klasse"));
-    klasse->addActions({Hinzufgen1 = aktion("Hinzufgen1", QStringLiteral("Hinzufügen ...")),
-                        Bezeichn = aktion("Bezeichn", QStringLiteral("Bezeichnung ändern ...")),
-                        Bearbeiten2 = aktion("Bearbeiten2", QStringLiteral("Elternvertreter ...")),
-                        Lschen1 = aktion("Lschen1", QStringLiteral("Löschen"))});
-    QMenu* lehrer = bearbeiten->addMenu(QStringLiteral("Lehrer"));
-    lehrer->addActions({Hinzufgen2 = aktion("Hinzufgen2", QStringLiteral("Hinzufügen ...")),
-                        Bearbeiten3 = aktion("Bearbeiten3", QStringLiteral("Bearbeiten ...")),
-                        Lschen2 = aktion("Lschen2", QStringLiteral("Löschen"))});
+    QMenu* bearbeiten = MainMenu1->addMenu(QStringLiteral("&Bearbeiten"));
+    QMenu* klasse = bearbeiten->addMenu(QStringLiteral("&Klasse"));
+    klasse->addActions({Hinzufgen1 = aktion("Hinzufgen1", QStringLiteral("&Hinzufügen ...")),
+                        Bezeichn = aktion("Bezeichn", QStringLiteral("&Bezeichnung ändern ...")),
+                        Bearbeiten2 = aktion("Bearbeiten2", QStringLiteral("&Elternvertreter ...")),
+                        Lschen1 = aktion("Lschen1", QStringLiteral("&Löschen"))});
+    QMenu* lehrer = bearbeiten->addMenu(QStringLiteral("&Lehrer"));
+    lehrer->addActions({Hinzufgen2 = aktion("Hinzufgen2", QStringLiteral("&Hinzufügen ...")),
+                        Bearbeiten3 = aktion("Bearbeiten3", QStringLiteral("&Bearbeiten ...")),
+                        Lschen2 = aktion("Lschen2", QStringLiteral("&Löschen"))});
     lehrer->addSeparator();
-    lehrer->addAction(ImportCSV = aktion("ImportCSV", QStringLiteral("Importieren")));
+    lehrer->addAction(ImportCSV = aktion("ImportCSV", QStringLiteral("&Importieren")));
     bearbeiten->addSeparator();
-    bearbeiten->addAction(Auswerten1 = aktion("Auswerten1", QStringLiteral("Auswerten"), 16));
+    bearbeiten->addAction(Auswerten1 = aktion("Auswerten1", QStringLiteral("&Auswerten"), 16));
 
-    QMenu* ansicht = MainMenu1->addMenu(QStringLiteral("Ansicht"));
-    ansichtMenue = {Klassl1 = aktion("Klassl1", QStringLiteral("Klassenleitung")),
-                    Kfdat1 = aktion("Kfdat1", QStringLiteral("Konferenzdatum")),
-                    Konfvor1 = aktion("Konfvor1", QStringLiteral("Konferenzvorsitz"))};
+    QMenu* ansicht = MainMenu1->addMenu(QStringLiteral("&Ansicht"));
+    ansichtMenue = {Klassl1 = aktion("Klassl1", QStringLiteral("&Klassenleitung")),
+                    Kfdat1 = aktion("Kfdat1", QStringLiteral("Konferenz&datum")),
+                    Konfvor1 = aktion("Konfvor1", QStringLiteral("Konferenz&vorsitz"))};
     auto* ansichtGruppe = new QActionGroup(this);
     for (int i = 0; i < 3; ++i) {
         ansichtMenue[i]->setCheckable(true);
@@ -203,9 +210,9 @@ void TFMain::menueAufbauen()
     }
     Klassl1->setChecked(true);
 
-    QMenu* fragezeichen = MainMenu1->addMenu(QStringLiteral("?"));
-    fragezeichen->addActions({Info1 = aktion("Info1", QStringLiteral("Info")),
-                              Hilfe1 = aktion("Hilfe1", QStringLiteral("Hilfe"))});
+    QMenu* fragezeichen = MainMenu1->addMenu(QStringLiteral("&?"));
+    fragezeichen->addActions({Info1 = aktion("Info1", QStringLiteral("&Info")),
+                              Hilfe1 = aktion("Hilfe1", QStringLiteral("&Hilfe"))});
 }
 
 void TFMain::werkzeugleisteAufbauen()
@@ -282,16 +289,17 @@ QWidget* TFMain::klassenPanel()
     StaticText1->setFocusPolicy(Qt::TabFocus);
     TV = new TKlassenBaum(Panel1);
     TV->setObjectName(QStringLiteral("TV"));
+    TV->setMinimumWidth(BaumMindestbreite);
 
     auto* knoepfe = new QVBoxLayout;
-    knoepfe->addWidget(B_KlasseHinzu = knopf(Panel1, "B_KlasseHinzu", QStringLiteral("Klasse hinzufügen")));
-    knoepfe->addWidget(ElternBearbeiten = knopf(Panel1, "ElternBearbeiten", QStringLiteral("Elternvertretung bearbeiten")));
-    knoepfe->addWidget(B_Klassenlehrer = knopf(Panel1, "B_Klassenlehrer", QStringLiteral("Als Klassenleitung kennzeichnen")));
+    knoepfe->addWidget(B_KlasseHinzu = knopf(Panel1, "B_KlasseHinzu", QStringLiteral("&Klasse hinzufügen")));
+    knoepfe->addWidget(ElternBearbeiten = knopf(Panel1, "ElternBearbeiten", QStringLiteral("&Elternvertretung bearbeiten")));
+    knoepfe->addWidget(B_Klassenlehrer = knopf(Panel1, "B_Klassenlehrer", QStringLiteral("Als Klassenle&itung kennzeichnen")));
     knoepfe->addSpacing(16);
-    knoepfe->addWidget(B_Vorsitz = knopf(Panel1, "B_Vorsitz", QStringLiteral("Konferenz:\nVorsitz festlegen")));
+    knoepfe->addWidget(B_Vorsitz = knopf(Panel1, "B_Vorsitz", QStringLiteral("Konferenz:\n&Vorsitz festlegen")));
     B_Vorsitz->setMinimumHeight(44);
     B_Vorsitz->setToolTip(QStringLiteral("Vorsitz für alle markierten Klassen festlegen"));
-    knoepfe->addWidget(BKonferenz = knopf(Panel1, "BKonferenz", QStringLiteral("Konferenz: Datum festlegen")));
+    knoepfe->addWidget(BKonferenz = knopf(Panel1, "BKonferenz", QStringLiteral("Konferenz: Da&tum festlegen")));
     BKonferenz->setToolTip(QStringLiteral("Konferenzdatum für alle markierten Klassen festlegen"));
     panelAnordnen(Panel1, Label1, StaticText1, TV, knoepfe);
     return Panel1;
@@ -306,8 +314,8 @@ QWidget* TFMain::lehrerPanel()
     lehrerlisteEinrichten(LV);
 
     auto* knoepfe = new QVBoxLayout;
-    knoepfe->addWidget(B_LehrerHinzu = knopf(Panel2, "B_LehrerHinzu", QStringLiteral("Lehrer hinzufügen")));
-    knoepfe->addWidget(B_LehrerBearb = knopf(Panel2, "B_LehrerBearb", QStringLiteral("Lehrerdaten bearbeiten")));
+    knoepfe->addWidget(B_LehrerHinzu = knopf(Panel2, "B_LehrerHinzu", QStringLiteral("&Lehrer hinzufügen")));
+    knoepfe->addWidget(B_LehrerBearb = knopf(Panel2, "B_LehrerBearb", QStringLiteral("Lehrerdaten bea&rbeiten")));
     knoepfe->addSpacing(16);
     knoepfe->addWidget(Zuweisen = knopf(Panel2, "Zuweisen", QString()));
     QFont fett = Zuweisen->font();
@@ -373,8 +381,18 @@ void TFMain::befehleVerbinden()
 
 void TFMain::tastenEinrichten()
 {
-    // Shortcuts of the window take a key before the focused control sees it.
-    connect(taste(this, Qt::Key_F8, Qt::WindowShortcut), &QShortcut::activated, this, [this] { AnsichtWechseln(0); });
+    // Shortcuts of the window take a key before the focused control sees it. The menu shows
+    // those that belong to one of its items.
+    const std::pair<QAction*, QKeySequence> kuerzel[] = {
+        {Neu1, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {Oeffnen1, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {Speichern1, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {Speichernunter1, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {Beenden1, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {Klassl1, QKeySequence(Qt::Key_F8)},
+    };
+    for (const auto& [befehl, tasten] : kuerzel)
+        befehl->setShortcut(tasten);
     connect(taste(this, Qt::Key_F1, Qt::WindowShortcut), &QShortcut::activated, this, &TFMain::FormHelp);
     connect(taste(TV, Qt::Key_Delete, Qt::WidgetShortcut), &QShortcut::activated, this, &TFMain::TVKeyDown);
     connect(taste(LV, Qt::Key_Delete, Qt::WidgetShortcut), &QShortcut::activated, this, &TFMain::LVKeyDown);

@@ -73,6 +73,9 @@ public:
     // ---- the file commands
     void Neu1Click();
     void Oeffnen1Click();
+    // Opens the project file as "Öffnen ..." does after its dialog (also the file named on
+    // the command line); false, after the error message, when the file cannot be read.
+    bool ProjektOeffnen(const QString& datei);
     // "Speichern" (menu item or tool button) writes to the current file without a dialog;
     // "Speichern unter ..." always asks for the file.
     void Speichernunter1Click(QObject* Sender);

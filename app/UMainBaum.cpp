@@ -22,6 +22,13 @@ enum : int {
     Vorsitz = 12,
 };
 
+// A designation or abbreviation inside a caption: a '&' shows as such instead of marking
+// the caption's mnemonic.
+QString woertlich(const QString& text)
+{
+    return QString(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 QTableWidgetItem* zelle(const QString& text)
 {
     auto* item = new QTableWidgetItem(text);
@@ -189,26 +196,26 @@ void TFMain::klassenSchalter(int n, const TKnoten* fokus)
 
     Lschen1->setEnabled(n >= 1);
     if (n == 0)
-        Lschen1->setText(QStringLiteral("Löschen"));
+        Lschen1->setText(QStringLiteral("&Löschen"));
     else if (klassenAuswahl)
-        Lschen1->setText(n == 1 ? QStringLiteral("Klasse %1 löschen (Entf)").arg(fokus->Klasse->Bezeichnung)
-                                : QStringLiteral("Klassen löschen (Entf)"));
+        Lschen1->setText(n == 1 ? QStringLiteral("Klasse %1 &löschen (Entf)").arg(woertlich(fokus->Klasse->Bezeichnung))
+                                : QStringLiteral("Klassen &löschen (Entf)"));
     else
-        Lschen1->setText(n == 1 ? QStringLiteral("%1 aus %2 löschen (Entf)")
-                                      .arg(fokus->Lehrer->Kuerzel, klasse->Klasse->Bezeichnung)
-                                : QStringLiteral("Lehrkräfte aus %1 löschen (Entf)").arg(klasse->Klasse->Bezeichnung));
+        Lschen1->setText(n == 1 ? QStringLiteral("%1 aus %2 &löschen (Entf)")
+                                      .arg(woertlich(fokus->Lehrer->Kuerzel), woertlich(klasse->Klasse->Bezeichnung))
+                                : QStringLiteral("Lehrkräfte aus %1 &löschen (Entf)").arg(woertlich(klasse->Klasse->Bezeichnung)));
 
     B_Klassenlehrer->setEnabled(lehrerAuswahl && n == 1);
     if (klassenAuswahl) {
-        B_Klassenlehrer->setText(QStringLiteral("Als Klassenleitung kennzeichnen"));
+        B_Klassenlehrer->setText(QStringLiteral("Als Klassenle&itung kennzeichnen"));
     } else if (lehrerAuswahl) {
         const TKnoten* lehrer = sucheEinzelnenLehrer(fokus->parent());
         const TKlasse* k = klasse->Klasse;
-        QString text = QStringLiteral("Als Klassenleitung kennzeichnen");
+        QString text = QStringLiteral("Als Klassenle&itung kennzeichnen");
         if (lehrer && k->Vorsitz == lehrer->Lehrer)
-            text = QStringLiteral("Vorsitz aufheben");
+            text = QStringLiteral("Vors&itz aufheben");
         else if (lehrer && n == 1 && k->K_Leitung.contains(lehrer->Lehrer))
-            text = QStringLiteral("Klassenleitung aufheben");
+            text = QStringLiteral("Klassenle&itung aufheben");
         B_Klassenlehrer->setText(text);
     }
 
@@ -221,19 +228,19 @@ void TFMain::lehrerSchalter(const QList<TLehrer*>& zeilen, int n)
     const auto m = zeilen.size();
     Lschen2->setEnabled(m >= 1);
     if (m == 0)
-        Lschen2->setText(QStringLiteral("Löschen"));
+        Lschen2->setText(QStringLiteral("&Löschen"));
     else if (m == 1)
-        Lschen2->setText(QStringLiteral("%1 löschen (Entf)").arg(zeilen.constFirst()->Kuerzel));
+        Lschen2->setText(QStringLiteral("%1 &löschen (Entf)").arg(woertlich(zeilen.constFirst()->Kuerzel)));
     else
-        Lschen2->setText(QStringLiteral("Lehrkräfte löschen (Entf)"));
+        Lschen2->setText(QStringLiteral("Lehrkräfte &löschen (Entf)"));
 
     B_LehrerBearb->setEnabled(m == 1);
     Bearbeiten3->setEnabled(m == 1);
 
     const bool zuweisen = m >= 1 && n == 1;
     if (zuweisen)
-        Zuweisen->setText(QStringLiteral("Lehrer der ") + sucheEinzelneKlasse()->Klasse->Bezeichnung +
-                          QStringLiteral(" zuweisen"));
+        Zuweisen->setText(QStringLiteral("Lehrer der ") + woertlich(sucheEinzelneKlasse()->Klasse->Bezeichnung) +
+                          QStringLiteral(" &zuweisen"));
     Zuweisen->setEnabled(zuweisen);
     Zuweisen->setVisible(zuweisen);
 }

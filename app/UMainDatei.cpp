@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStandardPaths>
 #include <QTreeWidget>
 
 namespace {
@@ -35,6 +36,20 @@ bool zeichenverlustErlaubt(IDialoge& dialoge, QWidget* fenster)
                                               "und werden durch ? ersetzt. Trotzdem speichern?"));
 }
 
+// The user's documents folder, or the home folder where there is none.
+QString Dokumentenordner()
+{
+    const QString dokumente = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(dokumente).isDir() ? dokumente : QDir::homePath();
+}
+
+// The save dialog starts at the current project's file, for a new project in the documents.
+void SpeicherortVorschlagen(TDateiDialog& dialog, const QString& dateiname)
+{
+    dialog.Dateiname = dateiname;
+    dialog.Ordner = dateiname.isEmpty() ? Dokumentenordner() : QFileInfo(dateiname).absolutePath();
+}
+
 } // namespace
 
 bool TFMain::SpeichernFragen()
@@ -45,7 +60,7 @@ bool TFMain::SpeichernFragen()
     frage.Fenstertitel = QStringLiteral("Hinweis:");
     frage.Hauptanweisung = QStringLiteral("Daten wurden bearbeitet!");
     frage.Text = QStringLiteral("Sollen die Änderungen gespeichert werden?");
-    frage.Symbol = TSymbol::Warnung;
+    frage.Symbol = TSymbol::Frage;
     frage.Knoepfe = TKnopfsatz::JaNeinAbbrechen;
     frage.Vorgabe = TKnopf::Ja;
     switch (Dialoge().Aufgabe(this, frage).Knopf) {
@@ -75,17 +90,22 @@ void TFMain::Oeffnen1Click()
     OD1.Filter = ProjektFilter;
     OD1.FilterIndex = 1;
     OD1.Dateiname.clear();
+    // the remembered folder, else the documents
     const QString ordner = Ini->ReadString(QStringLiteral("Data"), QStringLiteral("open"), QString());
-    OD1.Ordner = ordner;
+    OD1.Ordner = QFileInfo(ordner).isDir() ? ordner : Dokumentenordner();
     QCoreApplication::processEvents();
     if (!SpeichernFragen() || !Dialoge().DateiOeffnen(this, OD1))
         return;
+    ProjektOeffnen(OD1.Dateiname);
+}
 
+bool TFMain::ProjektOeffnen(const QString& datei)
+{
     // The reader builds new lists; the project on screen stays until the file was read.
-    TProjektErgebnis projekt = ProjektLesen(OD1.Dateiname);
+    TProjektErgebnis projekt = ProjektLesen(datei);
     if (!projekt.Ok()) {
         Dialoge().Fehlermeldung(this, projekt.Fehler);
-        return;
+        return false;
     }
     // The old distribution and classes refer to the old teachers: they go first.
     Verteilung = std::make_unique<TVerteilung>();
@@ -96,18 +116,19 @@ void TFMain::Oeffnen1Click()
     ListViewAktualisieren();
     TreeViewAktualisieren();
     Geaendert = false;
-    Dateiname = OD1.Dateiname;
+    Dateiname = datei;
     Edit1->setText(QDir::toNativeSeparators(Dateiname));
     StaticText1->setFocus();
 
     const QString neuerOrdner = QDir::toNativeSeparators(QFileInfo(Dateiname).absolutePath() + QLatin1Char('/'));
-    if (neuerOrdner != ordner) {
+    if (neuerOrdner != Ini->ReadString(QStringLiteral("Data"), QStringLiteral("open"), QString())) {
         try {
             Ini->WriteString(QStringLiteral("Data"), QStringLiteral("open"), neuerOrdner);
         } catch (const TFehler& fehler) {
             Dialoge().Fehlermeldung(this, fehler.Meldung);
         }
     }
+    return true;
 }
 
 void TFMain::Speichernunter1Click(QObject* Sender)
@@ -124,6 +145,7 @@ bool TFMain::speichern(bool neuerName)
         SD1.FilterIndex = 1;
         SD1.Standardendung = QStringLiteral("spz");
         SD1.UeberschreibenFragen = true;
+        SpeicherortVorschlagen(SD1, Dateiname);
         if (!Dialoge().DateiSpeichern(this, SD1))
             return false;
         Dateiname = SD1.Dateiname;
@@ -167,7 +189,7 @@ void TFMain::FormHelp()
 
 void TFMain::Hilfe1Click()
 {
-    hilfeFehlerZeigen(THilfe::InhaltZeigen());
+    hilfeFehlerZeigen(THilfe::InhaltZeigen(this));
 }
 
 void TFMain::Info1Click()

@@ -30,7 +30,7 @@ QString DateiSchreiben(const QString& dateiname, const QByteArray& bytes)
     QString grund;
     if (DateiSicherSchreiben(dateiname, bytes, &grund) == TSchreibfehler::Keiner)
         return QString();
-    return QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(Anzeigename(dateiname), grund);
+    return QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(Anzeigename(dateiname), Satz(grund));
 }
 
 TLesefehler DateiBegrenztLesen(const QString& dateiname, QByteArray& bytes, QString* grund, qint64 hoechstens)
@@ -64,13 +64,21 @@ QString DateiLesen(const QString& dateiname, QByteArray& bytes, qint64 hoechsten
     case TLesefehler::Keiner:
         return QString();
     case TLesefehler::NichtGeoeffnet:
-        return QStringLiteral("Datei %1 kann nicht geöffnet werden. %2").arg(Anzeigename(dateiname), grund);
+        return QStringLiteral("Datei %1 kann nicht geöffnet werden. %2").arg(Anzeigename(dateiname), Satz(grund));
     case TLesefehler::ZuGross:
         break;
     }
     return QStringLiteral("Die Datei %1 ist zu groß (mehr als %2 MB).")
         .arg(Anzeigename(dateiname))
         .arg(hoechstens / (1024 * 1024));
+}
+
+QString Satz(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty() || t.endsWith(QLatin1Char('.')) || t.endsWith(QLatin1Char('!')) || t.endsWith(QLatin1Char('?')))
+        return t;
+    return t + QLatin1Char('.');
 }
 
 QString Anzeigename(const QString& dateiname)

@@ -37,6 +37,10 @@ TLesefehler DateiBegrenztLesen(const QString& dateiname, QByteArray& bytes, QStr
 // werden. <reason>" or the size refusal; the empty text when the file was read.
 QString DateiLesen(const QString& dateiname, QByteArray& bytes, qint64 hoechstens = HoechsteDateigroesse);
 
+// The text as a sentence for a message: a full stop is added unless it ends with '.', '!' or
+// '?' (the system's reasons come without one); the empty text stays empty.
+QString Satz(const QString& text);
+
 // The file name as the user knows it (native separators).
 QString Anzeigename(const QString& dateiname);
 

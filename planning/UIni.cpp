@@ -162,7 +162,7 @@ bool TIniDatei::ReadBool(const QString& abschnitt, const QString& schluessel, bo
 void TIniDatei::WriteString(const QString& abschnitt, const QString& schluessel, const QString& wert)
 {
     const auto fehler = [this] {
-        return TFehler(QStringLiteral("In %1 kann nicht geschrieben werden").arg(QDir::toNativeSeparators(dateiname_)));
+        return TFehler(QStringLiteral("In %1 kann nicht geschrieben werden.").arg(QDir::toNativeSeparators(dateiname_)));
     };
     // such a value is refused, not escaped: no reader of INI files would turn it back
     if (!einzeilig(abschnitt) || !einzeilig(schluessel) || !einzeilig(wert))
@@ -236,13 +236,21 @@ int SchriftstilLesen(const TIniDatei& ini)
     return SchriftstilAusText(ini.ReadString(QStringLiteral("Font"), QStringLiteral("style"), QString()));
 }
 
+QString InstallierterDatenordner(const QString& programmpfad)
+{
+    const QFileInfo daten(QDir(programmpfad).filePath(QStringLiteral(SIMULTANO_DATENORDNER)));
+    return daten.isDir() ? QDir::cleanPath(daten.absoluteFilePath()) + QLatin1Char('/') : QString();
+}
+
 QString IniDateinameWaehlen(const QString& programmpfad, const QString& konfigurationsordner)
 {
     QString beimProgramm = programmpfad;
     if (!beimProgramm.endsWith(QLatin1Char('/')))
         beimProgramm += QLatin1Char('/');
     beimProgramm += QStringLiteral("Simultano.ini");
-    if (QFileInfo::exists(beimProgramm) || QFileInfo(programmpfad).isWritable())
+    // An installed program shares its folder with every other program: settings go to the user.
+    const bool installiert = !InstallierterDatenordner(programmpfad).isEmpty();
+    if (!installiert && (QFileInfo::exists(beimProgramm) || QFileInfo(programmpfad).isWritable()))
         return beimProgramm;
     return QDir(konfigurationsordner).filePath(QStringLiteral("Simultano.ini"));
 }

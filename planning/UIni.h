@@ -24,7 +24,7 @@ public:
     // Read as an integer: 0 is false, any other integer true, anything else the default.
     bool ReadBool(const QString& abschnitt, const QString& schluessel, bool vorgabe) const;
 
-    // Throw TFehler("In <file> kann nicht geschrieben werden") when the file cannot be written,
+    // Throw TFehler("In <file> kann nicht geschrieben werden.") when the file cannot be written,
     // and refuse (the same way, file untouched) a section, key or value holding CR, LF or NUL.
     void WriteString(const QString& abschnitt, const QString& schluessel, const QString& wert);
     void WriteInteger(const QString& abschnitt, const QString& schluessel, int wert);
@@ -51,8 +51,12 @@ enum Schriftstile { StilFett = 1, StilKursiv = 2, StilUnterstrichen = 4 };
 int SchriftstilLesen(const TIniDatei& ini);
 int SchriftstilAusText(const QString& stil);
 
-// Where the settings file lives: beside the program when that folder is writable or the
-// file is already there, otherwise in the user's configuration folder.
+// The data folder of an installed program (help file, sample school) with a trailing '/',
+// found relative to the program's folder; empty when the program runs from a folder of its own.
+QString InstallierterDatenordner(const QString& programmpfad);
+// Where the settings file lives: in the user's configuration folder for an installed program;
+// otherwise beside the program when that folder is writable or the file is already there,
+// else in the user's configuration folder as well.
 QString IniDateinameWaehlen(const QString& programmpfad, const QString& konfigurationsordner);
 // Sets Programmpfad (with a trailing separator) and IniDateiname for the running program.
 void PfadeErmitteln();

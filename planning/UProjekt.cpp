@@ -14,8 +14,14 @@ constexpr int hoechsteVersion = 2;
 QString beschaedigtMeldung(const QString& dateiname, const QString& grund)
 {
     return QStringLiteral("Die Datei \"%1\" ist beschädigt oder keine Projektdatei von Simultano.\n%2")
-        .arg(Anzeigename(dateiname), grund);
+        .arg(Anzeigename(dateiname), Satz(grund));
 }
+
+// A header that no version of the program writes: the message replaces the damage report.
+struct TFremderKopf
+{
+    int Version; // a later format version, or 0 when the file is no project file at all
+};
 
 qint32 intAnPosition(TMyStream& DS, qsizetype position)
 {
@@ -35,7 +41,9 @@ int versionLesen(TMyStream& DS)
     if (kopf >= 65535) {
         const int version = kopf >> 16;
         if (version > hoechsteVersion)
-            throw TFehler(QStringLiteral("Unbekannte Dateiversion %1").arg(version));
+            // Headers hold the version above 16 zero bits; anything else (text, pictures, ...)
+            // is some other kind of file.
+            throw TFremderKopf{(kopf & 0xFFFF) == 0 && version <= 0xFF ? version : 0};
         return version;
     }
     DS.Position = 0;
@@ -67,6 +75,13 @@ TProjektErgebnis ProjektAusBytes(const QByteArray& bytes, const QString& dateina
         ergebnis.Klassen = std::move(klassen);
     } catch (const TFehler& fehler) {
         ergebnis.Fehler = beschaedigtMeldung(dateiname, fehler.Meldung);
+    } catch (const TFremderKopf& kopf) {
+        ergebnis.Fehler = kopf.Version == 0
+            ? QStringLiteral("Die Datei \"%1\" ist keine Projektdatei von Simultano.").arg(Anzeigename(dateiname))
+            : QStringLiteral("Die Datei \"%1\" stammt von einer neueren Version von Simultano (Dateiversion %2) "
+                             "und kann mit dieser Version nicht geöffnet werden.")
+                  .arg(Anzeigename(dateiname))
+                  .arg(kopf.Version);
     }
     return ergebnis;
 }
@@ -80,7 +95,7 @@ TProjektErgebnis ProjektLesen(const QString& dateiname)
     case TLesefehler::Keiner:
         return ProjektAusBytes(bytes, dateiname);
     case TLesefehler::NichtGeoeffnet:
-        ergebnis.Fehler = QStringLiteral("Datei %1 kann nicht geöffnet werden. %2").arg(Anzeigename(dateiname), grund);
+        ergebnis.Fehler = QStringLiteral("Datei %1 kann nicht geöffnet werden. %2").arg(Anzeigename(dateiname), Satz(grund));
         break;
     case TLesefehler::ZuGross:
         ergebnis.Fehler = beschaedigtMeldung(dateiname, QStringLiteral("Die Datei ist zu groß"));
@@ -101,18 +116,24 @@ QByteArray ProjektBytes(const TLehrerliste& lehrer, const TKlassenliste& klassen
 
 QString ProjektSchreiben(const QString& dateiname, const TLehrerliste& lehrer, const TKlassenliste& klassen)
 {
+    // Every failure names the file; the previous file stays as it was.
+    const auto schreibfehler = [&](const QString& grund) {
+        return QStringLiteral("Stream-Schreibfehler: Die Datei \"%1\" konnte nicht vollständig geschrieben werden. %2")
+            .arg(Anzeigename(dateiname), Satz(grund))
+            .trimmed();
+    };
     QByteArray bytes;
     try {
         bytes = ProjektBytes(lehrer, klassen);
-    } catch (const TFehler& fehler) {
-        return fehler.Meldung;
+    } catch (const TFehler&) {
+        return schreibfehler(QString());
     }
     QString grund;
     switch (DateiSicherSchreiben(dateiname, bytes, &grund)) {
     case TSchreibfehler::NichtErstellt:
-        return QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(Anzeigename(dateiname), grund);
+        return QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(Anzeigename(dateiname), Satz(grund));
     case TSchreibfehler::Abgebrochen:
-        return QStringLiteral("Stream-Schreibfehler");
+        return schreibfehler(grund);
     case TSchreibfehler::Keiner:
         break;
     }

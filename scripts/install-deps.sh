@@ -10,6 +10,7 @@ pakete=(
   xvfb xauth fonts-dejavu-core
   fonts-liberation poppler-utils
   libreoffice-writer-nogui
+  dpkg-dev file appstream desktop-file-utils shared-mime-info
 )
 fehlend=()
 for p in "${pakete[@]}"; do

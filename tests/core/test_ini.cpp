@@ -134,7 +134,7 @@ TEST_F(Einstellungen, FehlgeschlagenesSchreibenMeldetDieDatei)
         gesperrt.WriteString(Data, QStringLiteral("open"), QStringLiteral("/x/"));
         FAIL() << "no error";
     } catch (const TFehler& f) {
-        EXPECT_EQ(f.Meldung, QStringLiteral("In %1 kann nicht geschrieben werden").arg(unerreichbar));
+        EXPECT_EQ(f.Meldung, QStringLiteral("In %1 kann nicht geschrieben werden.").arg(unerreichbar));
     }
     EXPECT_EQ(inhalt(), QByteArray("[Data]\r\n"));
 }
@@ -166,6 +166,16 @@ TEST(Einstellungsort, BeimProgrammOderImKonfigurationsordner)
               programm.path() + QStringLiteral("/Simultano.ini"));
     EXPECT_EQ(IniDateinameWaehlen(programm.path() + QStringLiteral("/fehlt"), konfig.path()),
               konfig.filePath(QStringLiteral("Simultano.ini")));
+    EXPECT_TRUE(InstallierterDatenordner(programm.path()).isEmpty());
+
+    // installed (<prefix>/bin beside <prefix>/share/simultano): always the user's folder,
+    // even where the program's folder is writable or holds a settings file
+    ASSERT_TRUE(QDir(programm.path()).mkpath(QStringLiteral("bin")));
+    ASSERT_TRUE(QDir(programm.path()).mkpath(QStringLiteral("share/simultano")));
+    const QString bin = programm.filePath(QStringLiteral("bin/"));
+    QFile(bin + QStringLiteral("Simultano.ini")).open(QIODevice::WriteOnly);
+    EXPECT_EQ(InstallierterDatenordner(bin), programm.filePath(QStringLiteral("share/simultano/")));
+    EXPECT_EQ(IniDateinameWaehlen(bin, konfig.path()), konfig.filePath(QStringLiteral("Simultano.ini")));
 }
 
 // Only plain decimal or 0x hexadecimal digits after one optional sign are integers.

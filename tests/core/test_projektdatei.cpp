@@ -411,10 +411,18 @@ TEST(Projektdatei, UnsinnigeAnzahlenUndLaengen)
 
 TEST(Projektdatei, UnbekannteVersionWirdAbgelehnt)
 {
-    const QString fehler = fehlerVon(hex("00000300" "00000000" "00000000"));
-    EXPECT_TRUE(fehler.contains("beschädigt"));
-    EXPECT_TRUE(fehler.contains("Dateiversion 3"));
-    erwarteBeschaedigt(hex("FFFFFF7F"));
+    const QString datei = QDir::toNativeSeparators("/daten/schule.spz");
+    EXPECT_EQ(fehlerVon(hex("00000300" "00000000" "00000000")),
+              QStringLiteral("Die Datei \"%1\" stammt von einer neueren Version von Simultano (Dateiversion 3) "
+                             "und kann mit dieser Version nicht geöffnet werden.").arg(datei));
+    // other kinds of file say so in words, not with a version number
+    const QString fremd = QStringLiteral("Die Datei \"%1\" ist keine Projektdatei von Simultano.").arg(datei);
+    for (const QByteArray& bytes : {QByteArray("Kürzel;Name\r\nAB;Albers\r\n"), QByteArray("\x89PNG\r\n\x1a\n"),
+                                    hex("FFFFFF7F"), hex("01000300")})
+        EXPECT_EQ(fehlerVon(bytes), fremd) << bytes.toHex().toStdString();
+    // damage inside a file is reported as a sentence of its own
+    const QString kurz = fehlerVon(hex("00000200" "FFFFFFFF"));
+    EXPECT_TRUE(kurz.endsWith(QStringLiteral("Simultano.\nUnerwartetes Dateiende."))) << kurz.toStdString();
 }
 
 TEST(Projektdatei, LehrerpositionAusserhalbDerListe)
@@ -523,7 +531,10 @@ TEST_F(ProjektdateiAufPlatte, SchreibfehlerBehaeltDieAlteDatei)
         fehler = ProjektSchreiben(pfad("schule.spz"), *p.Lehrer, *p.Klassen);
     }
 
-    EXPECT_EQ(fehler, "Stream-Schreibfehler");
+    EXPECT_TRUE(fehler.startsWith(QStringLiteral("Stream-Schreibfehler: Die Datei \"%1\" konnte nicht vollständig geschrieben werden. ")
+                                      .arg(QDir::toNativeSeparators(pfad("schule.spz")))))
+        << fehler.toStdString();
+    EXPECT_TRUE(fehler.endsWith(QLatin1Char('.')));
     EXPECT_EQ(inhalt("schule.spz"), "alt");
     EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files), QStringList({"schule.spz"}));
 }

@@ -120,3 +120,15 @@ protected:
     TLehrer *ab = nullptr, *cd = nullptr, *ef = nullptr, *gh = nullptr;
     TKlasse *k5a = nullptr, *k5b = nullptr, *k6a = nullptr;
 };
+
+// A caption as the user reads it: without the '&' that marks its mnemonic ("&&" shows one '&').
+inline QString Beschriftung(const QString& text)
+{
+    QString gelesen;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && i + 1 < text.size())
+            ++i;
+        gelesen += text[i];
+    }
+    return gelesen;
+}

@@ -41,6 +41,7 @@ protected:
         EXPECT_EQ(g.Aufgabe.Hauptanweisung, QStringLiteral("Daten wurden bearbeitet!"));
         EXPECT_EQ(g.Aufgabe.Text, QStringLiteral("Sollen die Änderungen gespeichert werden?"));
         EXPECT_EQ(g.Aufgabe.Knoepfe, TKnopfsatz::JaNeinAbbrechen);
+        EXPECT_EQ(g.Aufgabe.Symbol, TSymbol::Frage);
         EXPECT_TRUE(g.Aufgabe.Kontrollkaestchen.isEmpty());
     }
 
@@ -243,7 +244,8 @@ TEST_F(TDateibefehle, BeschaedigteDateiLaesstDasProjektWieEsWar)
 TEST_F(TDateibefehle, OeffnenFragtZuerstUndZeigtDenGemerktenOrdner)
 {
     bearbeitet();
-    Ini->WriteString(QStringLiteral("Data"), QStringLiteral("open"), QStringLiteral("/srv/schule/"));
+    const QString gemerkt = ordner.path() + QLatin1Char('/');
+    Ini->WriteString(QStringLiteral("Data"), QStringLiteral("open"), gemerkt);
     dialoge->AufgabeBeantworten(TKnopf::Abbrechen);
     haupt->Oeffnen1->trigger();
     EXPECT_EQ(dialoge->Gezeigt.size(), 1u); // no open dialog after Cancel
@@ -257,7 +259,7 @@ TEST_F(TDateibefehle, OeffnenFragtZuerstUndZeigtDenGemerktenOrdner)
     EXPECT_EQ(od.Filter, QStringLiteral("Konferenzplanung (*.spz)|*.spz|Alle Dateien (*.*)|*.*"));
     EXPECT_EQ(od.FilterIndex, 1);
     EXPECT_TRUE(od.Dateiname.isEmpty());
-    EXPECT_EQ(od.Ordner, QStringLiteral("/srv/schule/"));
+    EXPECT_EQ(od.Ordner, gemerkt);
     // Cancel keeps everything, the changes too
     EXPECT_EQ(Klassenliste->Count(), 3);
     EXPECT_TRUE(Geaendert);

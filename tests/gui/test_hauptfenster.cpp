@@ -1,5 +1,7 @@
 #include "gui/Fenstertest.h"
 
+#include "app/UBildschirm.h"
+
 #include "distribution/UErgebnis.h"
 #include "minutes/UVorschau.h"
 #include "planning/UFunctions.h"
@@ -9,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QToolBar>
 
@@ -52,18 +55,19 @@ void immerFrei(const TFMain* h)
 TEST_F(THauptfenster, FormUndBefehleWieAmAnfang)
 {
     EXPECT_EQ(haupt->windowTitle(), QStringLiteral("Simultano"));
-    EXPECT_EQ(haupt->size(), QSize(887, 689));
-    EXPECT_EQ(haupt->minimumHeight(), 550);
+    // the design size as far as the screen allows (the tests run on a 1024 x 600 screen)
+    EXPECT_EQ(haupt->size(), QSize(887, 689).boundedTo(haupt->screen()->availableGeometry().size().shrunkBy(VermuteterRahmen)));
+    EXPECT_EQ(haupt->minimumHeight(), std::min(550, haupt->height()));
     EXPECT_EQ(haupt->palette().color(QPalette::Window), QColor(200, 185, 157));
     EXPECT_TRUE(haupt->Edit1->isReadOnly());
 
     QStringList menues;
     for (const QAction* a : haupt->MainMenu1->actions())
-        menues << a->text();
+        menues << Beschriftung(a->text());
     EXPECT_EQ(menues, QStringList({"Datei", "Bearbeiten", "Ansicht", "?"}));
-    EXPECT_EQ(haupt->Oeffnen1->text(), QStringLiteral("Öffnen ..."));
+    EXPECT_EQ(Beschriftung(haupt->Oeffnen1->text()), QStringLiteral("Öffnen ..."));
     EXPECT_EQ(haupt->ToolButton6->toolTip(), QStringLiteral("Texte für Protokoll..."));
-    EXPECT_EQ(haupt->B_Vorsitz->text(), QStringLiteral("Konferenz:\nVorsitz festlegen"));
+    EXPECT_EQ(Beschriftung(haupt->B_Vorsitz->text()), QStringLiteral("Konferenz:\nVorsitz festlegen"));
     EXPECT_EQ(haupt->B_Vorsitz->toolTip(), QStringLiteral("Vorsitz für alle markierten Klassen festlegen"));
     EXPECT_TRUE(haupt->Zuweisen->font().bold());
 
@@ -96,8 +100,8 @@ TEST_F(THauptfenster, LeeresProjektSperrtAllesWasEineAuswahlBraucht)
     EXPECT_EQ(haupt->TV->topLevelItemCount(), 0);
     EXPECT_EQ(haupt->LV->rowCount(), 0);
     schalterPruefen(haupt, {false, false, false, false, false, false, false});
-    EXPECT_EQ(haupt->Lschen1->text(), QStringLiteral("Löschen"));
-    EXPECT_EQ(haupt->Lschen2->text(), QStringLiteral("Löschen"));
+    EXPECT_EQ(Beschriftung(haupt->Lschen1->text()), QStringLiteral("Löschen"));
+    EXPECT_EQ(Beschriftung(haupt->Lschen2->text()), QStringLiteral("Löschen"));
     immerFrei(haupt);
     EXPECT_EQ(haupt->sucheEinzelneKlasse(), nullptr);
     EXPECT_FALSE(haupt->KlasseMitLehrkraft());
@@ -109,12 +113,12 @@ TEST_F(THauptfenster, KlassenAuswahl)
     zeigen();
     klicken(klassenKnoten(0));
     schalterPruefen(haupt, {true, true, false, true, false, false, false});
-    EXPECT_EQ(haupt->Lschen1->text(), QStringLiteral("Klasse 5a löschen (Entf)"));
-    EXPECT_EQ(haupt->B_Klassenlehrer->text(), QStringLiteral("Als Klassenleitung kennzeichnen"));
+    EXPECT_EQ(Beschriftung(haupt->Lschen1->text()), QStringLiteral("Klasse 5a löschen (Entf)"));
+    EXPECT_EQ(Beschriftung(haupt->B_Klassenlehrer->text()), QStringLiteral("Als Klassenleitung kennzeichnen"));
 
     klicken(klassenKnoten(2), Qt::ControlModifier);
     schalterPruefen(haupt, {false, true, false, true, false, false, false});
-    EXPECT_EQ(haupt->Lschen1->text(), QStringLiteral("Klassen löschen (Entf)"));
+    EXPECT_EQ(Beschriftung(haupt->Lschen1->text()), QStringLiteral("Klassen löschen (Entf)"));
     // the first selected class in tree order, not the focused one
     EXPECT_EQ(haupt->sucheEinzelneKlasse(), klassenKnoten(0));
 
@@ -131,12 +135,12 @@ TEST_F(THauptfenster, LehrerAuswahlInEinerKlasse)
     klassenKnoten(0)->setExpanded(true);
     klicken(lehrerKnoten(0, 1));
     schalterPruefen(haupt, {true, true, true, false, false, false, false});
-    EXPECT_EQ(haupt->Lschen1->text(), QStringLiteral("CD aus 5a löschen (Entf)"));
+    EXPECT_EQ(Beschriftung(haupt->Lschen1->text()), QStringLiteral("CD aus 5a löschen (Entf)"));
     EXPECT_EQ(haupt->sucheEinzelneKlasse(), klassenKnoten(0));
 
     klicken(lehrerKnoten(0, 2), Qt::ControlModifier);
     schalterPruefen(haupt, {true, true, false, false, false, false, false});
-    EXPECT_EQ(haupt->Lschen1->text(), QStringLiteral("Lehrkräfte aus 5a löschen (Entf)"));
+    EXPECT_EQ(Beschriftung(haupt->Lschen1->text()), QStringLiteral("Lehrkräfte aus 5a löschen (Entf)"));
     EXPECT_EQ(haupt->sucheEinzelnenLehrer(klassenKnoten(0)), lehrerKnoten(0, 1));
     EXPECT_EQ(haupt->sucheEinzelnenLehrer(klassenKnoten(1)), lehrerKnoten(1, 0));
     EXPECT_EQ(haupt->sucheEinzelnenLehrer(klassenKnoten(2)), nullptr);
@@ -148,18 +152,18 @@ TEST_F(THauptfenster, ZuweisenNurMitEinemKnotenUndListenzeilen)
     zeigen();
     zeileKlicken(3);
     schalterPruefen(haupt, {false, false, false, false, true, true, false});
-    EXPECT_EQ(haupt->Lschen2->text(), QStringLiteral("GH löschen (Entf)"));
+    EXPECT_EQ(Beschriftung(haupt->Lschen2->text()), QStringLiteral("GH löschen (Entf)"));
     zeileKlicken(1, Qt::ControlModifier);
     schalterPruefen(haupt, {false, false, false, false, true, false, false});
-    EXPECT_EQ(haupt->Lschen2->text(), QStringLiteral("Lehrkräfte löschen (Entf)"));
+    EXPECT_EQ(Beschriftung(haupt->Lschen2->text()), QStringLiteral("Lehrkräfte löschen (Entf)"));
     EXPECT_EQ(haupt->AusgewaehlteLehrer(), QList<TLehrer*>({cd, gh}));
 
     klassenKnoten(1)->setExpanded(true);
     klicken(lehrerKnoten(1, 0));
     schalterPruefen(haupt, {true, true, true, false, true, false, true});
-    EXPECT_EQ(haupt->Zuweisen->text(), QStringLiteral("Lehrer der 5b zuweisen"));
+    EXPECT_EQ(Beschriftung(haupt->Zuweisen->text()), QStringLiteral("Lehrer der 5b zuweisen"));
     klicken(klassenKnoten(2));
-    EXPECT_EQ(haupt->Zuweisen->text(), QStringLiteral("Lehrer der 6a zuweisen"));
+    EXPECT_EQ(Beschriftung(haupt->Zuweisen->text()), QStringLiteral("Lehrer der 6a zuweisen"));
 }
 
 TEST_F(THauptfenster, BeschriftungVonB_KlassenlehrerNachDerRolle)
@@ -171,16 +175,16 @@ TEST_F(THauptfenster, BeschriftungVonB_KlassenlehrerNachDerRolle)
     zeigen();
     klassenKnoten(0)->setExpanded(true);
     klicken(lehrerKnoten(0, 0)); // AB: leader and chair
-    EXPECT_EQ(haupt->B_Klassenlehrer->text(), QStringLiteral("Vorsitz aufheben"));
+    EXPECT_EQ(Beschriftung(haupt->B_Klassenlehrer->text()), QStringLiteral("Vorsitz aufheben"));
     klicken(lehrerKnoten(0, 1)); // CD: leader
-    EXPECT_EQ(haupt->B_Klassenlehrer->text(), QStringLiteral("Klassenleitung aufheben"));
+    EXPECT_EQ(Beschriftung(haupt->B_Klassenlehrer->text()), QStringLiteral("Klassenleitung aufheben"));
     klicken(lehrerKnoten(0, 2)); // EF
-    EXPECT_EQ(haupt->B_Klassenlehrer->text(), QStringLiteral("Als Klassenleitung kennzeichnen"));
+    EXPECT_EQ(Beschriftung(haupt->B_Klassenlehrer->text()), QStringLiteral("Als Klassenleitung kennzeichnen"));
     klicken(lehrerKnoten(0, 1), Qt::ControlModifier); // CD and EF: the first of them counts, n = 2
-    EXPECT_EQ(haupt->B_Klassenlehrer->text(), QStringLiteral("Als Klassenleitung kennzeichnen"));
+    EXPECT_EQ(Beschriftung(haupt->B_Klassenlehrer->text()), QStringLiteral("Als Klassenleitung kennzeichnen"));
     EXPECT_FALSE(haupt->B_Klassenlehrer->isEnabled());
     klicken(lehrerKnoten(0, 0), Qt::ControlModifier); // AB, CD, EF: the chair counts
-    EXPECT_EQ(haupt->B_Klassenlehrer->text(), QStringLiteral("Vorsitz aufheben"));
+    EXPECT_EQ(Beschriftung(haupt->B_Klassenlehrer->text()), QStringLiteral("Vorsitz aufheben"));
 }
 
 TEST_F(THauptfenster, NachJedemNeuaufbauIstNichtsAusgewaehlt)
@@ -244,7 +248,7 @@ TEST_F(THauptfenster, ZuklappenNimmtVerborgeneKnotenAusDerAuswahl)
     klicken(lehrerKnoten(0, 1), Qt::ControlModifier);
     klassenKnoten(0)->setExpanded(false);
     EXPECT_EQ(haupt->TV->selectedItems(), QList<QTreeWidgetItem*>({klassenKnoten(0)}));
-    EXPECT_EQ(haupt->Lschen1->text(), QStringLiteral("Klasse 5a löschen (Entf)"));
+    EXPECT_EQ(Beschriftung(haupt->Lschen1->text()), QStringLiteral("Klasse 5a löschen (Entf)"));
 }
 
 TEST_F(THauptfenster, AuswahlAusDemProgrammIstDieEinzigeUndDerFokus)
@@ -257,7 +261,7 @@ TEST_F(THauptfenster, AuswahlAusDemProgrammIstDieEinzigeUndDerFokus)
     EXPECT_EQ(haupt->TV->selectedItems(), QList<QTreeWidgetItem*>({lehrerKnoten(0, 2)}));
     EXPECT_EQ(haupt->TV->currentItem(), lehrerKnoten(0, 2));
     EXPECT_TRUE(klassenKnoten(0)->isExpanded());
-    EXPECT_EQ(haupt->Lschen1->text(), QStringLiteral("EF aus 5a löschen (Entf)"));
+    EXPECT_EQ(Beschriftung(haupt->Lschen1->text()), QStringLiteral("EF aus 5a löschen (Entf)"));
 }
 
 TEST_F(THauptfenster, KnotentexteInDenDreiAnsichten)
