@@ -44,3 +44,4 @@ private:
 // ---- the subcommands (one file each, BefehlName.cpp). Each returns the exit status or
 // throws a TFehler.
 int BefehlPruefen(const QStringList& argumente, TCli& cli);
+int BefehlVerteilen(const QStringList& argumente, TCli& cli);
