@@ -7,6 +7,17 @@ namespace {
 
 using TWort = TKonfliktgraph::TWort;
 
+// A search that found no plan proved that there is none, unless it ran out of nodes.
+TBeweis ausgang(bool gefunden, long knoten, long grenze, const std::vector<int>& gruppeVon)
+{
+    TBeweis beweis;
+    beweis.Knoten = knoten;
+    beweis.Antwort = gefunden ? TAntwort::Ja : (knoten > grenze ? TAntwort::Offen : TAntwort::Nein);
+    if (gefunden)
+        beweis.GruppeVon = gruppeVon;
+    return beweis;
+}
+
 class TBeweiser
 {
 public:
@@ -19,28 +30,13 @@ public:
 
     TBeweis Beweisen()
     {
-        TBeweis beweis;
-        if (static_cast<long>(k) * kap < n) {
-            beweis.Antwort = TAntwort::Nein;
-            return beweis;
-        }
         const std::vector<int> clique = GroessteClique(graph);
-        if (static_cast<int>(clique.size()) > k) {
-            beweis.Antwort = TAntwort::Nein;
-            return beweis;
-        }
+        if (static_cast<long>(k) * kap < n || static_cast<int>(clique.size()) > k)
+            return ausgang(false, 0, grenze, gruppeVon);
         for (int i = 0; i < static_cast<int>(clique.size()); ++i)
             setzen(clique[static_cast<std::size_t>(i)], i);
         begonnen = static_cast<int>(clique.size());
-        const bool gefunden = suchen(n - begonnen);
-        beweis.Knoten = knoten;
-        if (gefunden) {
-            beweis.Antwort = TAntwort::Ja;
-            beweis.GruppeVon = gruppeVon;
-        } else {
-            beweis.Antwort = knoten > grenze ? TAntwort::Offen : TAntwort::Nein;
-        }
-        return beweis;
+        return ausgang(suchen(n - begonnen), knoten, grenze, gruppeVon);
     }
 
 private:
@@ -144,16 +140,7 @@ public:
         TMenge alle(static_cast<std::size_t>(w), 0);
         for (int i = 0; i < n; ++i)
             alle[static_cast<std::size_t>(i / 64)] |= TWort{1} << (i % 64);
-        TBeweis beweis;
-        const bool gefunden = suchen(alle, 0);
-        beweis.Knoten = knoten;
-        if (gefunden) {
-            beweis.Antwort = TAntwort::Ja;
-            beweis.GruppeVon = gruppeVon;
-        } else {
-            beweis.Antwort = knoten > grenze ? TAntwort::Offen : TAntwort::Nein;
-        }
-        return beweis;
+        return ausgang(suchen(alle, 0), knoten, grenze, gruppeVon);
     }
 
 private:

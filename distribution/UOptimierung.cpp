@@ -10,12 +10,11 @@
 namespace {
 
 // The schedule of the loop. The improving search works in slices of this many moves
-// (about a millisecond at 130 classes), and after each slice the greedy search runs this
+// (well under a millisecond at 130 classes), and after each slice the greedy search runs this
 // many passes, which keeps it at roughly a fifth of the time; it brings new plans to start
 // from. The loop begins with some greedy passes, so that the improving search starts from
 // a good plan. An attempt that has not lowered the classes without a group for this many
 // moves is given up and begun anew from another start.
-// (Measured on generated schools of 120 classes: about three million moves a second.)
 constexpr long zuegeProScheibe = 1000;
 constexpr int gierigeProScheibe = 10;
 constexpr int gierigeZuBeginn = 50;
@@ -38,7 +37,7 @@ bool Besser(TVerteilungsMass neu, TVerteilungsMass bisher, bool spaltenMinimiere
 TOptimierung::TOptimierung(const TKlassenliste& klassen, int grenze, bool spaltenMinimieren, TKonfliktArten arten)
     : suche(klassen, arten), graph(std::make_unique<TKonfliktgraph>(suche)),
       lokal(std::make_unique<TLokaleSuche>(*graph)), grenze(std::max(1, grenze)),
-      spaltenMinimieren(spaltenMinimieren), arten(arten), gierigeSchritteNoch(gierigeZuBeginn)
+      spaltenMinimieren(spaltenMinimieren), gierigeSchritteNoch(gierigeZuBeginn)
 {
     const int n = suche.Klassenzahl();
     if (n >= 2) {
@@ -73,7 +72,7 @@ TVerteilungsMass TOptimierung::Bestes() const
 
 std::unique_ptr<TVerteilung> TOptimierung::BesterPlan() const
 {
-    return bestes ? suche.Verteilung(bestes->GruppeVon, bestes->Mass.Zeilen) : std::make_unique<TVerteilung>();
+    return bestes ? suche.VerteilungAus(bestes->GruppeVon, bestes->Mass.Zeilen) : std::make_unique<TVerteilung>();
 }
 
 bool TOptimierung::Optimal() const

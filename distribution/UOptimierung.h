@@ -68,7 +68,6 @@ private:
     std::vector<int> clique;           // the largest set of pairwise conflicting classes
     int grenze;
     bool spaltenMinimieren;
-    TKonfliktArten arten;
     int untergrenze = 0;
 
     std::unique_ptr<TPlan> bestes;     // null before the first step

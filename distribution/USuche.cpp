@@ -276,18 +276,18 @@ void TSuche::Merken()
 
 std::unique_ptr<TVerteilung> TSuche::LetzteVerteilung() const
 {
-    return Verteilung(gruppeVon, letztes.Zeilen);
+    return VerteilungAus(gruppeVon, letztes.Zeilen);
 }
 
 std::unique_ptr<TVerteilung> TSuche::GemerkteVerteilung() const
 {
-    return Verteilung(gemerkteGruppeVon, gemerktes.Zeilen);
+    return VerteilungAus(gemerkteGruppeVon, gemerktes.Zeilen);
 }
 
 // Walking the ranks upwards puts the classes of each group in class order, and a group
 // is placed when its lowest class is reached, so the groups come out in class order of
 // their first classes without any sorting.
-std::unique_ptr<TVerteilung> TSuche::Verteilung(const std::vector<int>& gruppeVonRang, int zeilen) const
+std::unique_ptr<TVerteilung> TSuche::VerteilungAus(const std::vector<int>& gruppeVonRang, int zeilen) const
 {
     auto verteilung = std::make_unique<TVerteilung>();
     if (zeilen == 0)

@@ -75,7 +75,7 @@ public:
     // The groups of the last search by rank (numbered 0 .. rows - 1), and the distribution
     // of any such numbering with the given number of groups, in class order.
     const std::vector<int>& LetzteGruppen() const { return gruppeVon; }
-    std::unique_ptr<TVerteilung> Verteilung(const std::vector<int>& gruppeVonRang, int zeilen) const;
+    std::unique_ptr<TVerteilung> VerteilungAus(const std::vector<int>& gruppeVonRang, int zeilen) const;
 
 private:
     struct TStand

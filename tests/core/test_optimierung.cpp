@@ -1,5 +1,6 @@
 // The optimisation: the kinds of conflict, the lower bound, the improving search and the
 // loop with its clock.
+#include "Klassendaten.h"
 #include "distribution/UOptimierung.h"
 #include "distribution/USucheGraph.h"
 #include "distribution/USucheLokal.h"
@@ -12,26 +13,6 @@
 #include <bit>
 
 namespace {
-
-struct TDaten
-{
-    TLehrerliste lehrer;
-    TKlassenliste klassen;
-
-    TLehrer* lehrkraft(const QString& kuerzel)
-    {
-        if (TLehrer* vorhanden = lehrer.Suche(kuerzel))
-            return vorhanden;
-        return lehrer.Add(std::make_unique<TLehrer>(kuerzel, kuerzel, QStringLiteral("Frau")));
-    }
-    TKlasse* klasse(const QString& bezeichnung, const QStringList& kuerzel = {})
-    {
-        TKlasse* k = klassen.Add(std::make_unique<TKlasse>(bezeichnung));
-        for (const QString& kz : kuerzel)
-            k->Unterrichtende << lehrkraft(kz);
-        return k;
-    }
-};
 
 // The rule, worked out from the records and not from the search's bit sets.
 bool konflikt(const TKlasse& a, const TKlasse& b, TKonfliktArten arten)
@@ -141,7 +122,7 @@ TEST(Optimierung, LokaleSucheHaeltDieRegelInJedemZwischenstand)
         for (int scheibe = 0; scheibe < 20; ++scheibe) {
             const bool fertig = lokal.Arbeiten(500, zufall);
             const TPlan plan = fertig ? lokal.Ergebnis() : lokal.Vervollstaendigt();
-            ASSERT_EQ(regelVerletzt(*schule.Klassen, *suche.Verteilung(plan.GruppeVon, plan.Mass.Zeilen), plan.Mass,
+            ASSERT_EQ(regelVerletzt(*schule.Klassen, *suche.VerteilungAus(plan.GruppeVon, plan.Mass.Zeilen), plan.Mass,
                                     kapazitaet, arten),
                       QString())
                 << "Startwert " << startwert << ", Scheibe " << scheibe;
