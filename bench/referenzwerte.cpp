@@ -4,6 +4,8 @@
 // there is none. Writes one CSV line per instance (bench/referenzwerte.csv is its output).
 //
 //   referenzwerte [--sekunden S] [--laeufe L] [--knoten N] [--nur tabelle|stichprobe]
+//   referenzwerte [...] --instanz SATZ,KLASSEN,STARTWERT,GRENZE    (one line, e.g. to look again
+//                                                                  with a larger node limit)
 //
 // Times are CPU time of the running thread.
 
@@ -57,16 +59,15 @@ TReferenz referenz(const TInstanz& instanz, double sekunden, int laeufe, long kn
     const TSuche suche(*schule.Klassen);
     const TKonfliktgraph graph(suche);
     while (r.Zeilen > r.Untergrenze) {
-        TBeweis beweis = GruppenBeweisen(graph, r.Zeilen - 1, instanz.Grenze, knotenGrenze / 10);
+        TBeweis beweis = GruppenBeweisen(graph, r.Zeilen - 1, instanz.Grenze, knotenGrenze);
         r.Knoten += beweis.Knoten;
         if (beweis.Antwort == TAntwort::Offen) {
             beweis = MengenBeweisen(graph, r.Zeilen - 1, instanz.Grenze, knotenGrenze);
             r.Knoten += beweis.Knoten;
         }
         if (beweis.Antwort == TAntwort::Ja) {
-            --r.Zeilen; // the exact search beat the long run
-            r.Nachweis = "Verzweigung fand weniger";
-            continue;
+            --r.Zeilen;
+            continue; // the exact search beat the runs: try one row less again
         }
         r.Nachweis = beweis.Antwort == TAntwort::Nein ? "Verzweigung" : "offen";
         break;
@@ -84,6 +85,7 @@ int main(int argc, char** argv)
     int laeufe = 3;
     long knoten = 200'000'000;
     std::string nur;
+    std::string einzeln;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (!std::strcmp(argv[i], "--sekunden"))
             sekunden = std::atof(argv[i + 1]);
@@ -93,8 +95,9 @@ int main(int argc, char** argv)
             knoten = std::atol(argv[i + 1]);
         else if (!std::strcmp(argv[i], "--nur"))
             nur = argv[i + 1];
+        else if (!std::strcmp(argv[i], "--instanz"))
+            einzeln = argv[i + 1];
     }
-    std::printf("# satz,klassen,startwert,grenze,untergrenze,bestbekannt,nachweis,knoten\n");
     const auto ausgeben = [&](const char* satz, const std::vector<TInstanz>& instanzen) {
         for (const TInstanz& instanz : instanzen) {
             const TReferenz r = referenz(instanz, sekunden, laeufe, knoten);
@@ -103,6 +106,23 @@ int main(int argc, char** argv)
             std::fflush(stdout);
         }
     };
+    if (!einzeln.empty()) {
+        char satz[32] = "";
+        TInstanz instanz{};
+        if (std::sscanf(einzeln.c_str(), "%31[^,],%d,%u,%d", satz, &instanz.Klassen, &instanz.Startwert, &instanz.Grenze) != 4)
+            return 1;
+        ausgeben(satz, {instanz});
+        return 0;
+    }
+    std::printf("# Referenzwerte der Optimierung, erzeugt mit: referenzwerte --sekunden %g --laeufe %d --knoten %ld\n"
+                "# bestbekannt: die wenigsten Zeilen aus %d Läufen der Optimierung je %g s CPU-Zeit; nachweis:\n"
+                "#   Schranke    = bestbekannt ist die Untergrenze (Klassen / Grenze oder größte Clique), also optimal\n"
+                "#   Verzweigung = die exakte Verzweigungssuche (bench/Beweis.cpp) zeigt, dass es mit einer Zeile\n"
+                "#                 weniger nicht geht, also optimal\n"
+                "#   offen       = die exakte Suche kam bis zur Knotengrenze %ld zu keinem Ergebnis; bestbekannt\n"
+                "#                 ist die beste gefundene Zeilenzahl, nicht bewiesen\n"
+                "# satz,klassen,startwert,grenze,untergrenze,bestbekannt,nachweis,knoten\n",
+                sekunden, laeufe, knoten, laeufe, sekunden, knoten);
     if (nur.empty() || nur == "tabelle")
         ausgeben("tabelle", Tabelleninstanzen());
     if (nur.empty() || nur == "stichprobe")

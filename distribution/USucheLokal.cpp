@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <climits>
 
-
 TPlan PlanAusGruppen(const std::vector<int>& gruppeVon)
 {
     TPlan plan;
