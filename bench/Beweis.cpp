@@ -36,7 +36,8 @@ public:
         for (int i = 0; i < static_cast<int>(clique.size()); ++i)
             setzen(clique[static_cast<std::size_t>(i)], i);
         begonnen = static_cast<int>(clique.size());
-        return ausgang(suchen(n - begonnen), knoten, grenze, gruppeVon);
+        const bool gefunden = suchen(n - begonnen); // before knoten and gruppeVon are read
+        return ausgang(gefunden, knoten, grenze, gruppeVon);
     }
 
 private:
@@ -140,7 +141,8 @@ public:
         TMenge alle(static_cast<std::size_t>(w), 0);
         for (int i = 0; i < n; ++i)
             alle[static_cast<std::size_t>(i / 64)] |= TWort{1} << (i % 64);
-        return ausgang(suchen(alle, 0), knoten, grenze, gruppeVon);
+        const bool gefunden = suchen(alle, 0); // before knoten and gruppeVon are read
+        return ausgang(gefunden, knoten, grenze, gruppeVon);
     }
 
 private:
