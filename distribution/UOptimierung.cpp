@@ -39,11 +39,7 @@ TOptimierung::TOptimierung(const TKlassenliste& klassen, int grenze, bool spalte
       lokal(std::make_unique<TLokaleSuche>(*graph)), grenze(std::max(1, grenze)),
       spaltenMinimieren(spaltenMinimieren), gierigeSchritteNoch(gierigeZuBeginn)
 {
-    const int n = suche.Klassenzahl();
-    if (n >= 2) {
-        clique = GroessteClique(*graph);
-        untergrenze = std::max(aufgerundet(n, this->grenze), static_cast<int>(clique.size()));
-    }
+    untergrenze = ::Untergrenze(*graph, this->grenze);
 }
 
 TOptimierung::~TOptimierung() = default;

@@ -65,13 +65,12 @@ private:
     TSuche suche;
     std::unique_ptr<TKonfliktgraph> graph;
     std::unique_ptr<TLokaleSuche> lokal;
-    std::vector<int> clique;           // the largest set of pairwise conflicting classes
     int grenze;
     bool spaltenMinimieren;
     int untergrenze = 0;
 
     std::unique_ptr<TPlan> bestes;     // null before the first step
-    std::unique_ptr<TPlan> frischer;   // the latest greedy plan with as many rows as the best
+    std::unique_ptr<TPlan> frischer;   // another plan with as many rows as the best, to start from
     bool letzterGierig = true;
     int gierigeSchritteNoch = 0;
     bool versuchLaeuft = false;
