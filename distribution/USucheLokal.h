@@ -55,8 +55,8 @@ private:
     int zuVerdraengen(int gruppe, TZufall& zufall) const;
     void einsetzen(int klasse, int gruppe);
     void herausnehmen(int klasse, int gruppe, long tabuBis);
-    int& konflikte(int klasse, int gruppe) { return konfliktZahl[static_cast<std::size_t>(klasse) * gruppen + gruppe]; }
-    int konflikte(int klasse, int gruppe) const { return konfliktZahl[static_cast<std::size_t>(klasse) * gruppen + gruppe]; }
+    int& konflikte(int klasse, int gruppe) { return konfliktZahl[static_cast<std::size_t>(gruppe) * graph.Anzahl() + klasse]; }
+    int konflikte(int klasse, int gruppe) const { return konfliktZahl[static_cast<std::size_t>(gruppe) * graph.Anzahl() + klasse]; }
     long tabu(int klasse, int gruppe) const { return tabuBis[static_cast<std::size_t>(klasse) * gruppen + gruppe]; }
 
     const TKonfliktgraph& graph;
@@ -64,7 +64,7 @@ private:
     int kapazitaet = 1;
     std::vector<int> gruppeVon;
     std::vector<std::vector<int>> mitglieder;
-    std::vector<int> konfliktZahl; // per class and group: its neighbours in the group
+    std::vector<int> konfliktZahl; // per group and class: the class's neighbours in the group
     std::vector<long> tabuBis;     // per class and group: the move from which on it may return
     std::vector<int> ohneGruppe;
     std::vector<int> stelleOhneGruppe;
