@@ -45,6 +45,17 @@ const std::array befehle = {
             "  --mf                 Funktionsbezeichnungen nach der Anrede (Vorsitzender, Vorsitzende)\n"
             "  --klassen LISTE      nur diese Klassen, durch Kommas getrennt\n",
             BefehlTexte},
+    TBefehl{"verteilen", "DATEI.spz [--grenze N] [--sekunden S] [--spalten] [--vorsitz] [--eltern] [--startwert Z] [--json]",
+            "sucht wie \"Start (Optimierung)\" eine Verteilung mit möglichst wenigen Zeitfenstern",
+            "  --grenze N      höchstens N Konferenzen gleichzeitig, 1 bis 10 (Vorgabe 4)\n"
+            "  --sekunden S    Suchzeit in Sekunden, auch mit Nachkommastellen (Vorgabe 1); die Suche\n"
+            "                  endet früher, wenn weniger Zeitfenster nicht möglich sind\n"
+            "  --spalten       nach den Zeilen auch die Spalten minimieren\n"
+            "  --vorsitz       der Vorsitz zählt zu den Personen einer Konferenz\n"
+            "  --eltern        Klassen mit Elternvertretern gleicher ID nicht gleichzeitig\n"
+            "  --startwert Z   Startwert der Zufallszahlen (Vorgabe: aus der Uhr)\n"
+            "  --json          ein JSON-Objekt statt der Tabelle als Text\n",
+            BefehlVerteilen},
 };
 
 const TBefehl* befehlSuchen(const QString& name)

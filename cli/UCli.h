@@ -48,3 +48,4 @@ int BefehlPruefen(const QStringList& argumente, TCli& cli);
 int BefehlImportXml(const QStringList& argumente, TCli& cli);
 int BefehlImportCsv(const QStringList& argumente, TCli& cli);
 int BefehlTexte(const QStringList& argumente, TCli& cli);
+int BefehlVerteilen(const QStringList& argumente, TCli& cli);

@@ -1,19 +1,16 @@
 #pragma once
 
 #include "distribution/USuche.h"
+#include "distribution/UVerteilung.h"
 #include "planning/UClasses.h"
 #include "planning/UVar.h"
 
+#include <functional>
 #include <memory>
 
-// Which people besides the teachers who teach a class make two classes conflict.
-struct TKonfliktArten
-{
-    bool Vorsitz = false; // two classes with the same chair conflict
-    bool Eltern = false;  // two classes whose parent representatives share an ID conflict
-
-    bool operator==(const TKonfliktArten&) const = default;
-};
+class TKonfliktgraph;
+class TLokaleSuche;
+struct TPlan;
 
 // The rule by which the optimisation takes a plan: fewer rows (time slots); when
 // spaltenMinimieren is set, also as many rows and fewer columns. A plan equal in both is
@@ -33,7 +30,7 @@ public:
     TOptimierung& operator=(const TOptimierung&) = delete;
 
     // No plan has fewer rows than this: the larger of classes ÷ limit (rounded up) and the
-    // largest number of classes that pairwise conflict.
+    // largest number of classes that pairwise conflict. Worked out once, on construction.
     int Untergrenze() const { return untergrenze; }
 
     // One step of the loop, a few milliseconds at most: a greedy pass, or a slice of the
@@ -42,14 +39,63 @@ public:
     // The plan of the last step, its classes and groups in class order.
     std::unique_ptr<TVerteilung> Plan() const;
 
+    // The plan to beat, usually the one shown before the loop starts; the improving search
+    // then starts from it. Taken only when it holds every class exactly once, keeps the
+    // rule (with the kinds of conflict of this optimisation) and is better than the best
+    // plan so far; returns whether it was taken.
+    bool Vorgeben(const TVerteilung& plan);
+    // The best plan of all steps (and of Vorgeben); before the first step an empty plan
+    // with no row.
+    TVerteilungsMass Bestes() const;
+    std::unique_ptr<TVerteilung> BesterPlan() const;
+    // True when no plan can be better than the best one by the rule: its rows reach the
+    // lower bound and, when columns are minimised too, its columns are the fewest that
+    // can hold the classes in that many rows. The loop may stop then.
+    bool Optimal() const;
+    // How often the best plan changed: a step found a better one, or Vorgeben took one.
+    long Verbesserungen() const { return verbesserungen; }
+    int Klassenzahl() const { return suche.Klassenzahl(); }
+
 private:
+    void gierigerSchritt(TZufall& zufall);
+    void lokalerSchritt(TZufall& zufall);
+    bool versuchBeginnen(TZufall& zufall);
+    void nehmen(const TPlan& plan);
+
     TSuche suche;
+    std::unique_ptr<TKonfliktgraph> graph;
+    std::unique_ptr<TLokaleSuche> lokal;
     int grenze;
-    [[maybe_unused]] bool spaltenMinimieren;
-    [[maybe_unused]] TKonfliktArten arten;
+    bool spaltenMinimieren;
     int untergrenze = 0;
+
+    std::unique_ptr<TPlan> bestes;     // null before the first step
+    std::unique_ptr<TPlan> frischer;   // another plan with as many rows as the best, to start from
+    bool letzterGierig = true;
+    int gierigeSchritteNoch = 0;
+    bool versuchLaeuft = false;
+    long versuche = 0;
+    long verbesserungen = 0;
 };
 
-// One greedy search as "Start" runs it, with the conflicts of the given kinds: replaces
-// the global Verteilung and returns its largest group size.
-int VerteilungSuchen(int limit, TKonfliktArten arten);
+// One greedy search as "Start" runs it, with the conflicts of the given kinds, is
+// VerteilungSuchen(limit, arten) of UVerteilung.h.
+
+// A clock in seconds from any fixed moment. The loop reads it to end on time and to tell
+// when it found its best plan; tests give it a clock of their own.
+using TUhr = std::function<double()>;
+// The steady clock of the system.
+double Wanduhr();
+
+struct TLaufErgebnis
+{
+    double SekundenBisBestes = 0; // from the start of the loop to the step that found the best plan
+    long Schritte = 0;
+};
+
+// The optimisation loop of the result window and of the command line: steps until
+// `sekunden` have passed on the clock, the best plan is optimal, or weiter (called after
+// every step with whether that step found a better plan) answers false. Takes at least
+// one step. The best plan is then optimierung.BesterPlan().
+TLaufErgebnis OptimierungLaufen(TOptimierung& optimierung, TZufall& zufall, double sekunden, const TUhr& uhr,
+                                const std::function<bool(bool besser)>& weiter = {});

@@ -56,17 +56,56 @@ void bitSetzen(Wort* bits, int nummer)
     bits[nummer / bitsProWort] |= Wort{1} << (nummer % bitsProWort);
 }
 
+// Pairs (person, class rank); all classes of one person conflict with each other. The
+// pairs are sorted by person and the conflicts of each person's classes are or-ed into
+// the bit sets of those classes.
+template <class Person, class Wort>
+void gemeinsamePersonenEintragen(std::vector<std::pair<Person, int>>& eintraege, Wort* bits, int woerter)
+{
+    std::sort(eintraege.begin(), eintraege.end(),
+              [](const auto& a, const auto& b) { return std::less<Person>()(a.first, b.first); });
+    std::vector<Wort> klassenDerPerson(woerter, 0);
+    for (std::size_t anfang = 0; anfang < eintraege.size();) {
+        std::size_t ende = anfang;
+        while (ende < eintraege.size() && eintraege[ende].first == eintraege[anfang].first)
+            bitSetzen(klassenDerPerson.data(), eintraege[ende++].second);
+        for (std::size_t i = anfang; i < ende; ++i) {
+            Wort* ziel = bits + static_cast<std::size_t>(eintraege[i].second) * woerter;
+            for (int w = 0; w < woerter; ++w)
+                ziel[w] |= klassenDerPerson[w];
+        }
+        std::fill(klassenDerPerson.begin(), klassenDerPerson.end(), 0);
+        anfang = ende;
+    }
+}
+
+// The IDs of a class's parent representatives; the same number means the same person,
+// whatever way it is written. A representative without an ID is nobody else.
+QStringList elternIDs(const TKlasse& klasse)
+{
+    QStringList ids;
+    for (const TEltern* eltern : klasse.Elternvertreter) {
+        bool zahl = false;
+        const qlonglong wert = eltern->ID.trimmed().toLongLong(&zahl);
+        const QString id = zahl ? QString::number(wert) : eltern->ID.trimmed();
+        if (!id.isEmpty())
+            ids << id;
+    }
+    return ids;
+}
+
 } // namespace
 
-TSuche::TSuche(const TKlassenliste& klassen)
-    : anzahl(klassen.Count()), woerter(std::max(1, (klassen.Count() + bitsProWort - 1) / bitsProWort))
+TSuche::TSuche(const TKlassenliste& klassen, TKonfliktArten arten)
+    : arten(arten), anzahl(klassen.Count()), woerter(std::max(1, (klassen.Count() + bitsProWort - 1) / bitsProWort))
 {
     const std::vector<int> rang = raengeInKlassenordnung(klassen);
     klasseVonRang.resize(anzahl);
     startreihe.resize(anzahl);
     int position = 0;
     for (TKlasse* klasse : klassen) {
-        stand.push_back({klasse, klasse->Bezeichnung, klasse->Unterrichtende});
+        stand.push_back({klasse, klasse->Bezeichnung, klasse->Unterrichtende, arten.Vorsitz ? klasse->Vorsitz : nullptr,
+                         arten.Eltern ? elternIDs(*klasse) : QStringList()});
         klasseVonRang[rang[position]] = klasse;
         startreihe[position] = rang[position];
         ++position;
@@ -81,41 +120,27 @@ TSuche::TSuche(const TKlassenliste& klassen)
     gemerkteGruppeVon.resize(anzahl);
 }
 
-// Two classes conflict when one teacher record stands in both teacher lists. The pairs
-// (teacher, class) are sorted by teacher; the classes of one teacher all conflict
-// with each other.
+// Two classes conflict when one teacher record stands in both teacher lists, or, when
+// those kinds count, when they have the same chair (a chair who teaches the other class
+// counts too) or a parent representative with the same ID.
 void TSuche::konflikteEintragen(const TKlassenliste& klassen, const std::vector<int>& rangVonPosition)
 {
-    struct TEintrag
-    {
-        const TLehrer* lehrer;
-        int rang;
-    };
-    std::vector<TEintrag> eintraege;
+    std::vector<std::pair<const TLehrer*, int>> lehrkraefte;
+    std::vector<std::pair<QString, int>> eltern;
     int position = 0;
     for (const TKlasse* klasse : klassen) {
+        const int rang = rangVonPosition[position];
         for (const TLehrer* lehrer : klasse->Unterrichtende)
-            eintraege.push_back({lehrer, rangVonPosition[position]});
-        ++position;
+            lehrkraefte.emplace_back(lehrer, rang);
+        const TStand& s = stand[position++];
+        if (s.vorsitz)
+            lehrkraefte.emplace_back(s.vorsitz, rang);
+        for (const QString& id : s.elternIDs)
+            eltern.emplace_back(id, rang);
     }
-    std::sort(eintraege.begin(), eintraege.end(), [](const TEintrag& a, const TEintrag& b) {
-        return std::less<const TLehrer*>()(a.lehrer, b.lehrer);
-    });
-
     konfliktBits.assign(static_cast<std::size_t>(anzahl) * woerter, 0);
-    std::vector<TWort> klassenDesLehrers(woerter, 0);
-    for (std::size_t anfang = 0; anfang < eintraege.size();) {
-        std::size_t ende = anfang;
-        while (ende < eintraege.size() && eintraege[ende].lehrer == eintraege[anfang].lehrer)
-            bitSetzen(klassenDesLehrers.data(), eintraege[ende++].rang);
-        for (std::size_t i = anfang; i < ende; ++i) {
-            TWort* ziel = konfliktBits.data() + static_cast<std::size_t>(eintraege[i].rang) * woerter;
-            for (int w = 0; w < woerter; ++w)
-                ziel[w] |= klassenDesLehrers[w];
-        }
-        std::fill(klassenDesLehrers.begin(), klassenDesLehrers.end(), 0);
-        anfang = ende;
-    }
+    gemeinsamePersonenEintragen(lehrkraefte, konfliktBits.data(), woerter);
+    gemeinsamePersonenEintragen(eltern, konfliktBits.data(), woerter);
 }
 
 bool TSuche::Passt(const TKlassenliste& klassen) const
@@ -125,6 +150,10 @@ bool TSuche::Passt(const TKlassenliste& klassen) const
     auto s = stand.begin();
     for (const TKlasse* klasse : klassen) {
         if (klasse != s->klasse || klasse->Bezeichnung != s->bezeichnung || klasse->Unterrichtende != s->unterrichtende)
+            return false;
+        if (arten.Vorsitz && klasse->Vorsitz != s->vorsitz)
+            return false;
+        if (arten.Eltern && elternIDs(*klasse) != s->elternIDs)
             return false;
         ++s;
     }
@@ -234,7 +263,7 @@ TVerteilungsMass TSuche::fuellen(int limit)
         if (groesse == grenze)
             slotSchliessen(slot, offen--);
         else
-            slotSperren(slot, konflikte(klasse));
+            slotSperren(slot, Konflikte(klasse));
     }
     return mass;
 }
@@ -247,18 +276,18 @@ void TSuche::Merken()
 
 std::unique_ptr<TVerteilung> TSuche::LetzteVerteilung() const
 {
-    return ausgeben(gruppeVon, letztes.Zeilen);
+    return VerteilungAus(gruppeVon, letztes.Zeilen);
 }
 
 std::unique_ptr<TVerteilung> TSuche::GemerkteVerteilung() const
 {
-    return ausgeben(gemerkteGruppeVon, gemerktes.Zeilen);
+    return VerteilungAus(gemerkteGruppeVon, gemerktes.Zeilen);
 }
 
 // Walking the ranks upwards puts the classes of each group in class order, and a group
 // is placed when its lowest class is reached, so the groups come out in class order of
 // their first classes without any sorting.
-std::unique_ptr<TVerteilung> TSuche::ausgeben(const std::vector<int>& gruppeVonRang, int zeilen) const
+std::unique_ptr<TVerteilung> TSuche::VerteilungAus(const std::vector<int>& gruppeVonRang, int zeilen) const
 {
     auto verteilung = std::make_unique<TVerteilung>();
     if (zeilen == 0)

@@ -7,28 +7,35 @@
 namespace {
 
 // The prepared search of the last call. Repeated searches over unchanged data (the
-// optimisation loops) reuse it; any change of the classes builds a new one.
-TSuche& vorbereiteteSuche(const TKlassenliste& klassen)
+// optimisation loops) reuse it; any change of the classes or of the kinds of conflict
+// builds a new one.
+TSuche& vorbereiteteSuche(const TKlassenliste& klassen, TKonfliktArten arten)
 {
     static std::unique_ptr<TSuche> suche;
-    if (!suche || !suche->Passt(klassen))
-        suche = std::make_unique<TSuche>(klassen);
+    if (!suche || suche->Arten() != arten || !suche->Passt(klassen))
+        suche = std::make_unique<TSuche>(klassen, arten);
     return *suche;
 }
 
 } // namespace
 
-std::unique_ptr<TVerteilung> VerteilungSuchen(const TKlassenliste& klassen, int limit, TZufall& zufall)
+std::unique_ptr<TVerteilung> VerteilungSuchen(const TKlassenliste& klassen, int limit, TZufall& zufall,
+                                              TKonfliktArten arten)
 {
-    TSuche& suche = vorbereiteteSuche(klassen);
+    TSuche& suche = vorbereiteteSuche(klassen, arten);
     suche.Durchlauf(limit, zufall);
     return suche.LetzteVerteilung();
 }
 
 int VerteilungSuchen(int limit)
 {
+    return VerteilungSuchen(limit, TKonfliktArten{});
+}
+
+int VerteilungSuchen(int limit, TKonfliktArten arten)
+{
     Verteilung.reset();
-    Verteilung = Klassenliste ? VerteilungSuchen(*Klassenliste, limit, Zufall) : std::make_unique<TVerteilung>();
+    Verteilung = Klassenliste ? VerteilungSuchen(*Klassenliste, limit, Zufall, arten) : std::make_unique<TVerteilung>();
     return Spaltenzahl(*Verteilung);
 }
 

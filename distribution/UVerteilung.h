@@ -1,5 +1,6 @@
 #pragma once
 
+#include "distribution/USuche.h"
 #include "planning/UClasses.h"
 #include "planning/UVar.h"
 
@@ -9,12 +10,15 @@
 // so their conferences can be held at the same time. The classes are put into a random
 // order and the groups, of at most limit classes each, are filled greedily in that order.
 // The classes of each group and the groups (by their first classes) are in class order.
-// With fewer than two classes the distribution is empty and no number is drawn.
-std::unique_ptr<TVerteilung> VerteilungSuchen(const TKlassenliste& klassen, int limit, TZufall& zufall);
+// With fewer than two classes the distribution is empty and no number is drawn. The kinds
+// of conflict say who else besides the teachers keeps two classes apart.
+std::unique_ptr<TVerteilung> VerteilungSuchen(const TKlassenliste& klassen, int limit, TZufall& zufall,
+                                              TKonfliktArten arten = {});
 
 // Replaces the global Verteilung by a new search over Klassenliste with the global
 // generator and returns the largest group size (1 when there are fewer than two classes).
 int VerteilungSuchen(int limit);
+int VerteilungSuchen(int limit, TKonfliktArten arten);
 
 // The largest group size of a distribution; 1 for an empty one.
 int Spaltenzahl(const TVerteilung& verteilung);

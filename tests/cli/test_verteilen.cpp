@@ -1,0 +1,105 @@
+// simultano-cli verteilen: the plan as text and as JSON, the kinds of conflict, the errors.
+#include "cli/CliLauf.h"
+#include "planning/UProjekt.h"
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// 5a and 5b share A, 5b and "Q1 Ma" share B: the only plan of two rows at the limit 2 is
+// {5a, Q1 Ma}, {5b}. 5a and Q1 Ma have the same chair and a parent with the same ID.
+class Verteilen : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        pfad = ordner.filePath(QStringLiteral("schule.spz"));
+        TLehrerliste lehrer;
+        TLehrer* a = lehrer.Add(std::make_unique<TLehrer>("A", "Albers", "Frau"));
+        TLehrer* b = lehrer.Add(std::make_unique<TLehrer>("B", "Bauer", "Herr"));
+        TLehrer* sl = lehrer.Add(std::make_unique<TLehrer>("SL", "Schulz", "Frau"));
+        TKlassenliste klassen;
+        TKlasse* k5a = klassen.Add(std::make_unique<TKlasse>("5a"));
+        TKlasse* k5b = klassen.Add(std::make_unique<TKlasse>("5b"));
+        TKlasse* q1 = klassen.Add(std::make_unique<TKlasse>("Q1 Ma"));
+        k5a->Unterrichtende << a;
+        k5b->Unterrichtende << a << b;
+        q1->Unterrichtende << b;
+        k5a->Vorsitz = q1->Vorsitz = sl;
+        k5a->Elternvertreter.Add(std::make_unique<TEltern>("Frau", "Weiß", 4));
+        q1->Elternvertreter.Add(std::make_unique<TEltern>("Frau", "Weiß", 4));
+        ASSERT_EQ(ProjektSchreiben(pfad, lehrer, klassen), QString());
+    }
+
+    QTemporaryDir ordner;
+    QString pfad;
+};
+
+} // namespace
+
+TEST_F(Verteilen, TextWieDerExportMitKommas)
+{
+    const TCliLauf lauf({"verteilen", pfad, "--grenze", "2", "--startwert", "7"});
+    EXPECT_EQ(lauf.Status, 0) << lauf.Fehler.toStdString();
+    EXPECT_EQ(lauf.Aus, QStringLiteral("//,A,B\n1.,5a,\"Q1 Ma\"\n2.,5b,\n"));
+}
+
+TEST_F(Verteilen, JsonMitSchrankeUndGruppen)
+{
+    struct TFall
+    {
+        QStringList optionen;
+        const char* erwartet; // the object without the seconds
+    };
+    const TFall faelle[] = {
+        {{"--grenze", "2"},
+         R"({"zeilen": 2, "spalten": 2, "untergrenze": 2, "optimal": true, "gruppen": [["5a","Q1 Ma"], ["5b"]]})"},
+        {{"--grenze=2", "--vorsitz"},
+         R"({"zeilen": 3, "spalten": 1, "untergrenze": 3, "optimal": true, "gruppen": [["5a"], ["5b"], ["Q1 Ma"]]})"},
+        {{"--eltern", "--sekunden", "0,2"},
+         R"({"zeilen": 3, "spalten": 1, "untergrenze": 3, "optimal": true, "gruppen": [["5a"], ["5b"], ["Q1 Ma"]]})"},
+        {{"--grenze", "1", "--spalten", "--sekunden", "0"},
+         R"({"zeilen": 3, "spalten": 1, "untergrenze": 3, "optimal": true, "gruppen": [["5a"], ["5b"], ["Q1 Ma"]]})"},
+    };
+    const QRegularExpression sekunden(QStringLiteral(R"(, "sekunden_bis_bestes": \d+\.\d{3})"));
+    for (const TFall& f : faelle) {
+        const TCliLauf lauf(QStringList{"verteilen", pfad, "--json"} + f.optionen);
+        EXPECT_EQ(lauf.Status, 0) << lauf.Fehler.toStdString();
+        ASSERT_TRUE(lauf.Aus.contains(sekunden)) << lauf.Aus.toStdString();
+        EXPECT_EQ(QString(lauf.Aus).remove(sekunden), QString::fromUtf8(f.erwartet) + QLatin1Char('\n'))
+            << f.optionen.join(' ').toStdString();
+    }
+}
+
+TEST_F(Verteilen, Fehler)
+{
+    QTemporaryDir leer;
+    const QString eineKlasse = leer.filePath(QStringLiteral("eine.spz"));
+    TLehrerliste lehrer;
+    TKlassenliste klassen;
+    klassen.Add(std::make_unique<TKlasse>("5a"));
+    ASSERT_EQ(ProjektSchreiben(eineKlasse, lehrer, klassen), QString());
+    struct TFall
+    {
+        QStringList argumente;
+        const char* meldung;
+    };
+    const TFall faelle[] = {
+        {{pfad, "--grenze", "11"}, "Der Wert von --grenze muss eine ganze Zahl von 1 bis 10 sein"},
+        {{pfad, "--sekunden", "-1"}, "Der Wert von --sekunden muss eine Zahl von 0 bis 3600 sein, nicht \"-1\"."},
+        {{pfad, "--sekunden", "bald"}, "Der Wert von --sekunden muss eine Zahl von 0 bis 3600 sein, nicht \"bald\"."},
+        {{pfad, "--startwert", "-5"}, "Der Wert von --startwert muss eine ganze Zahl von 0 bis 4294967295 sein"},
+        {{pfad, "--schnell"}, "Unbekannte Option \"--schnell\"."},
+        {{}, "Es fehlt ein Argument."},
+        {{eineKlasse}, "Es müssen mindestens 2 Klassen mit Lehrkräften eingerichtet sein."},
+        {{leer.filePath("fehlt.spz")}, "kann nicht geöffnet werden"},
+    };
+    for (const TFall& f : faelle) {
+        const TCliLauf lauf(QStringList{"verteilen"} + f.argumente);
+        EXPECT_EQ(lauf.Status, 1) << f.argumente.join(' ').toStdString();
+        EXPECT_EQ(lauf.Aus, QString());
+        EXPECT_TRUE(lauf.Fehler.contains(QString::fromUtf8(f.meldung))) << lauf.Fehler.toStdString();
+    }
+}
