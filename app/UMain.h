@@ -163,9 +163,6 @@ private:
     bool speichern(bool mitDialog);
     void hilfeFehlerZeigen(const QString& fehler);
 
-    // one answer for every command whose work is not there yet
-    void nochNichtVerfuegbar();
-
     std::unique_ptr<IDialoge> dialoge_;
     TFenster* fenster_ = nullptr;
     int displaymode = 0;

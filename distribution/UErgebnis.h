@@ -103,7 +103,6 @@ private:
     void schalterFreigeben(bool frei);
     void schleifeMitC1();
     void untergrenzeZeigen();
-    bool unschlagbar(TVerteilungsMass mass) const;
 
     int ColZahl = 1;
     qint16 Merker = 0;

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include <limits>
+
 void TFErgebnis::ErgebnisAnzeigen()
 {
     StringGrid1->Fuellen(ErgebnisTabelle(*Verteilung, ColZahl));
@@ -31,16 +33,6 @@ void TFErgebnis::untergrenzeZeigen()
     LUntergrenze->setText(StringGrid1->rowCount() <= untergrenze
                               ? QStringLiteral("Optimal: weniger Zeitfenster sind nicht möglich.")
                               : QStringLiteral("Weniger als %1 Zeitfenster sind nicht möglich.").arg(untergrenze));
-}
-
-// Nothing can be better than a plan with as few rows as the bound allows; when columns
-// count too, it must also spread its classes as evenly as its rows allow.
-bool TFErgebnis::unschlagbar(TVerteilungsMass mass) const
-{
-    if (mass.Zeilen <= 0 || mass.Zeilen > untergrenze)
-        return false;
-    const int klassen = Klassenliste->Count();
-    return !C2->isChecked() || mass.Spalten <= (klassen + mass.Zeilen - 1) / mass.Zeilen;
 }
 
 // During a loop only "Abbruch" and the table stay usable.
@@ -127,20 +119,24 @@ void TFErgebnis::Button3Click()
     untergrenzeArten = arten;
     untergrenzeGilt = true;
     TVerteilungsMass bisher{static_cast<int>(Verteilung->Count()), ColZahl};
-    do {
-        const TVerteilungsMass mass = optimierung.Schritt(Zufall);
-        if (Besser(mass, bisher, spalten)) {
-            Verteilung = optimierung.Plan();
-            ColZahl = mass.Spalten;
+    // the improving search starts from the plan shown, when it keeps the rules of this run
+    optimierung.Vorgeben(*Verteilung);
+    // the same loop as on the command line, without an end of its own: the countdown or
+    // "Abbruch" ends it, or a plan that nothing can beat
+    OptimierungLaufen(optimierung, Zufall, std::numeric_limits<double>::infinity(), Wanduhr, [&](bool besser) {
+        if (besser && Besser(optimierung.Bestes(), bisher, spalten)) {
+            Verteilung = optimierung.BesterPlan();
+            bisher = optimierung.Bestes();
+            ColZahl = bisher.Spalten;
             planGrenze = grenze;
             planArten = arten;
             ErgebnisAnzeigen();
-            bisher = mass;
         }
-        if (!stoppen && unschlagbar(bisher))
-            SucheBeenden();
         QCoreApplication::processEvents();
-    } while (!stoppen);
+        return !stoppen;
+    });
+    if (!stoppen)
+        SucheBeenden();
     ColZahl = bisher.Spalten;
     StringGrid1->setFocus();
 }
