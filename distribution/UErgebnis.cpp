@@ -1,5 +1,6 @@
 #include "distribution/UErgebnis.h"
 
+#include "app/UBildschirm.h"
 #include "app/UFenster.h"
 #include "app/UHilfe.h"
 #include "app/UMain.h"
@@ -20,7 +21,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QTimer>
@@ -34,7 +34,6 @@ const QColor Hintergrund(198, 208, 215);
 const QSize Startgroesse(644, 687);
 const QSize Mindestgroesse(644, 654);
 // What the window frame and the caption take on the screen, for windows not shown yet.
-const QSize Fensterrahmen(8, 32);
 
 const QString OptionAbschnitt = QStringLiteral("Option");
 
@@ -245,10 +244,8 @@ TErgebnisTabelle TFErgebnis::Tabelle() const
 
 void TFErgebnis::groesseSetzen()
 {
-    const QScreen* bildschirm = parentWidget() ? parentWidget()->screen() : screen();
-    const QSize frei = bildschirm->availableGeometry().size() - Fensterrahmen;
-    resize(Startgroesse.boundedTo(frei).expandedTo(minimumSizeHint()));
-    setMinimumSize(Mindestgroesse.boundedTo(frei).expandedTo(minimumSizeHint()));
+    setMinimumSize(Mindestgroesse);
+    GroesseEinpassen(this, Startgroesse);
 }
 
 void TFErgebnis::Auswerten()

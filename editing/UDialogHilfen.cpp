@@ -1,5 +1,7 @@
 #include "editing/UDialogHilfen.h"
 
+#include "app/UBildschirm.h"
+
 #include <QBoxLayout>
 #include <QDialog>
 #include <QKeyEvent>
@@ -83,20 +85,7 @@ void Hintergrund(QWidget* fenster, const QColor& farbe)
 
 void Platzieren(QDialog* dialog, int links, int oben)
 {
-    const QWidget* besitzer = dialog->parentWidget();
-    const QScreen* bildschirm = besitzer ? besitzer->screen() : dialog->screen();
-    if (!bildschirm)
-        return;
-    const QRect flaeche = bildschirm->availableGeometry();
-    // the frame of the window manager is not known before the first show: leave room for it
-    const QSize rahmen = dialog->frameGeometry().size() - dialog->geometry().size();
-    const QSize hoechstens = flaeche.size() - rahmen;
-    if (dialog->width() > hoechstens.width() || dialog->height() > hoechstens.height())
-        dialog->resize(dialog->size().boundedTo(hoechstens));
-    const QSize aussen = dialog->size() + rahmen;
-    links = std::max(flaeche.left(), std::min(links, flaeche.right() + 1 - aussen.width()));
-    oben = std::max(flaeche.top(), std::min(oben, flaeche.bottom() + 1 - aussen.height()));
-    dialog->move(links, oben);
+    LageEinpassen(dialog, QPoint(links, oben));
 }
 
 void NebenBesitzerPlatzieren(QDialog* dialog, int abstandLinks, int oben)

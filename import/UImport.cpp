@@ -1,5 +1,6 @@
 #include "import/UImport.h"
 
+#include "app/UBildschirm.h"
 #include "app/UDialoge.h"
 #include "planning/UVar.h"
 
@@ -16,7 +17,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
@@ -353,11 +353,7 @@ void TFImport::showEvent(QShowEvent* ereignis)
 {
     TDialogFenster::showEvent(ereignis);
     // at most the screen's free area, so that the buttons stay reachable on small screens
-    if (const QScreen* bildschirm = screen()) {
-        const QSize frei = bildschirm->availableGeometry().size() - (frameGeometry().size() - size());
-        if (width() > frei.width() || height() > frei.height())
-            resize(size().boundedTo(frei).expandedTo(minimumSizeHint()));
-    }
+    GroesseEinpassen(this, size());
     spaltenbreitenSetzen();
 }
 
