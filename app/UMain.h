@@ -22,6 +22,8 @@ class TKlasse;
 class TKlassenBaum;
 class TKnoten;
 class TLehrer;
+class TLehrerliste;
+class TKlassenliste;
 
 // The program's one top-level window: the class tree with the teachers of every class on
 // the left, the list of all teachers on the right, the menu, the tool bar and the buttons
@@ -71,6 +73,8 @@ public:
     void AnsichtWechseln(int modus);
 
     // ---- the file commands
+    // Replaces the project on screen by these lists (an empty distribution) and shows them.
+    void ProjektErsetzen(std::unique_ptr<TLehrerliste> lehrer, std::unique_ptr<TKlassenliste> klassen);
     void Neu1Click();
     void Oeffnen1Click();
     // Opens the project file as "Öffnen ..." does after its dialog (also the file named on

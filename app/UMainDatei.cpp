@@ -73,13 +73,23 @@ bool TFMain::SpeichernFragen()
     }
 }
 
+void TFMain::ProjektErsetzen(std::unique_ptr<TLehrerliste> lehrer, std::unique_ptr<TKlassenliste> klassen)
+{
+    // The tree's nodes, the old distribution and the old classes refer to the old records:
+    // they go first, and nothing reads them once they are gone.
+    TV->clear();
+    Verteilung = std::make_unique<TVerteilung>();
+    Klassenliste = std::move(klassen);
+    Lehrerliste = std::move(lehrer);
+    ListViewAktualisieren();
+    TreeViewAktualisieren();
+}
+
 void TFMain::Neu1Click()
 {
     if (!SpeichernFragen())
         return;
-    LeeresProjekt();
-    ListViewAktualisieren();
-    TreeViewAktualisieren();
+    ProjektErsetzen(std::make_unique<TLehrerliste>(), std::make_unique<TKlassenliste>());
     Geaendert = false;
     Dateiname.clear();
     Edit1->clear();
@@ -107,14 +117,8 @@ bool TFMain::ProjektOeffnen(const QString& datei)
         Dialoge().Fehlermeldung(this, projekt.Fehler);
         return false;
     }
-    // The old distribution and classes refer to the old teachers: they go first.
-    Verteilung = std::make_unique<TVerteilung>();
-    Klassenliste = std::move(projekt.Klassen);
-    Lehrerliste = std::move(projekt.Lehrer);
+    ProjektErsetzen(std::move(projekt.Lehrer), std::move(projekt.Klassen));
     Dateiversion = projekt.Version;
-    TV->clear();
-    ListViewAktualisieren();
-    TreeViewAktualisieren();
     Geaendert = false;
     Dateiname = datei;
     Edit1->setText(QDir::toNativeSeparators(Dateiname));

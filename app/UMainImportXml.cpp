@@ -69,17 +69,11 @@ void TFMain::ImportXMLClick()
         Dialoge().Meldung(this, MeldungNichtsGefunden);
         return;
     }
-    // The tree's nodes and the old distribution and classes refer to the old records: they go first.
-    TV->clear();
-    Verteilung = std::make_unique<TVerteilung>();
-    Klassenliste = std::move(import.Klassen);
-    Lehrerliste = std::move(import.Lehrer);
+    ProjektErsetzen(std::move(import.Lehrer), std::move(import.Klassen));
     Geaendert = true;
     // The imported school is not the project of the file that was open: "Speichern" asks for a file.
     Dateiname.clear();
     Edit1->clear();
-    ListViewAktualisieren();
-    TreeViewAktualisieren();
     for (const QString& hinweis : import.Hinweise)
         Dialoge().Meldung(this, hinweis);
 }
