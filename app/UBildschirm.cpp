@@ -59,6 +59,14 @@ void GroesseEinpassen(QWidget* fenster, QSize groesse)
     fenster->resize(groesse.boundedTo(platzFuer(fenster, fenster->screen()->availableGeometry())));
 }
 
+void Zentrieren(QWidget* fenster)
+{
+    const QRect bereich = fenster->screen()->availableGeometry();
+    QRect aussen(QPoint(), fenster->size().grownBy(rahmen(fenster)));
+    aussen.moveCenter(bereich.center());
+    LageEinpassen(fenster, aussen.topLeft());
+}
+
 void LageEinpassen(QWidget* fenster, QPoint position)
 {
     QScreen* bildschirm = QGuiApplication::screenAt(position);

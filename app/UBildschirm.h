@@ -24,6 +24,9 @@ QRect Eingepasst(QPoint position, QSize groesse, QSize minimum, const QRect& ber
 // Gives the window its starting size, or less where its screen is smaller, and lowers its
 // minimum size likewise; the window manager places it.
 void GroesseEinpassen(QWidget* fenster, QSize groesse);
+// Places the window (its frame included) in the middle of its screen's available area,
+// made smaller where the area is smaller.
+void Zentrieren(QWidget* fenster);
 // Moves the window's frame to the screen position and makes the window smaller where it would
 // run off the screen there (Eingepasst).
 void LageEinpassen(QWidget* fenster, QPoint position);

@@ -1,5 +1,7 @@
 #include "app/UDialoge.h"
 
+#include "planning/UFehler.h"
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QFileDialog>
@@ -253,4 +255,15 @@ QString MitStandardendung(const QString& dateiname, const QString& endung)
     if (name.contains(QLatin1Char('.')))
         return dateiname;
     return dateiname + QLatin1Char('.') + endung;
+}
+
+bool EinstellungSchreiben(IDialoge& dialoge, QWidget* besitzer, const std::function<void()>& schreiben)
+{
+    try {
+        schreiben();
+        return true;
+    } catch (const TFehler& fehler) {
+        dialoge.Fehlermeldung(besitzer, fehler.Meldung);
+        return false;
+    }
 }

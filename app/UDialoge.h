@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -76,6 +77,10 @@ public:
     virtual bool Frage(QWidget* besitzer, const QString& titel, const QString& text, bool mitSymbol = true) = 0;
     virtual TAufgabeAntwort Aufgabe(QWidget* besitzer, const TAufgabe& aufgabe) = 0;
 };
+
+// Runs a write of the settings file; when it fails, its message is shown in the error box.
+// Returns whether the write succeeded.
+bool EinstellungSchreiben(IDialoge& dialoge, QWidget* besitzer, const std::function<void()>& schreiben);
 
 // The dialogs of the running program.
 std::unique_ptr<IDialoge> QtDialogeErzeugen();

@@ -165,6 +165,11 @@ private:
 
     // file commands (UMainDatei.cpp)
     bool speichern(bool mitDialog);
+    // The open dialog OD1 with this filter, starting in the folder remembered under the key of
+    // section Data while that folder exists, else in the documents.
+    void oeffnenVorbereiten(const QString& filter, const QString& schluessel);
+    // Remembers the folder of the file under the key of section Data when it changed.
+    void ordnerMerken(const QString& schluessel, const QString& datei);
     void hilfeFehlerZeigen(const QString& fehler);
 
     std::unique_ptr<IDialoge> dialoge_;

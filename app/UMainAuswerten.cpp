@@ -45,12 +45,8 @@ void TFMain::TB_auswertClick()
     if (!ergebnis.Konfliktarten().Eltern && Ini->ReadBool(QStringLiteral("Option"), QStringLiteral("hint2"), true)) {
         const TAufgabeAntwort antwort = Dialoge().Aufgabe(this, elternHinweis());
         if (antwort.Knopf == TKnopf::Ok && antwort.Angekreuzt) {
-            try {
-                Ini->WriteBool(QStringLiteral("Option"), QStringLiteral("hint2"), false);
-            } catch (const TFehler& fehler) {
-                Dialoge().Fehlermeldung(this, fehler.Meldung);
-                return;
-            }
+            // the evaluation goes on however the hint was closed
+            EinstellungSchreiben(Dialoge(), this, [] { Ini->WriteBool(QStringLiteral("Option"), QStringLiteral("hint2"), false); });
         }
     }
     ergebnis.Auswerten();

@@ -3,6 +3,7 @@
 #include "app/UHilfe.h"
 #include "app/UKlassenBaum.h"
 #include "app/UMain.h"
+#include "planning/UDatei.h"
 #include "planning/UFehler.h"
 #include "planning/UIni.h"
 #include "planning/UProjekt.h"
@@ -36,18 +37,11 @@ bool zeichenverlustErlaubt(IDialoge& dialoge, QWidget* fenster)
                                               "und werden durch ? ersetzt. Trotzdem speichern?"));
 }
 
-// The user's documents folder, or the home folder where there is none.
-QString Dokumentenordner()
-{
-    const QString dokumente = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileInfo(dokumente).isDir() ? dokumente : QDir::homePath();
-}
-
 // The save dialog starts at the current project's file, for a new project in the documents.
 void SpeicherortVorschlagen(TDateiDialog& dialog, const QString& dateiname)
 {
     dialog.Dateiname = dateiname;
-    dialog.Ordner = dateiname.isEmpty() ? Dokumentenordner() : QFileInfo(dateiname).absolutePath();
+    dialog.Ordner = dateiname.isEmpty() ? Standardordner(QStandardPaths::DocumentsLocation) : QFileInfo(dateiname).absolutePath();
 }
 
 } // namespace
@@ -95,14 +89,25 @@ void TFMain::Neu1Click()
     Edit1->clear();
 }
 
-void TFMain::Oeffnen1Click()
+void TFMain::oeffnenVorbereiten(const QString& filter, const QString& schluessel)
 {
-    OD1.Filter = ProjektFilter;
+    OD1.Filter = filter;
     OD1.FilterIndex = 1;
     OD1.Dateiname.clear();
-    // the remembered folder, else the documents
-    const QString ordner = Ini->ReadString(QStringLiteral("Data"), QStringLiteral("open"), QString());
-    OD1.Ordner = QFileInfo(ordner).isDir() ? ordner : Dokumentenordner();
+    const QString ordner = Ini->ReadString(QStringLiteral("Data"), schluessel, QString());
+    OD1.Ordner = QFileInfo(ordner).isDir() ? ordner : Standardordner(QStandardPaths::DocumentsLocation);
+}
+
+void TFMain::ordnerMerken(const QString& schluessel, const QString& datei)
+{
+    const QString ordner = OrdnerVon(datei);
+    if (ordner != Ini->ReadString(QStringLiteral("Data"), schluessel, QString()))
+        EinstellungSchreiben(Dialoge(), this, [&] { Ini->WriteString(QStringLiteral("Data"), schluessel, ordner); });
+}
+
+void TFMain::Oeffnen1Click()
+{
+    oeffnenVorbereiten(ProjektFilter, QStringLiteral("open"));
     QCoreApplication::processEvents();
     if (!SpeichernFragen() || !Dialoge().DateiOeffnen(this, OD1))
         return;
@@ -124,14 +129,7 @@ bool TFMain::ProjektOeffnen(const QString& datei)
     Edit1->setText(QDir::toNativeSeparators(Dateiname));
     StaticText1->setFocus();
 
-    const QString neuerOrdner = QDir::toNativeSeparators(QFileInfo(Dateiname).absolutePath() + QLatin1Char('/'));
-    if (neuerOrdner != Ini->ReadString(QStringLiteral("Data"), QStringLiteral("open"), QString())) {
-        try {
-            Ini->WriteString(QStringLiteral("Data"), QStringLiteral("open"), neuerOrdner);
-        } catch (const TFehler& fehler) {
-            Dialoge().Fehlermeldung(this, fehler.Meldung);
-        }
-    }
+    ordnerMerken(QStringLiteral("open"), Dateiname);
     return true;
 }
 

@@ -1,16 +1,11 @@
 // The import of the timetabling program's XML export; its question windows live in import/.
 #include "app/UFenster.h"
-#include "app/UKlassenBaum.h"
 #include "app/UMain.h"
 #include "import/UImpStufenwahl.h"
 #include "import/UMultClass.h"
 #include "import/UxmlImp.h"
-#include "planning/UFehler.h"
-#include "planning/UIni.h"
 #include "planning/UVar.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QLineEdit>
 
 namespace {
@@ -42,21 +37,10 @@ void TFMain::ImportXMLClick()
 {
     if (!SpeichernFragen())
         return;
-    const QString ordner = Ini->ReadString(QStringLiteral("Data"), QStringLiteral("import"), QString());
-    OD1.Filter = XmlFilter;
-    OD1.FilterIndex = 1;
-    OD1.Dateiname.clear();
-    OD1.Ordner = ordner;
+    oeffnenVorbereiten(XmlFilter, QStringLiteral("import"));
     if (!Dialoge().DateiOeffnen(this, OD1))
         return;
-    const QString neuerOrdner = QDir::toNativeSeparators(QFileInfo(OD1.Dateiname).absolutePath() + QLatin1Char('/'));
-    if (neuerOrdner != ordner) {
-        try {
-            Ini->WriteString(QStringLiteral("Data"), QStringLiteral("import"), neuerOrdner);
-        } catch (const TFehler& fehler) {
-            Dialoge().Fehlermeldung(this, fehler.Meldung);
-        }
-    }
+    ordnerMerken(QStringLiteral("import"), OD1.Dateiname);
 
     // The import builds new lists; the project on screen stays until they are complete.
     TFensterFragen fragen(*Fenster().ImpStufenwahl, *Fenster().MultClass);

@@ -217,12 +217,8 @@ void TFErgebnis::kaestchenMerken(QCheckBox* k, const QString& schluessel)
     if (Ini)
         k->setChecked(Ini->ReadBool(OptionAbschnitt, schluessel, false));
     connect(k, &QCheckBox::clicked, this, [this, schluessel](bool an) {
-        try {
-            if (Ini)
-                Ini->WriteBool(OptionAbschnitt, schluessel, an);
-        } catch (const TFehler& fehler) {
-            Dialoge().Fehlermeldung(this, fehler.Meldung);
-        }
+        if (Ini)
+            EinstellungSchreiben(Dialoge(), this, [&] { Ini->WriteBool(OptionAbschnitt, schluessel, an); });
     });
 }
 

@@ -1,11 +1,12 @@
 #include "distribution/USaveResult.h"
 
+#include "app/UBildschirm.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -94,9 +95,5 @@ bool TFSaveResult::Tabulator() const
 void TFSaveResult::showEvent(QShowEvent* ereignis)
 {
     TDialogFenster::showEvent(ereignis);
-    if (const QScreen* bildschirm = screen()) {
-        QRect feld = frameGeometry();
-        feld.moveCenter(bildschirm->availableGeometry().center());
-        move(feld.topLeft());
-    }
+    Zentrieren(this);
 }

@@ -75,12 +75,29 @@ std::pair<QPushButton*, QPushButton*> OkAbbrechenZeile(QDialog* dialog, QBoxLayo
     return {ok, abbrechen};
 }
 
-void Hintergrund(QWidget* fenster, const QColor& farbe)
+void Fensterfarbe(QWidget* fenster, const QColor& farbe)
 {
     QPalette farben = fenster->palette();
     farben.setColor(QPalette::Window, farbe);
     fenster->setPalette(farben);
     fenster->setAutoFillBackground(true);
+}
+
+void Feldfarbe(QWidget* feld, const QColor& farbe)
+{
+    QPalette farben = feld->palette();
+    farben.setColor(QPalette::Base, farbe);
+    feld->setPalette(farben);
+}
+
+void Tabreihenfolge(std::initializer_list<QWidget*> reihe)
+{
+    QWidget* vorher = nullptr;
+    for (QWidget* w : reihe) {
+        if (vorher)
+            QWidget::setTabOrder(vorher, w);
+        vorher = w;
+    }
 }
 
 void Platzieren(QDialog* dialog, int links, int oben)

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QString>
 
+#include <initializer_list>
 #include <utility>
 
 class QBoxLayout;
@@ -35,7 +36,11 @@ std::pair<QPushButton*, QPushButton*> OkAbbrechenZeile(QDialog* dialog, QBoxLayo
                                                        const QString& okText, const QString& abbrechenText);
 
 // The window's background colour.
-void Hintergrund(QWidget* fenster, const QColor& farbe);
+void Fensterfarbe(QWidget* fenster, const QColor& farbe);
+// The background of a field or list (what the user reads or types in).
+void Feldfarbe(QWidget* feld, const QColor& farbe);
+// The order in which Tab walks the widgets.
+void Tabreihenfolge(std::initializer_list<QWidget*> reihe);
 // Moves the dialog's top left corner to the point (screen coordinates), kept inside the
 // available area of the screen of its owner; a dialog larger than that area shrinks to it.
 void Platzieren(QDialog* dialog, int links, int oben);

@@ -16,13 +16,6 @@
 
 namespace {
 
-void cremefarben(QWidget* w)
-{
-    QPalette farben = w->palette();
-    farben.setColor(QPalette::Base, Cremefarbe);
-    w->setPalette(farben);
-}
-
 // The list of representatives: whole rows, one at a time, no editing, no sorting.
 QTableWidget* elternTabelle(QWidget* eltern)
 {
@@ -42,7 +35,7 @@ QTableWidget* elternTabelle(QWidget* eltern)
     lv->setSelectionBehavior(QAbstractItemView::SelectRows);
     lv->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lv->setMinimumSize(breiten[0] + breiten[1] + breiten[2] + 24, 160);
-    cremefarben(lv);
+    Feldfarbe(lv, Cremefarbe);
     return lv;
 }
 
@@ -62,7 +55,7 @@ TFElternliste::TFElternliste(IDialoge& dialoge, QWidget* besitzer)
     LE_Klassenbez = FeldMitLabel(this, spalte, "LE_Klassenbez", QStringLiteral("Klassenbezeichnung"));
     LE_Klassenbez->setReadOnly(true);
     LE_Klassenbez->setFocusPolicy(Qt::ClickFocus);
-    cremefarben(LE_Klassenbez);
+    Feldfarbe(LE_Klassenbez, Cremefarbe);
     Label1 = Benannt<QLabel>(this, "Label1", QStringLiteral("E&lternvertreter"));
     spalte->addWidget(Label1);
 
@@ -94,7 +87,7 @@ void TFElternliste::showEvent(QShowEvent* ereignis)
 {
     geeand = false;
     setWindowTitle(QStringLiteral("Elternvertreter"));
-    Hintergrund(this, QColor(221, 204, 170));
+    Fensterfarbe(this, QColor(221, 204, 170));
     LE_Klassenbez->setText(k ? k->Bezeichnung : QString());
     lv_aktualisieren();
     (k && !k->Elternvertreter.IsEmpty() ? B_Ok : Button1)->setFocus();

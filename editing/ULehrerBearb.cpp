@@ -30,13 +30,13 @@ void TFLehrerBearb::showEvent(QShowEvent* ereignis)
     nurAnredeNeu = false;
     if (neu || !lehrer) {
         setWindowTitle(QStringLiteral("Lehrer hinzufügen"));
-        Hintergrund(this, QColor(170, 221, 204));
+        Fensterfarbe(this, QColor(170, 221, 204));
         for (QLineEdit* feld : {E_Kuerzel, E_Anrede, E_Name})
             feld->clear();
         E_Kuerzel->setFocus();
     } else {
         setWindowTitle(QStringLiteral("Lehrer bearbeiten"));
-        Hintergrund(this, QColor(170, 204, 255));
+        Fensterfarbe(this, QColor(170, 204, 255));
         E_Kuerzel->setText(lehrer->Kuerzel);
         E_Anrede->setText(lehrer->Anrede);
         E_Name->setText(lehrer->Name);

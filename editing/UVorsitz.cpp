@@ -42,9 +42,7 @@ TFVorsitz::TFVorsitz(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(dial
     Memo1->setFrameShape(QFrame::NoFrame);
     Memo1->setFocusPolicy(Qt::NoFocus);
     Memo1->setFixedHeight(64);
-    QPalette farben = Memo1->palette();
-    farben.setColor(QPalette::Base, Cremefarbe);
-    Memo1->setPalette(farben);
+    Feldfarbe(Memo1, Cremefarbe);
 
     auto* rechts = new QVBoxLayout;
     rechts->addWidget(Memo1);
@@ -103,7 +101,7 @@ void TFVorsitz::showEvent(QShowEvent* ereignis)
 
 void TFVorsitz::datumZeigen()
 {
-    Hintergrund(this, QColor(209, 213, 224));
+    Fensterfarbe(this, QColor(209, 213, 224));
     setWindowTitle(QStringLiteral("Konferenz: Datum festlegen"));
     Memo1->setPlainText(QStringLiteral("Legen Sie hier das Konferenzdatum für die links angezeigte(n) Klasse(n) fest."));
     const double erstes = klassen.isEmpty() ? 0.0 : klassen.constFirst()->Konferenzdatum;
@@ -115,7 +113,7 @@ void TFVorsitz::datumZeigen()
 
 void TFVorsitz::vorsitzZeigen()
 {
-    Hintergrund(this, QColor(239, 230, 226));
+    Fensterfarbe(this, QColor(239, 230, 226));
     setWindowTitle(QStringLiteral("Konferenzvorsitz festlegen"));
     Memo1->setPlainText(QStringLiteral("Sie legen den Konferenzvorsitz für die links angezeigte(n) Klasse(n) fest, "
                                        "indem Sie sein Lehrerkürzel eintragen."));

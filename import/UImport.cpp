@@ -2,6 +2,7 @@
 
 #include "app/UBildschirm.h"
 #include "app/UDialoge.h"
+#include "editing/UDialogHilfen.h"
 #include "planning/UVar.h"
 
 #include <QAbstractTableModel>
@@ -121,9 +122,7 @@ TFImport::TFImport(IDialoge& dialoge, QWidget* besitzer)
     spalte->addLayout(knopfreihe());
 
     connect(ErsterDatensatz, &QRadioButton::toggled, this, &TFImport::RadioGroup2Click);
-    QWidget* const reihe[] = {FelderLB, Feldbezeichnungen, ErsterDatensatz, lvDaten, OpenBtn, CcBtn, OkBtn};
-    for (std::size_t i = 1; i < std::size(reihe); ++i)
-        setTabOrder(reihe[i - 1], reihe[i]);
+    Tabreihenfolge({FelderLB, Feldbezeichnungen, ErsterDatensatz, lvDaten, OpenBtn, CcBtn, OkBtn});
     resize(760, 560);
 }
 

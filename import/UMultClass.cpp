@@ -1,5 +1,7 @@
 #include "import/UMultClass.h"
 
+#include "app/UBildschirm.h"
+#include "editing/UDialogHilfen.h"
 #include "planning/UClasses.h"
 #include "planning/UFunctions.h"
 
@@ -11,7 +13,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -69,9 +70,7 @@ TFMultClass::TFMultClass(IDialoge& dialoge, QWidget* besitzer)
     raster->addLayout(rechts, 0, 1);
     raster->addLayout(knoepfe, 1, 0, 1, 2);
     raster->setSizeConstraint(QLayout::SetFixedSize);
-    QWidget* reihenfolge[] = {LabeledEdit1, LabeledEdit2, libo, CheckBox1, Button1, Button2, Button3};
-    for (std::size_t i = 1; i < std::size(reihenfolge); ++i)
-        setTabOrder(reihenfolge[i - 1], reihenfolge[i]);
+    Tabreihenfolge({LabeledEdit1, LabeledEdit2, libo, CheckBox1, Button1, Button2, Button3});
 }
 
 void TFMultClass::FormShow()
@@ -103,8 +102,7 @@ TRueckfrage TFMultClass::Fragen(const TLehrer& lehrer, const QString& fach, cons
     kl = klassen;
     FormShow();
     adjustSize();
-    if (const QScreen* bildschirm = screen())
-        move(bildschirm->availableGeometry().center() - rect().center());
+    Zentrieren(this);
     TRueckfrage antwort;
     switch (exec()) {
     case ErgebnisJa:

@@ -1,9 +1,12 @@
 #include "minutes/UText.h"
 
+#include "app/UBildschirm.h"
 #include "app/UDialoge.h"
+#include "editing/UDialogHilfen.h"
 #include "minutes/UFensterhilfe.h"
 #include "minutes/UProtokoll.h"
 #include "minutes/UTexte.h"
+#include "planning/UDatei.h"
 #include "planning/UFehler.h"
 #include "planning/UIni.h"
 #include "planning/UVar.h"
@@ -36,15 +39,8 @@ QLineEdit* feld(QWidget* eltern, const char* name, const QString& text, bool nur
     f->setObjectName(QLatin1String(name));
     f->setReadOnly(nurLesen);
     if (nurLesen)
-        Hintergrund(f, Lesefarbe);
+        Feldfarbe(f, Lesefarbe);
     return f;
-}
-
-// The user's desktop folder, or the home folder when there is none.
-QString desktopordner()
-{
-    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    return QDir::toNativeSeparators(QFileInfo(desktop).isDir() ? desktop : QDir::homePath());
 }
 
 // The overwrite question of the save window.
@@ -79,7 +75,7 @@ TFText::TFText(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(dialoge, b
     setWindowTitle(QStringLiteral("Zum Einfügen in den Entwurf des Zeugnisprotokolls"));
     Fensterschrift(this);
     aufbauen();
-    StartgroesseSetzen(this, QSize(921, 473));
+    GroesseEinpassen(this, QSize(921, 473));
     connect(lb, &QListWidget::itemSelectionChanged, this, &TFText::lbClick);
     connect(BPfad, &QPushButton::clicked, this, &TFText::BPfadClick);
     connect(Bok, &QPushButton::clicked, this, &TFText::BokClick);
@@ -154,9 +150,7 @@ void TFText::aufbauen()
     raster->setColumnStretch(1, 1);
     raster->setVerticalSpacing(10);
 
-    QWidget* reihe[] = {lb, Edit2, MPfad, BPfad, Bok, Bcanc};
-    for (std::size_t i = 1; i < std::size(reihe); ++i)
-        setTabOrder(reihe[i - 1], reihe[i]);
+    Tabreihenfolge({lb, Edit2, MPfad, BPfad, Bok, Bcanc});
 }
 
 void TFText::Ausfuehren(const QString& vorlageDatei)
@@ -175,7 +169,7 @@ void TFText::showEvent(QShowEvent* ereignis)
 void TFText::FormShow()
 {
     const QString pfad = Ini->ReadString(QStringLiteral("Data"), QStringLiteral("path"), QString());
-    MPfad->setText(pfad.isEmpty() ? desktopordner() : pfad);
+    MPfad->setText(pfad.isEmpty() ? QDir::toNativeSeparators(Standardordner(QStandardPaths::DesktopLocation)) : pfad);
     {
         const QSignalBlocker sperre(lb);
         lb->clear();
@@ -218,12 +212,9 @@ void TFText::BokClick()
     QString ordner = QDir::fromNativeSeparators(MPfad->text());
     if (!ordner.endsWith(QLatin1Char('/')))
         ordner += QLatin1Char('/');
-    try {
-        Ini->WriteString(QStringLiteral("Data"), QStringLiteral("path"), QDir::toNativeSeparators(ordner));
-    } catch (const TFehler& fehler) {
-        Dialoge().Fehlermeldung(this, fehler.Meldung);
+    if (!EinstellungSchreiben(Dialoge(), this,
+                              [&] { Ini->WriteString(QStringLiteral("Data"), QStringLiteral("path"), QDir::toNativeSeparators(ordner)); }))
         return;
-    }
     const TVorlage vorlage = VorlageLaden(VorlageDatei, EingestellteSchrift());
     if (!vorlage.Fehler.isEmpty()) {
         Dialoge().Fehlermeldung(this, vorlage.Fehler);

@@ -1,6 +1,8 @@
 #include "minutes/UVorschau.h"
 
+#include "app/UBildschirm.h"
 #include "app/UHilfe.h"
+#include "editing/UDialogHilfen.h"
 #include "minutes/UEditor.h"
 #include "minutes/UFensterhilfe.h"
 #include "minutes/URtf.h"
@@ -55,18 +57,6 @@ QPushButton* knopf(QWidget* eltern, const char* name, const QString& text)
     return k;
 }
 
-// A failed write of the settings file ends the command with its message.
-bool einstellungSchreiben(IDialoge& dialoge, QWidget* fenster, const std::function<void()>& schreiben)
-{
-    try {
-        schreiben();
-        return true;
-    } catch (const TFehler& fehler) {
-        dialoge.Fehlermeldung(fenster, fehler.Meldung);
-        return false;
-    }
-}
-
 } // namespace
 
 TFVorschau::TFVorschau(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(dialoge, besitzer, QStringLiteral("TFVorschau"))
@@ -74,7 +64,7 @@ TFVorschau::TFVorschau(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(di
     setWindowTitle(QStringLiteral("Textbausteine für das Konferenzprotokoll"));
     Fensterschrift(this);
     aufbauen();
-    StartgroesseSetzen(this, QSize(921, 655));
+    GroesseEinpassen(this, QSize(921, 655));
 
     connect(ListBox1, &QListWidget::currentRowChanged, this, &TFVorschau::ListBox1Click);
     connect(cbMF, &QCheckBox::toggled, this, &TFVorschau::cbMFClick);
@@ -100,7 +90,7 @@ void TFVorschau::aufbauen()
     Memo1->setFocusPolicy(Qt::NoFocus);
     Memo1->setFrameShape(QFrame::NoFrame);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Hintergrund(Memo1, QColor(241, 240, 218));
+    Feldfarbe(Memo1, QColor(241, 240, 218));
     Memo1->setFixedHeight(Memo1->fontMetrics().lineSpacing() * 4 + 12);
 
     ListBox1 = new QListWidget(this);
@@ -124,7 +114,7 @@ void TFVorschau::aufbauen()
     re->setLineWrapMode(QTextEdit::FixedPixelWidth);
     re->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     re->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    Hintergrund(re, Qt::white);
+    Feldfarbe(re, Qt::white);
     re->document()->setDocumentMargin(16);
 
     cbMF = new QCheckBox(QStringLiteral("Anrede für Funktionsbezeichnung (m/w) &nutzen"), this);
@@ -164,9 +154,7 @@ void TFVorschau::aufbauen()
     haupt->addLayout(vorlage);
     haupt->addLayout(unten);
 
-    QWidget* reihe[] = {ListBox1, re, cbMF, BVorlBearb, BVorlOeffn, BStandard, BClipboardcopy, BTextSpeich, BClose};
-    for (std::size_t i = 1; i < std::size(reihe); ++i)
-        setTabOrder(reihe[i - 1], reihe[i]);
+    Tabreihenfolge({ListBox1, re, cbMF, BVorlBearb, BVorlOeffn, BStandard, BClipboardcopy, BTextSpeich, BClose});
 }
 
 void TFVorschau::Ausfuehren(TFText& text)
@@ -242,7 +230,7 @@ void TFVorschau::BCloseClick()
 {
     if (tmpMF != MFnutzen) {
         MFnutzen = tmpMF;
-        if (!einstellungSchreiben(Dialoge(), this, [this] { Ini->WriteBool(Optionen, QStringLiteral("useMF"), tmpMF); }))
+        if (!EinstellungSchreiben(Dialoge(), this, [this] { Ini->WriteBool(Optionen, QStringLiteral("useMF"), tmpMF); }))
             return;
     }
     accept();
@@ -257,7 +245,7 @@ void TFVorschau::reject()
 void TFVorschau::BStandardClick()
 {
     VorlageDatei.clear();
-    einstellungSchreiben(Dialoge(), this, [] { Ini->WriteString(Datenabschnitt, QStringLiteral("template"), QString()); });
+    EinstellungSchreiben(Dialoge(), this, [] { Ini->WriteString(Datenabschnitt, QStringLiteral("template"), QString()); });
     fuelleRE();
 }
 
@@ -282,7 +270,7 @@ void TFVorschau::BVorlOeffnClick()
         return;
     }
     VorlageDatei = QFileInfo(OD.Dateiname).absoluteFilePath();
-    einstellungSchreiben(Dialoge(), this, [this] {
+    EinstellungSchreiben(Dialoge(), this, [this] {
         Ini->WriteString(Datenabschnitt, QStringLiteral("template"), RelativerPfad(VorlageDatei, Programmpfad));
     });
     fuelleRE();
@@ -320,7 +308,7 @@ void TFVorschau::BVorlBearbClick()
         return;
     }
     VorlageDatei = QFileInfo(SD.Dateiname).absoluteFilePath();
-    if (!einstellungSchreiben(Dialoge(), this, [this] {
+    if (!EinstellungSchreiben(Dialoge(), this, [this] {
             Ini->WriteString(Datenabschnitt, QStringLiteral("template"), RelativerPfad(VorlageDatei, Programmpfad));
         }))
         return;
@@ -357,7 +345,7 @@ bool TFVorschau::editorHinweis(const TEditor& editor)
     if (antwort.Knopf != TKnopf::Ok)
         return false;
     if (antwort.Angekreuzt)
-        einstellungSchreiben(Dialoge(), this, [] { Ini->WriteBool(Optionen, QStringLiteral("hint1"), false); });
+        EinstellungSchreiben(Dialoge(), this, [] { Ini->WriteBool(Optionen, QStringLiteral("hint1"), false); });
     return true;
 }
 

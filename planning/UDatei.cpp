@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -79,6 +80,17 @@ QString Satz(const QString& text)
     if (t.isEmpty() || t.endsWith(QLatin1Char('.')) || t.endsWith(QLatin1Char('!')) || t.endsWith(QLatin1Char('?')))
         return t;
     return t + QLatin1Char('.');
+}
+
+QString OrdnerVon(const QString& dateiname)
+{
+    return QDir::toNativeSeparators(QFileInfo(dateiname).absolutePath() + QLatin1Char('/'));
+}
+
+QString Standardordner(QStandardPaths::StandardLocation art)
+{
+    const QString ordner = QStandardPaths::writableLocation(art);
+    return QFileInfo(ordner).isDir() ? ordner : QDir::homePath();
 }
 
 QString Anzeigename(const QString& dateiname)

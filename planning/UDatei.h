@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QStandardPaths>
 #include <QString>
 #include <QStringList>
 
@@ -43,6 +44,10 @@ QString Satz(const QString& text);
 
 // The file name as the user knows it (native separators).
 QString Anzeigename(const QString& dateiname);
+// The folder of a file as the settings keep it: native separators and a trailing separator.
+QString OrdnerVon(const QString& dateiname);
+// The user's folder of that kind (documents, desktop), or the home folder where there is none.
+QString Standardordner(QStandardPaths::StandardLocation art);
 
 // ---- text files
 

@@ -222,7 +222,9 @@ TEST_F(TImport, OkSchrittFragtUndBleibtOffen)
 TEST_F(TImport, BefehlMitLesefehlerNeuOeffnenUndImport)
 {
     zeigen();
-    Ini->WriteString(QStringLiteral("Data"), QStringLiteral("import"), QStringLiteral("/irgendwo/"));
+    const QString gemerkt = QDir::toNativeSeparators(ordner.path() + QStringLiteral("/gemerkt/"));
+    QDir(ordner.path()).mkdir(QStringLiteral("gemerkt"));
+    Ini->WriteString(QStringLiteral("Data"), QStringLiteral("import"), gemerkt);
     const QString liste = datei(Kollegium, QStringLiteral("kollegium.csv"));
     QDir(ordner.path()).mkdir(QStringLiteral("kaputt.csv"));
     dialoge->DateiWaehlen(ordner.filePath(QStringLiteral("kaputt.csv")));
@@ -247,7 +249,7 @@ TEST_F(TImport, BefehlMitLesefehlerNeuOeffnenUndImport)
 
     ASSERT_EQ(dialoge->Gezeigt.size(), 3u);
     EXPECT_EQ(dialoge->Gezeigt[0].Datei.Filter, QStringLiteral("Textdateien (*.txt;*.csv)|*.txt;*.csv|Alle Dateien (*.*)|*.*"));
-    EXPECT_EQ(dialoge->Gezeigt[0].Datei.Ordner, QStringLiteral("/irgendwo/"));
+    EXPECT_EQ(dialoge->Gezeigt[0].Datei.Ordner, gemerkt);
     EXPECT_TRUE(dialoge->Gezeigt[1].Text.contains(QStringLiteral("kann nicht geöffnet werden"))) << dialoge->Gezeigt[1].Text.toStdString();
     EXPECT_EQ(lehrerTexte(), QStringList({"ALB:Albers:Frau", "BÄC:Bäcker:Herr", "CLA:Claßen, Dr.:Herr", "DOR:Dorn:Frau"}));
     EXPECT_EQ(haupt->LV->rowCount(), 4);
