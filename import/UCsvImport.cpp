@@ -4,8 +4,6 @@
 #include "planning/UDatei.h"
 #include "planning/UFunctions.h"
 
-#include <QStringDecoder>
-
 #include <algorithm>
 
 namespace {
@@ -40,12 +38,10 @@ constexpr TErsatz DosTabelle[] = {
 // outside the code page) or whose bytes are no UTF-8 stays as it is: nothing is lost.
 QString utf8Repariert(const QString& zeile)
 {
-    const QByteArray bytes = Cp1252Kodieren(zeile);
-    if (Cp1252Dekodieren(bytes) != zeile)
+    if (!Cp1252Darstellbar(zeile))
         return zeile;
-    QStringDecoder dekodierer(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString text = dekodierer.decode(bytes);
-    return dekodierer.hasError() ? zeile : text;
+    QString text;
+    return TextDekodieren(QStringConverter::Utf8, Cp1252Kodieren(zeile), text) ? text : zeile;
 }
 
 bool istLeerOderDosEnde(const QString& zeile)
