@@ -192,12 +192,23 @@ QStringList ZeileZerlegen(const QString& zeile, const TTrennung& trennung)
     return felder;
 }
 
+qsizetype TCsvListe::Anzahl() const
+{
+    return (ohneFeldnamen && !Kopf.isEmpty() ? 1 : 0) + Zeilen.size();
+}
+
+const QStringList& TCsvListe::Datensatz(qsizetype i) const
+{
+    const qsizetype ersteZeile = Anzahl() - Zeilen.size(); // 1 when the first line is a record
+    return i < ersteZeile ? Kopf : Zeilen.at(i - ersteZeile);
+}
+
 QList<QStringList> TCsvListe::Datensaetze() const
 {
     QList<QStringList> datensaetze;
-    if (ohneFeldnamen && !Kopf.isEmpty())
-        datensaetze << Kopf;
-    datensaetze += Zeilen;
+    datensaetze.reserve(Anzahl());
+    for (qsizetype i = 0; i < Anzahl(); ++i)
+        datensaetze << Datensatz(i);
     return datensaetze;
 }
 

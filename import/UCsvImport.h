@@ -68,6 +68,8 @@ struct TCsvListe
     bool ohneFeldnamen = false; // the first line is the first record, not field names
 
     // The records to import: the first line (when it is a record) and the further lines.
+    qsizetype Anzahl() const;
+    const QStringList& Datensatz(qsizetype i) const;
     QList<QStringList> Datensaetze() const;
 };
 

@@ -73,7 +73,7 @@ public:
 
     int rowCount(const QModelIndex& eltern = QModelIndex()) const override
     {
-        return eltern.isValid() ? 0 : static_cast<int>(ersteZeile() + f.Liste.Zeilen.size());
+        return eltern.isValid() ? 0 : static_cast<int>(f.Liste.Anzahl());
     }
     int columnCount(const QModelIndex& eltern = QModelIndex()) const override
     {
@@ -83,8 +83,7 @@ public:
     {
         if (rolle != Qt::DisplayRole || !index.isValid())
             return {};
-        const qsizetype zeile = index.row() - ersteZeile();
-        return FeldWert(zeile < 0 ? f.Liste.Kopf : f.Liste.Zeilen.at(zeile), index.column());
+        return FeldWert(f.Liste.Datensatz(index.row()), index.column());
     }
     // Field names as captions; with the first line as a record, the names of the teacher
     // fields the columns are assigned to.
@@ -101,8 +100,6 @@ public:
     }
 
 private:
-    qsizetype ersteZeile() const { return f.Liste.ohneFeldnamen && !f.Liste.Kopf.isEmpty() ? 1 : 0; }
-
     const TFImport& f;
 };
 
