@@ -92,17 +92,6 @@ QString anredeZuordnen(const QString& anrede, const TLehrerImport& lauf)
     return anrede;
 }
 
-// The list is only changed by the run's own appends, so its abbreviations are read once.
-bool kuerzelVergeben(const TLehrerliste& liste, TLehrerImport& lauf, const QString& kuerzel)
-{
-    if (!lauf.ListeGelesen) {
-        for (const TLehrer* lehrer : liste)
-            lauf.Vergeben.insert(lehrer->Kuerzel);
-        lauf.ListeGelesen = true;
-    }
-    return lauf.Vergeben.contains(kuerzel);
-}
-
 } // namespace
 
 TReparatur ReparaturErkennen(const QStringList& zeilen)
@@ -260,13 +249,19 @@ QString WahrheitswertDerErstenZeile(const QList<QStringList>& datensaetze, int a
     return QString();
 }
 
+TLehrerImport::TLehrerImport(const TLehrerliste& liste)
+{
+    for (const TLehrer* lehrer : liste)
+        Vergeben.insert(lehrer->Kuerzel);
+}
+
 TLehrer* LehrerAnlegen(TLehrerliste& liste, TLehrerImport& lauf, const QString& kuerzel, const QString& name,
                        const QString& anrede, int i)
 {
     QString k = LeerzeichenBereinigen(kuerzel);
     if (k.isEmpty())
         k = QString::number(i);
-    while (kuerzelVergeben(liste, lauf, k)) {
+    while (lauf.Vergeben.contains(k)) {
         ++lauf.Ersetzt;
         k = QStringLiteral("%1").arg(lauf.Ersetzt, 3, 10, QLatin1Char('0'));
     }
@@ -278,7 +273,7 @@ TLehrer* LehrerAnlegen(TLehrerliste& liste, TLehrerImport& lauf, const QString& 
 TImportErgebnis LehrerImportieren(TLehrerliste& liste, const QList<QStringList>& datensaetze, const TWahl& wahl,
                                   const QString& wahrAnrede)
 {
-    TLehrerImport lauf;
+    TLehrerImport lauf(liste);
     lauf.Wahrheitswert = WahrheitswertDerErstenZeile(datensaetze, wahl[SlotAnrede]);
     lauf.WahrAnrede = wahrAnrede;
     TImportErgebnis ergebnis;
