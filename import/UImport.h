@@ -7,7 +7,6 @@
 
 #include <array>
 
-class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QLayout;
