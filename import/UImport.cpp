@@ -273,7 +273,6 @@ QString TFImport::FormActivate()
                                    "Lehrerdaten."));
     OkBtn->setEnabled(true);
     const QString fehler = CsvLesen(Filename, Liste);
-    Markiert = QList<bool>(Liste.Kopf.size(), false);
     {
         const QSignalBlocker still(ErsterDatensatz);
         (Liste.ohneFeldnamen ? ErsterDatensatz : Feldbezeichnungen)->setChecked(true);
@@ -289,7 +288,6 @@ void TFImport::FormDeactivate()
 {
     ziehenBeenden();
     Liste = TCsvListe();
-    Markiert.clear();
     modell->Neu();
     FelderLB->clear();
 }
@@ -315,8 +313,8 @@ void TFImport::FelderAnzeigen()
 {
     FelderLB->clear();
     for (int feld = 0; feld < Liste.Kopf.size(); ++feld) {
-        if (Markiert.value(feld))
-            continue;
+        if (std::ranges::find(Wahl, feld) != Wahl.end())
+            continue; // assigned to a teacher field
         const QString& text = Liste.Kopf[feld];
         auto* eintrag = new QListWidgetItem(text.isEmpty() ? QStringLiteral("?") : text, FelderLB);
         eintrag->setData(Qt::UserRole, feld);
@@ -376,9 +374,8 @@ void TFImport::OkBtnClick()
             return;
     }
     const QList<QStringList> datensaetze = Liste.Datensaetze();
-    const TWahl wahl{Wahl[SlotKuerzel], Wahl[SlotName], Wahl[SlotAnrede]};
     QString wahrAnrede;
-    const QString wahrheitswert = WahrheitswertDerErstenZeile(datensaetze, wahl[SlotAnrede]);
+    const QString wahrheitswert = WahrheitswertDerErstenZeile(datensaetze, Wahl[SlotAnrede]);
     if (!wahrheitswert.isEmpty()) {
         TAufgabe frage;
         frage.Fenstertitel = QStringLiteral("Anrede zuordnen");
@@ -396,7 +393,7 @@ void TFImport::OkBtnClick()
     TImportErgebnis ergebnis;
     {
         const TWartecursor warten;
-        ergebnis = LehrerImportieren(*Lehrerliste, datensaetze, wahl, wahrAnrede);
+        ergebnis = LehrerImportieren(*Lehrerliste, datensaetze, Wahl, wahrAnrede);
     }
     if (ergebnis.Ersetzt > 0)
         Dialoge().Meldung(this, QStringLiteral("Beim Import gab es mindestens einmal gleiche Kürzel für verschiedene "
