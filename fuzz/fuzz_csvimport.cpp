@@ -4,21 +4,15 @@
 // characters at its ends, that the first line is a record exactly when it has an empty
 // field or is the only line, that the created abbreviations are unique and not empty, and
 // that a project with the new teachers can be written and read again.
+#include "fuzz/Pruefen.h"
 #include "import/UCsvImport.h"
 #include "planning/UProjekt.h"
 
 #include <QSet>
 
 #include <cstdint>
-#include <cstdlib>
 
 namespace {
-
-void pruefen(bool bedingung)
-{
-    if (!bedingung)
-        std::abort();
-}
 
 void feldPruefen(const QString& feld)
 {

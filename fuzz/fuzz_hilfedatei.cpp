@@ -7,23 +7,17 @@
 #include "app/UChmDatei.h"
 #include "app/UChmPruefung.h"
 #include "app/USitemap.h"
+#include "fuzz/Pruefen.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 
 #include <cstdint>
-#include <cstdlib>
 
 #include <unistd.h>
 
 namespace {
-
-void pruefen(bool bedingung)
-{
-    if (!bedingung)
-        std::abort();
-}
 
 // chmlib opens files by name: every run writes its bytes to the same file of this process,
 // which is removed when the process ends.

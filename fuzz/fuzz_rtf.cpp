@@ -1,19 +1,9 @@
 // Feeds arbitrary bytes to the RTF reader of the preview. Besides the sanitizers it checks
 // that the document stays within what the input can hold.
+#include "fuzz/Pruefen.h"
 #include "minutes/URtf.h"
 
 #include <cstdint>
-#include <cstdlib>
-
-namespace {
-
-void pruefen(bool bedingung)
-{
-    if (!bedingung)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
 {

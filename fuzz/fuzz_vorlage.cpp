@@ -3,20 +3,14 @@
 // checks that every line of the template gives one line of the text and that no
 // placeholder survives: the class's values hold no angle brackets and are never empty, so
 // none can be formed anew.
+#include "fuzz/Pruefen.h"
 #include "minutes/UProtokoll.h"
 #include "minutes/URtf.h"
 #include "planning/UDatei.h"
 
 #include <cstdint>
-#include <cstdlib>
 
 namespace {
-
-void pruefen(bool bedingung)
-{
-    if (!bedingung)
-        std::abort();
-}
 
 // A class whose names need every kind of escape: braces, backslash, Windows-1252, beyond it.
 struct TSchule

@@ -3,6 +3,7 @@
 // gives lists that hold together (every teacher a class refers to is in the teacher list, no
 // abbreviation or designation twice, every class inside the chosen range, class leaders teach
 // their class) and that can be written and read back as a project file.
+#include "fuzz/Pruefen.h"
 #include "import/UxmlImp.h"
 #include "planning/UFunctions.h"
 #include "planning/UProjekt.h"
@@ -10,15 +11,8 @@
 #include <QSet>
 
 #include <cstdint>
-#include <cstdlib>
 
 namespace {
-
-void pruefen(bool bedingung)
-{
-    if (!bedingung)
-        std::abort();
-}
 
 // Every kind of answer in turn, starting at a point that depends on the input.
 class TWechselndeAntworten : public IImportFragen

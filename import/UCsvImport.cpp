@@ -4,8 +4,6 @@
 #include "planning/UDatei.h"
 #include "planning/UFunctions.h"
 
-#include <QStringDecoder>
-
 #include <algorithm>
 
 namespace {
@@ -40,12 +38,10 @@ constexpr TErsatz DosTabelle[] = {
 // outside the code page) or whose bytes are no UTF-8 stays as it is: nothing is lost.
 QString utf8Repariert(const QString& zeile)
 {
-    const QByteArray bytes = Cp1252Kodieren(zeile);
-    if (Cp1252Dekodieren(bytes) != zeile)
+    if (!Cp1252Darstellbar(zeile))
         return zeile;
-    QStringDecoder dekodierer(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString text = dekodierer.decode(bytes);
-    return dekodierer.hasError() ? zeile : text;
+    QString text;
+    return TextDekodieren(QStringConverter::Utf8, Cp1252Kodieren(zeile), text) ? text : zeile;
 }
 
 bool istLeerOderDosEnde(const QString& zeile)
@@ -94,17 +90,6 @@ QString anredeZuordnen(const QString& anrede, const TLehrerImport& lauf)
             return Frau;
         }
     return anrede;
-}
-
-// The list is only changed by the run's own appends, so its abbreviations are read once.
-bool kuerzelVergeben(const TLehrerliste& liste, TLehrerImport& lauf, const QString& kuerzel)
-{
-    if (!lauf.ListeGelesen) {
-        for (const TLehrer* lehrer : liste)
-            lauf.Vergeben.insert(lehrer->Kuerzel);
-        lauf.ListeGelesen = true;
-    }
-    return lauf.Vergeben.contains(kuerzel);
 }
 
 } // namespace
@@ -196,12 +181,23 @@ QStringList ZeileZerlegen(const QString& zeile, const TTrennung& trennung)
     return felder;
 }
 
+qsizetype TCsvListe::Anzahl() const
+{
+    return (ohneFeldnamen && !Kopf.isEmpty() ? 1 : 0) + Zeilen.size();
+}
+
+const QStringList& TCsvListe::Datensatz(qsizetype i) const
+{
+    const qsizetype ersteZeile = Anzahl() - Zeilen.size(); // 1 when the first line is a record
+    return i < ersteZeile ? Kopf : Zeilen.at(i - ersteZeile);
+}
+
 QList<QStringList> TCsvListe::Datensaetze() const
 {
     QList<QStringList> datensaetze;
-    if (ohneFeldnamen && !Kopf.isEmpty())
-        datensaetze << Kopf;
-    datensaetze += Zeilen;
+    datensaetze.reserve(Anzahl());
+    for (qsizetype i = 0; i < Anzahl(); ++i)
+        datensaetze << Datensatz(i);
     return datensaetze;
 }
 
@@ -253,13 +249,19 @@ QString WahrheitswertDerErstenZeile(const QList<QStringList>& datensaetze, int a
     return QString();
 }
 
+TLehrerImport::TLehrerImport(const TLehrerliste& liste)
+{
+    for (const TLehrer* lehrer : liste)
+        Vergeben.insert(lehrer->Kuerzel);
+}
+
 TLehrer* LehrerAnlegen(TLehrerliste& liste, TLehrerImport& lauf, const QString& kuerzel, const QString& name,
                        const QString& anrede, int i)
 {
     QString k = LeerzeichenBereinigen(kuerzel);
     if (k.isEmpty())
         k = QString::number(i);
-    while (kuerzelVergeben(liste, lauf, k)) {
+    while (lauf.Vergeben.contains(k)) {
         ++lauf.Ersetzt;
         k = QStringLiteral("%1").arg(lauf.Ersetzt, 3, 10, QLatin1Char('0'));
     }
@@ -271,7 +273,7 @@ TLehrer* LehrerAnlegen(TLehrerliste& liste, TLehrerImport& lauf, const QString& 
 TImportErgebnis LehrerImportieren(TLehrerliste& liste, const QList<QStringList>& datensaetze, const TWahl& wahl,
                                   const QString& wahrAnrede)
 {
-    TLehrerImport lauf;
+    TLehrerImport lauf(liste);
     lauf.Wahrheitswert = WahrheitswertDerErstenZeile(datensaetze, wahl[SlotAnrede]);
     lauf.WahrAnrede = wahrAnrede;
     TImportErgebnis ergebnis;

@@ -68,6 +68,8 @@ struct TCsvListe
     bool ohneFeldnamen = false; // the first line is the first record, not field names
 
     // The records to import: the first line (when it is a record) and the further lines.
+    qsizetype Anzahl() const;
+    const QStringList& Datensatz(qsizetype i) const;
     QList<QStringList> Datensaetze() const;
 };
 
@@ -94,17 +96,18 @@ QString FeldWert(const QStringList& datensatz, int feld);
 // of "truefalsewahrfalsch-0-1", in any letter case), else the empty text.
 QString WahrheitswertDerErstenZeile(const QList<QStringList>& datensaetze, int anredeFeld);
 
-// State of one import run.
+// State of one import run into the list it was made for.
 struct TLehrerImport
 {
+    explicit TLehrerImport(const TLehrerliste& liste);
+
     int Ersetzt = 0;        // counter of replaced abbreviations, shared by the whole run
     QString Wahrheitswert;  // the first record's truth value; empty: no truth mapping
     QString WahrAnrede;     // the salutation that value stands for ("Herr" or "Frau")
 
-    // The abbreviations taken: read from the list once, then kept up to date by the run's
-    // own appends (a run appends to one list, which changes by nothing else meanwhile).
+    // The abbreviations taken: read from the list at the start, then kept up to date by the
+    // run's own appends (a run appends to one list, which changes by nothing else meanwhile).
     QSet<QString> Vergeben;
-    bool ListeGelesen = false;
 };
 
 // Creates one teacher from the values of record i and appends it. An empty abbreviation

@@ -12,8 +12,7 @@ TImpFrageFenster::TImpFrageFenster(IDialoge& dialoge, QWidget* besitzer, const Q
 
 QLabel* TImpFrageFenster::textLabel(const char* name, const QString& text, bool umbrechen)
 {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(QLatin1String(name));
+    auto* label = Benannt<QLabel>(this, name, text);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(umbrechen);
     return label;
@@ -21,8 +20,7 @@ QLabel* TImpFrageFenster::textLabel(const char* name, const QString& text, bool 
 
 QPushButton* TImpFrageFenster::knopf(const char* name, const QString& text, int ergebnis)
 {
-    auto* k = new QPushButton(text, this);
-    k->setObjectName(QLatin1String(name));
+    auto* k = Benannt<QPushButton>(this, name, text);
     connect(k, &QPushButton::clicked, this, [this, ergebnis] { done(ergebnis); });
     return k;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/UDialogFenster.h"
+#include "editing/UDialogHilfen.h"
 
 #include <QLabel>
 
@@ -26,8 +27,7 @@ protected:
     template <class T>
     T* hinterLabel(const char* name, QLabel* beschriftung)
     {
-        auto* feld = new T(this);
-        feld->setObjectName(QLatin1String(name));
+        auto* feld = Benannt<T>(this, name);
         beschriftung->setBuddy(feld);
         return feld;
     }

@@ -8,21 +8,19 @@
 #include <QAbstractTableModel>
 #include <QApplication>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -73,7 +71,7 @@ public:
 
     int rowCount(const QModelIndex& eltern = QModelIndex()) const override
     {
-        return eltern.isValid() ? 0 : static_cast<int>(ersteZeile() + f.Liste.Zeilen.size());
+        return eltern.isValid() ? 0 : static_cast<int>(f.Liste.Anzahl());
     }
     int columnCount(const QModelIndex& eltern = QModelIndex()) const override
     {
@@ -83,8 +81,7 @@ public:
     {
         if (rolle != Qt::DisplayRole || !index.isValid())
             return {};
-        const qsizetype zeile = index.row() - ersteZeile();
-        return FeldWert(zeile < 0 ? f.Liste.Kopf : f.Liste.Zeilen.at(zeile), index.column());
+        return FeldWert(f.Liste.Datensatz(index.row()), index.column());
     }
     // Field names as captions; with the first line as a record, the names of the teacher
     // fields the columns are assigned to.
@@ -101,8 +98,6 @@ public:
     }
 
 private:
-    qsizetype ersteZeile() const { return f.Liste.ohneFeldnamen && !f.Liste.Kopf.isEmpty() ? 1 : 0; }
-
     const TFImport& f;
 };
 
@@ -278,7 +273,6 @@ QString TFImport::FormActivate()
                                    "Lehrerdaten."));
     OkBtn->setEnabled(true);
     const QString fehler = CsvLesen(Filename, Liste);
-    Markiert = QList<bool>(Liste.Kopf.size(), false);
     {
         const QSignalBlocker still(ErsterDatensatz);
         (Liste.ohneFeldnamen ? ErsterDatensatz : Feldbezeichnungen)->setChecked(true);
@@ -294,7 +288,6 @@ void TFImport::FormDeactivate()
 {
     ziehenBeenden();
     Liste = TCsvListe();
-    Markiert.clear();
     modell->Neu();
     FelderLB->clear();
 }
@@ -320,8 +313,8 @@ void TFImport::FelderAnzeigen()
 {
     FelderLB->clear();
     for (int feld = 0; feld < Liste.Kopf.size(); ++feld) {
-        if (Markiert.value(feld))
-            continue;
+        if (std::ranges::find(Wahl, feld) != Wahl.end())
+            continue; // assigned to a teacher field
         const QString& text = Liste.Kopf[feld];
         auto* eintrag = new QListWidgetItem(text.isEmpty() ? QStringLiteral("?") : text, FelderLB);
         eintrag->setData(Qt::UserRole, feld);
@@ -381,9 +374,8 @@ void TFImport::OkBtnClick()
             return;
     }
     const QList<QStringList> datensaetze = Liste.Datensaetze();
-    const TWahl wahl{Wahl[SlotKuerzel], Wahl[SlotName], Wahl[SlotAnrede]};
     QString wahrAnrede;
-    const QString wahrheitswert = WahrheitswertDerErstenZeile(datensaetze, wahl[SlotAnrede]);
+    const QString wahrheitswert = WahrheitswertDerErstenZeile(datensaetze, Wahl[SlotAnrede]);
     if (!wahrheitswert.isEmpty()) {
         TAufgabe frage;
         frage.Fenstertitel = QStringLiteral("Anrede zuordnen");
@@ -401,7 +393,7 @@ void TFImport::OkBtnClick()
     TImportErgebnis ergebnis;
     {
         const TWartecursor warten;
-        ergebnis = LehrerImportieren(*Lehrerliste, datensaetze, wahl, wahrAnrede);
+        ergebnis = LehrerImportieren(*Lehrerliste, datensaetze, Wahl, wahrAnrede);
     }
     if (ergebnis.Ersetzt > 0)
         Dialoge().Meldung(this, QStringLiteral("Beim Import gab es mindestens einmal gleiche Kürzel für verschiedene "

@@ -7,7 +7,6 @@
 
 #include <array>
 
-class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QLayout;
@@ -59,8 +58,7 @@ public:
     // ---- state of one opening
     QString Filename;
     TCsvListe Liste;               // Kopf holds the fields of the first line (EinDatenSatz)
-    QList<bool> Markiert;          // per field of the first line: assigned to a slot
-    std::array<int, 6> Wahl{};     // slot -> field; slots 3 to 5 have no target here
+    TWahl Wahl{-1, -1, -1};        // slot -> field of the first line, -1 for none
     int AuswahlIndex = 0;          // entry of FelderLB to select after the next refresh
 
     // ---- components

@@ -18,7 +18,6 @@ void TFImport::FelderLBDragDrop(const TZiehquelle& quelle)
 {
     if (!FelderLBDragOver(quelle))
         return;
-    Markiert[Wahl[quelle.Slot]] = false;
     Wahl[quelle.Slot] = -1;
     FelderAnzeigen();
 }
@@ -38,7 +37,6 @@ void TFImport::P0DragDrop(int slot, const TZiehquelle& quelle)
     } else if (QListWidgetItem* eintrag = FelderLB->item(quelle.Eintrag)) {
         AuswahlIndex = std::max(quelle.Eintrag - 1, 0);
         Wahl[slot] = eintrag->data(Qt::UserRole).toInt();
-        Markiert[Wahl[slot]] = true;
     }
     FelderAnzeigen();
 }

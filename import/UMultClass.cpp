@@ -24,10 +24,13 @@ enum TErgebnis { ErgebnisJa = 10, ErgebnisNein, ErgebnisAbbrechen };
 TFMultClass::TFMultClass(IDialoge& dialoge, QWidget* besitzer)
     : TImpFrageFenster(dialoge, besitzer, QStringLiteral("TFMultClass"), QStringLiteral("Rückfrage"))
 {
-    LabeledEdit1Label = textLabel("LabeledEdit1Label", QStringLiteral("&Lehrkraft"));
-    LabeledEdit1 = hinterLabel<QLineEdit>("LabeledEdit1", LabeledEdit1Label);
-    LabeledEdit2Label = textLabel("LabeledEdit2Label", QStringLiteral("&Fach / Bezeichnung"));
-    LabeledEdit2 = hinterLabel<QLineEdit>("LabeledEdit2", LabeledEdit2Label);
+    auto* links = new QVBoxLayout;
+    LabeledEdit1 = FeldMitLabel(this, links, "LabeledEdit1", QStringLiteral("&Lehrkraft"), &LabeledEdit1Label);
+    LabeledEdit1Label->setObjectName(QStringLiteral("LabeledEdit1Label"));
+    links->addSpacing(6);
+    LabeledEdit2 = FeldMitLabel(this, links, "LabeledEdit2", QStringLiteral("&Fach / Bezeichnung"), &LabeledEdit2Label);
+    LabeledEdit2Label->setObjectName(QStringLiteral("LabeledEdit2Label"));
+    links->addSpacing(6);
     LabeledEdit2->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     la = textLabel("la", QStringLiteral("&Klassen"));
     libo = hinterLabel<QListWidget>("libo", la);
@@ -35,8 +38,7 @@ TFMultClass::TFMultClass(IDialoge& dialoge, QWidget* besitzer)
     libo->setFixedSize(180, 120);
     lab = textLabel("lab", QString(), true);
     L_immer = textLabel("L_immer", QString(), true);
-    CheckBox1 = new QCheckBox(this);
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox1 = Benannt<QCheckBox>(this, "CheckBox1");
     Button1 = knopf("Button1", QStringLiteral("&JA"), ErgebnisJa);
     Button1->setDefault(true);
     Button2 = knopf("Button2", QStringLiteral("&NEIN"), ErgebnisNein);
@@ -46,13 +48,9 @@ TFMultClass::TFMultClass(IDialoge& dialoge, QWidget* besitzer)
         feld->setFixedWidth(libo->width());
     }
 
-    auto* links = new QVBoxLayout;
-    const std::pair<QLabel*, QWidget*> felder[] = {{LabeledEdit1Label, LabeledEdit1}, {LabeledEdit2Label, LabeledEdit2}, {la, libo}};
-    for (const auto& [beschriftung, feld] : felder) {
-        links->addWidget(beschriftung);
-        links->addWidget(feld);
-        links->addSpacing(6);
-    }
+    links->addWidget(la);
+    links->addWidget(libo);
+    links->addSpacing(6);
     auto* rechts = new QVBoxLayout;
     lab->setFixedWidth(360);
     rechts->addWidget(lab);

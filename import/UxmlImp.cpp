@@ -68,7 +68,8 @@ class TLauf
 {
 public:
     TLauf(const TXmlElement& wurzel, IImportFragen& fragen, TXmlImport& ergebnis)
-        : wurzel(wurzel), fragen(fragen), ergebnis(ergebnis)
+        : wurzel(wurzel), fragen(fragen), ergebnis(ergebnis),
+          lateinKorrektur(GeneralWert(wurzel, u"schoolnumber") == QLatin1String("0312947"))
     {
     }
 
@@ -86,6 +87,7 @@ private:
     const TXmlElement& wurzel;
     IImportFragen& fragen;
     TXmlImport& ergebnis;
+    const bool lateinKorrektur; // the school number is "0312947": "latein" becomes "Latein"
     QHash<QString, TLehrer*> lehrerNachKuerzel;
     QHash<QString, TKlasse*> klassenNachBezeichnung;
     QSet<std::pair<const TKlasse*, const TLehrer*>> zugeordnet;
@@ -177,7 +179,7 @@ QString TLauf::fachDerStunde(const TXmlElement& stunde) const
     const QString langname = langnamen.value(fach);
     if (!langname.isEmpty())
         fach = langname;
-    if (ergebnis.LateinKorrektur && fach == QLatin1String("latein"))
+    if (lateinKorrektur && fach == QLatin1String("latein"))
         fach = QStringLiteral("Latein");
     return fach;
 }
@@ -273,8 +275,6 @@ TXmlImport UntisXmlAusBytes(const QByteArray& bytes, const QString& dateiname, I
         return ergebnis;
     }
     const TXmlElement& wurzel = *dokument.Wurzel;
-    ergebnis.LateinKorrektur = GeneralWert(wurzel, u"schoolnumber") == QLatin1String("0312947");
-    ergebnis.IstGymnasium = GeneralWert(wurzel, u"schooltype").toLower().startsWith(QLatin1String("gy"));
     ergebnis.Lehrer = std::make_unique<TLehrerliste>();
     ergebnis.Klassen = std::make_unique<TKlassenliste>();
 
@@ -283,7 +283,9 @@ TXmlImport UntisXmlAusBytes(const QByteArray& bytes, const QString& dateiname, I
     // a file without teachers and without classes gives nothing to choose a range for
     if (ergebnis.Lehrer->IsEmpty() && abschnitt(wurzel, u"classes").empty())
         return ergebnis;
-    const std::optional<TStufen> stufen = fragen.Stufenwahl(ergebnis.IstGymnasium);
+    // the school type begins with "gy" in any letter case
+    const bool istGymnasium = GeneralWert(wurzel, u"schooltype").toLower().startsWith(QLatin1String("gy"));
+    const std::optional<TStufen> stufen = fragen.Stufenwahl(istGymnasium);
     if (stufen)
         lauf.KlassenLesen(*stufen);
     ergebnis.Gefunden = !ergebnis.Lehrer->IsEmpty() || !ergebnis.Klassen->IsEmpty();

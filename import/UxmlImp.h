@@ -52,8 +52,6 @@ struct TXmlImport
     std::unique_ptr<TKlassenliste> Klassen; // in the order of the file
     QString Fehler;                         // German message naming the file; empty when it was read
     bool Gefunden = false;                  // teachers or classes were found: the lists may replace the project
-    bool IstGymnasium = false;              // the school type begins with "gy" in any letter case
-    bool LateinKorrektur = false;           // the school number is "0312947": "latein" becomes "Latein"
     QStringList Hinweise;                   // notices for the user, in the order they arose
 
     bool Ok() const { return Fehler.isEmpty(); }

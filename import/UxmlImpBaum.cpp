@@ -4,7 +4,6 @@
 #include "planning/UDatei.h"
 
 #include <QRegularExpression>
-#include <QStringDecoder>
 #include <QXmlStreamReader>
 
 namespace {
@@ -29,12 +28,21 @@ int zeileBei(const QString& text, qsizetype stelle)
 // Decodes strictly; on an error the line of the first damaged character is returned.
 int dekodieren(QStringConverter::Encoding kodierung, QByteArrayView bytes, QString& text)
 {
-    QStringDecoder dekodierer(kodierung, QStringConverter::Flag::Stateless);
-    text = dekodierer.decode(bytes);
-    if (!dekodierer.hasError())
+    if (TextDekodieren(kodierung, bytes, text))
         return 0;
     const qsizetype stelle = text.indexOf(QChar(QChar::ReplacementCharacter));
     return zeileBei(text, stelle < 0 ? text.size() : stelle);
+}
+
+// UTF-16 without a byte-order mark, recognised by the start of the XML declaration; the
+// length 0 keeps those bytes in the text.
+std::optional<TBomKodierung> utf16OhneMarke(const QByteArray& bytes)
+{
+    if (bytes.startsWith(QByteArrayView("<\0?\0", 4)))
+        return TBomKodierung{QStringConverter::Utf16LE, 0};
+    if (bytes.startsWith(QByteArrayView("\0<\0?", 4)))
+        return TBomKodierung{QStringConverter::Utf16BE, 0};
+    return std::nullopt;
 }
 
 // The encoding named in the XML declaration at the very start of the bytes; empty without one.
@@ -124,28 +132,16 @@ QString TXmlElement::KindText(QStringView name) const
 
 bool XmlTextDekodieren(const QByteArray& bytes, QString& text, QString& grund)
 {
-    struct TMarke
-    {
-        QByteArrayView bytes;
-        QStringConverter::Encoding kodierung;
-        bool ueberspringen; // a byte-order mark is not part of the text
-    };
-    static const TMarke marken[] = {
-        {"\xEF\xBB\xBF", QStringConverter::Utf8, true},
-        {"\xFF\xFE", QStringConverter::Utf16LE, true},
-        {"\xFE\xFF", QStringConverter::Utf16BE, true},
-        {QByteArrayView("<\0?\0", 4), QStringConverter::Utf16LE, false},
-        {QByteArrayView("\0<\0?", 4), QStringConverter::Utf16BE, false},
-    };
-    for (const TMarke& marke : marken)
-        if (bytes.startsWith(marke.bytes)) {
-            const QByteArrayView rest = QByteArrayView(bytes).sliced(marke.ueberspringen ? marke.bytes.size() : 0);
-            if (const int zeile = dekodieren(marke.kodierung, rest, text)) {
-                grund = QStringLiteral("Zeile %1 enthält Bytes, die in der Zeichenkodierung der Datei nicht vorkommen.").arg(zeile);
-                return false;
-            }
-            return true;
+    std::optional<TBomKodierung> art = BomKodierung(bytes);
+    if (!art)
+        art = utf16OhneMarke(bytes);
+    if (art) {
+        if (const int zeile = dekodieren(art->Kodierung, QByteArrayView(bytes).sliced(art->Laenge), text)) {
+            grund = QStringLiteral("Zeile %1 enthält Bytes, die in der Zeichenkodierung der Datei nicht vorkommen.").arg(zeile);
+            return false;
         }
+        return true;
+    }
 
     const QString deklariert = deklarierteKodierung(bytes);
     const QString etikett = deklariert.trimmed().toLower();

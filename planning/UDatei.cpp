@@ -98,44 +98,50 @@ QString Anzeigename(const QString& dateiname)
     return QDir::toNativeSeparators(dateiname);
 }
 
-namespace {
-
-struct TMarke
+std::optional<TBomKodierung> BomKodierung(QByteArrayView bytes)
 {
-    QByteArrayView bytes;
-    QStringConverter::Encoding kodierung;
-};
+    static constexpr struct
+    {
+        QByteArrayView marke;
+        QStringConverter::Encoding kodierung;
+    } marken[] = {
+        {"\xEF\xBB\xBF", QStringConverter::Utf8},
+        {"\xFF\xFE", QStringConverter::Utf16LE},
+        {"\xFE\xFF", QStringConverter::Utf16BE},
+    };
+    for (const auto& m : marken)
+        if (bytes.startsWith(m.marke))
+            return TBomKodierung{m.kodierung, m.marke.size()};
+    return std::nullopt;
+}
 
-constexpr TMarke marken[] = {
-    {"\xEF\xBB\xBF", QStringConverter::Utf8},
-    {"\xFF\xFE", QStringConverter::Utf16LE},
-    {"\xFE\xFF", QStringConverter::Utf16BE},
-};
-
-} // namespace
+bool TextDekodieren(QStringConverter::Encoding kodierung, QByteArrayView bytes, QString& text)
+{
+    QStringDecoder dekodierer(kodierung, QStringConverter::Flag::Stateless);
+    text = dekodierer.decode(bytes);
+    return !dekodierer.hasError();
+}
 
 QString TextAusBytes(const QByteArray& bytes, QByteArray* marke)
 {
-    for (const TMarke& m : marken)
-        if (bytes.startsWith(m.bytes)) {
-            if (marke)
-                *marke = m.bytes.toByteArray();
-            QStringDecoder dekodierer(m.kodierung, QStringConverter::Flag::Stateless);
-            return dekodierer.decode(QByteArrayView(bytes).sliced(m.bytes.size()));
-        }
+    const std::optional<TBomKodierung> bom = BomKodierung(bytes);
     if (marke)
-        marke->clear();
-    return Cp1252Dekodieren(bytes);
+        *marke = bom ? bytes.first(bom->Laenge) : QByteArray();
+    if (!bom)
+        return Cp1252Dekodieren(bytes);
+    // a damaged sequence is shown as the replacement character
+    QString text;
+    TextDekodieren(bom->Kodierung, QByteArrayView(bytes).sliced(bom->Laenge), text);
+    return text;
 }
 
 QByteArray BytesAusText(const QString& text, const QByteArray& marke)
 {
-    for (const TMarke& m : marken)
-        if (!marke.isEmpty() && marke == m.bytes) {
-            QStringEncoder kodierer(m.kodierung, QStringConverter::Flag::Stateless);
-            return marke + QByteArray(kodierer.encode(text));
-        }
-    return Cp1252Kodieren(text);
+    const std::optional<TBomKodierung> bom = BomKodierung(marke);
+    if (!bom || bom->Laenge != marke.size())
+        return Cp1252Kodieren(text);
+    QStringEncoder kodierer(bom->Kodierung, QStringConverter::Flag::Stateless);
+    return marke + QByteArray(kodierer.encode(text));
 }
 
 QStringList InZeilen(const QString& text)

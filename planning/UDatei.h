@@ -3,7 +3,10 @@
 #include <QByteArray>
 #include <QStandardPaths>
 #include <QString>
+#include <QStringConverter>
 #include <QStringList>
+
+#include <optional>
 
 // Largest file any reader of the program accepts: project files, imports and templates are
 // a few hundred kilobytes at most; anything this large is none of them.
@@ -51,6 +54,17 @@ QString Standardordner(QStandardPaths::StandardLocation art);
 
 // ---- text files
 
+// The encoding a byte-order mark stands for and the mark's length in bytes.
+struct TBomKodierung
+{
+    QStringConverter::Encoding Kodierung;
+    qsizetype Laenge;
+};
+// The byte-order mark at the start of the bytes (UTF-8, UTF-16 LE or BE); none without one.
+std::optional<TBomKodierung> BomKodierung(QByteArrayView bytes);
+// Decodes the bytes; false when they hold a sequence the encoding does not allow, which
+// text then holds as the replacement character U+FFFD.
+bool TextDekodieren(QStringConverter::Encoding kodierung, QByteArrayView bytes, QString& text);
 // The text of a text file's bytes: a byte-order mark selects UTF-8 or UTF-16 (either byte
 // order) and is not part of the text; without one the bytes are Windows-1252. marke receives
 // the mark found (empty without one).

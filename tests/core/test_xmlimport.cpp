@@ -1,10 +1,12 @@
 // The import of the timetabling program's XML export, on hand-written exports in the shape
 // of real ones (tests/daten/xml).
 #include "import/UxmlImp.h"
+#include "import/UxmlImpBaum.h"
 #include "planning/UFunctions.h"
 #include "planning/UProjekt.h"
 
 #include <QFile>
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -185,6 +187,21 @@ TEST(XmlImport, SchlechteDateienNennenDateiUndZeile)
         EXPECT_TRUE(ergebnis.Fehler.contains(QString::fromUtf8(f.meldung))) << ergebnis.Fehler.toStdString();
         EXPECT_FALSE(ergebnis.Lehrer || ergebnis.Klassen);
         EXPECT_TRUE(skript.Gefragt.isEmpty());
+    }
+}
+
+// UTF-16 is recognised by its byte-order mark, which is not part of the text, or by the
+// start of the declaration, which is.
+TEST(XmlImport, Utf16MitUndOhneMarke)
+{
+    const QString xml = QStringLiteral("<?xml version=\"1.0\"?><a>ü</a>");
+    const auto utf16 = [&](QStringConverter::Encoding kodierung) { return QByteArray(QStringEncoder(kodierung).encode(xml)); };
+    const QByteArray faelle[] = {"\xFF\xFE" + utf16(QStringConverter::Utf16LE), "\xFE\xFF" + utf16(QStringConverter::Utf16BE),
+                                 utf16(QStringConverter::Utf16LE), utf16(QStringConverter::Utf16BE)};
+    for (const QByteArray& bytes : faelle) {
+        QString text, grund;
+        EXPECT_TRUE(XmlTextDekodieren(bytes, text, grund)) << grund.toStdString();
+        EXPECT_EQ(text, xml) << bytes.toHex().constData();
     }
 }
 
