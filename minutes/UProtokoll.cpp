@@ -98,7 +98,7 @@ QList<TErsetzung> ersetzungen(const TKlasse& k, bool mf)
     QList<TErsetzung> liste = {
         {QStringLiteral("<Halbjahr>"), HalbjahrText(k.Konferenzdatum)},
         {QStringLiteral("<Klasse>"), RtfMaskieren(k.Bezeichnung)},
-        {QStringLiteral("<Datum>"), RtfMaskieren(DatumText(k.Konferenzdatum, QString(15, u'_')))},
+        {QStringLiteral("<Datum>"), k.Konferenzdatum == 0.0 ? QString(15, u'_') : RtfMaskieren(DatumText(k.Konferenzdatum))},
         {QStringLiteral("Vorsitzende/r"), RtfMaskieren(vorsitz(0))},
         {QStringLiteral("<Vorsitz>"), RtfMaskieren(LehrerMitAnrede(k.Vorsitz, false))},
         {QStringLiteral("Klassenleiter/in"), RtfMaskieren(leitung(0))},
@@ -184,11 +184,6 @@ QString RtfStilAus(int stil)
     if (stil & StilFett)
         text += QStringLiteral("\\b0");
     return text;
-}
-
-QString DatumText(double datum, const QString& ohneDatum)
-{
-    return datum == 0.0 ? ohneDatum : DatumText(datum);
 }
 
 QString VorsitzBezeichnung(const TKlasse& klasse, bool mf, int code)

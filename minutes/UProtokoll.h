@@ -31,8 +31,6 @@ QString RtfEinzug(double einzug, double erstzeile);
 QString RtfErstzeile(double einzug, double erstzeile);
 QString RtfStilAn(int stil);
 QString RtfStilAus(int stil);
-// The date as "dd.mm.yyyy"; ohneDatum when none is set.
-QString DatumText(double datum, const QString& ohneDatum);
 
 // ---- designations that follow the salutation of the person (with MF on). The code's lower
 // four bits choose the case (0 the bare title, 1 nominative ... 4 accusative); a code above
