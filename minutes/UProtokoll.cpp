@@ -261,15 +261,7 @@ QStringList ProtokollZeilen(const QStringList& vorlage, const TKlasse& klasse, b
     return zeilen;
 }
 
-void ProtokollTextSchreiben(TMyStream& DS, const TKlasse& klasse, const QStringList& vorlage, bool mf)
-{
-    for (const QString& zeile : ProtokollZeilen(vorlage, klasse, mf))
-        DS.WritePlainText(zeile + Zeilenende);
-}
-
 QByteArray ProtokollText(const TKlasse& klasse, const QStringList& vorlage, bool mf)
 {
-    TMyStream DS;
-    ProtokollTextSchreiben(DS, klasse, vorlage, mf);
-    return DS.Daten;
+    return VorlageBytes(ProtokollZeilen(vorlage, klasse, mf));
 }

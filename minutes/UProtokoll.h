@@ -66,7 +66,5 @@ QByteArray VorlageBytes(const QStringList& zeilen);
 // Makes the replacements in every line, in their fixed order, each over the whole line and
 // one pass each: a replacement never meets the text it inserted, later ones do.
 QStringList ProtokollZeilen(const QStringList& vorlage, const TKlasse& klasse, bool mf);
-// Appends the document of the class to the stream: every replaced line and CR LF, in
-// Windows-1252.
-void ProtokollTextSchreiben(TMyStream& DS, const TKlasse& klasse, const QStringList& vorlage, bool mf);
+// The document of the class: the replaced lines as a file, as VorlageBytes writes them.
 QByteArray ProtokollText(const TKlasse& klasse, const QStringList& vorlage, bool mf);
