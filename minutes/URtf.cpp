@@ -264,7 +264,7 @@ private:
     {
         int codepage = ansicpg;
         if (z.Ziel == TZiel::Text)
-            if (const TRtfSchrift* s = dok.Schrift(z.Zeichen.Schrift < 0 ? dok.StandardSchrift : z.Zeichen.Schrift))
+            if (const TRtfSchrift* s = dok.Schrift(z.Zeichen.Schrift))
                 if (const int cp = codepageDesZeichensatzes(s->Zeichensatz))
                     codepage = cp;
         // the code pages of word processors only; any other number reads as Windows-1252
@@ -599,7 +599,7 @@ QString TRtfDokument::Text() const
 
 const TRtfSchrift* TRtfDokument::Schrift(int nummer) const
 {
-    const auto it = Schriften.find(nummer);
+    const auto it = Schriften.find(nummer < 0 ? StandardSchrift : nummer);
     return it == Schriften.end() ? nullptr : &it->second;
 }
 
