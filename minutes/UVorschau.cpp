@@ -51,8 +51,7 @@ const QString Optionen = QStringLiteral("Option");
 
 QPushButton* knopf(QWidget* eltern, const char* name, const QString& text)
 {
-    auto* k = new QPushButton(text, eltern);
-    k->setObjectName(QLatin1String(name));
+    auto* k = Benannt<QPushButton>(eltern, name, text);
     k->setAutoDefault(false);
     return k;
 }
@@ -84,8 +83,7 @@ TFVorschau::TFVorschau(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(di
 
 void TFVorschau::aufbauen()
 {
-    Memo1 = new QPlainTextEdit(Einleitung, this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1 = Benannt<QPlainTextEdit>(this, "Memo1", Einleitung);
     Memo1->setReadOnly(true);
     Memo1->setFocusPolicy(Qt::NoFocus);
     Memo1->setFrameShape(QFrame::NoFrame);
@@ -93,22 +91,17 @@ void TFVorschau::aufbauen()
     Feldfarbe(Memo1, QColor(241, 240, 218));
     Memo1->setFixedHeight(Memo1->fontMetrics().lineSpacing() * 4 + 12);
 
-    ListBox1 = new QListWidget(this);
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1 = Benannt<QListWidget>(this, "ListBox1");
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->setFixedWidth(150);
-    Label1 = new QLabel(QStringLiteral("&Klasse(n)"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = Benannt<QLabel>(this, "Label1", QStringLiteral("&Klasse(n)"));
     Label1->setBuddy(ListBox1);
-    Label2 = new QLabel(QStringLiteral("Wählen Sie hier die Klasse für die Vorschau aus."), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2 = Benannt<QLabel>(this, "Label2", QStringLiteral("Wählen Sie hier die Klasse für die Vorschau aus."));
     Label2->setWordWrap(true);
     Label2->setFixedWidth(150);
-    Label3 = new QLabel(QStringLiteral("Vorschau"), this);
-    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3 = Benannt<QLabel>(this, "Label3", QStringLiteral("Vorschau"));
 
-    re = new QTextEdit(this);
-    re->setObjectName(QStringLiteral("re"));
+    re = Benannt<QTextEdit>(this, "re");
     re->setReadOnly(true);
     re->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     re->setLineWrapMode(QTextEdit::FixedPixelWidth);
@@ -117,8 +110,7 @@ void TFVorschau::aufbauen()
     Feldfarbe(re, Qt::white);
     re->document()->setDocumentMargin(16);
 
-    cbMF = new QCheckBox(QStringLiteral("Anrede für Funktionsbezeichnung (m/w) &nutzen"), this);
-    cbMF->setObjectName(QStringLiteral("cbMF"));
+    cbMF = Benannt<QCheckBox>(this, "cbMF", QStringLiteral("Anrede für Funktionsbezeichnung (m/w) &nutzen"));
     BVorlBearb = knopf(this, "BVorlBearb", QStringLiteral("Textvorlage &bearbeiten / speichern"));
     BVorlOeffn = knopf(this, "BVorlOeffn", QStringLiteral("Eine andere Textvorlage ö&ffnen ..."));
     BStandard = knopf(this, "BStandard", QStringLiteral("Zurück zur &Standardvorlage"));
