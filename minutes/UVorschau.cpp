@@ -221,9 +221,10 @@ void TFVorschau::cbMFClick()
 void TFVorschau::BCloseClick()
 {
     if (tmpMF != MFnutzen) {
-        MFnutzen = tmpMF;
+        // the choice holds only once it is saved: a failed write leaves the window open as it was
         if (!EinstellungSchreiben(Dialoge(), this, [this] { Ini->WriteBool(Optionen, QStringLiteral("useMF"), tmpMF); }))
             return;
+        MFnutzen = tmpMF;
     }
     accept();
 }

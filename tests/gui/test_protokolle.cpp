@@ -21,6 +21,8 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 class TProtokollFenster : public TFensterTest
@@ -102,6 +104,14 @@ TEST_F(TProtokollFenster, MFGiltNachSchliessen)
     EXPECT_EQ(einstellung("Option", "useMF"), QStringLiteral("-"));
     vorschau->FormShow();
     vorschau->cbMF->click();
+    // a settings file that cannot be written: the error, the choice is not taken
+    auto schreibbar = std::exchange(Ini, std::make_unique<TIniDatei>(pfad("datei/Simultano.ini")));
+    ASSERT_EQ(DateiSchreiben(pfad("datei"), "x"), QString());
+    dialoge->FehlermeldungBestaetigen();
+    vorschau->BCloseClick();
+    EXPECT_TRUE(dialoge->Letzter().Text.contains(QStringLiteral("kann nicht geschrieben werden")));
+    EXPECT_FALSE(MFnutzen);
+    Ini = std::move(schreibbar);
     vorschau->BCloseClick();
     EXPECT_TRUE(MFnutzen);
     EXPECT_EQ(einstellung("Option", "useMF"), QStringLiteral("1"));
