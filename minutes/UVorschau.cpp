@@ -271,12 +271,12 @@ void TFVorschau::BVorlOeffnClick()
 
 void TFVorschau::BVorlBearbClick()
 {
+    const TEditor editor = VorlagenEditor(Ini->ReadString(Optionen, QStringLiteral("editor"), QString()));
     if (QFileInfo(VorlageDatei).isFile()) {
-        vorlageBearbeiten();
+        vorlageBearbeiten(editor);
         return;
     }
     // The built-in template is saved first and then edited as a file.
-    const TEditor editor = VorlagenEditor(Ini->ReadString(Optionen, QStringLiteral("editor"), QString()));
     TAufgabe frage;
     frage.Fenstertitel = QStringLiteral("Textvorlage");
     frage.Hauptanweisung = QStringLiteral("Zum Bearbeiten der aktuellen Textvorlage muss sie zunächst gespeichert werden. "
@@ -306,13 +306,16 @@ void TFVorschau::BVorlBearbClick()
         }))
         return;
     fuelleRE();
-    vorlageBearbeiten();
+    vorlageBearbeiten(editor);
 }
 
-void TFVorschau::vorlageBearbeiten()
+void TFVorschau::vorlageBearbeiten(const TEditor& editor)
 {
-    const TEditor editor = VorlagenEditor(Ini->ReadString(Optionen, QStringLiteral("editor"), QString()));
-    if (editorHinweis(editor))
+    if (editor.Programm.isEmpty())
+        Dialoge().Fehlermeldung(this, QStringLiteral("Auf diesem System ist kein Programm zum Bearbeiten von RTF-Dateien zu "
+                                                     "finden. Installieren Sie LibreOffice Writer oder AbiWord, oder tragen "
+                                                     "Sie ein Programm in Simultano.ini unter [Option] als editor= ein."));
+    else if (editorHinweis(editor))
         editorWarten(editor);
     fuelleRE(); // the edited template
 }
@@ -347,12 +350,6 @@ bool TFVorschau::editorHinweis(const TEditor& editor)
 // when the editing is done.
 void TFVorschau::editorWarten(const TEditor& editor)
 {
-    if (editor.Programm.isEmpty()) {
-        Dialoge().Fehlermeldung(this, QStringLiteral("Auf diesem System ist kein Programm zum Bearbeiten von RTF-Dateien zu "
-                                                     "finden. Installieren Sie LibreOffice Writer oder AbiWord, oder tragen "
-                                                     "Sie ein Programm in Simultano.ini unter [Option] als editor= ein."));
-        return;
-    }
     QProcess prozess;
     prozess.setProgram(editor.Programm);
     prozess.setArguments(editor.Argumente + QStringList{QDir::toNativeSeparators(VorlageDatei)});

@@ -184,6 +184,18 @@ TEST_F(TProtokollFenster, StandardvorlageSpeichernUndBearbeiten)
     vorschau->BVorlBearbClick();
     EXPECT_EQ(dialoge->Letzter().Text, QStringLiteral("nicht (/gibt/es/nicht) kann nicht gestartet werden."));
     EXPECT_TRUE(vorschau->isEnabled());
+
+    // no editor on this system: the error alone, not first the hint that one is started
+    Ini->WriteString(QStringLiteral("Option"), QStringLiteral("editor"), QString());
+    Ini->WriteBool(QStringLiteral("Option"), QStringLiteral("hint1"), true);
+    const QByteArray suchpfad = qgetenv("PATH");
+    qputenv("PATH", ordner.path().toLocal8Bit()); // a folder without programs
+    const std::size_t gezeigt = dialoge->Gezeigt.size();
+    dialoge->FehlermeldungBestaetigen();
+    vorschau->BVorlBearbClick();
+    qputenv("PATH", suchpfad);
+    ASSERT_EQ(dialoge->Gezeigt.size(), gezeigt + 1);
+    EXPECT_TRUE(dialoge->Letzter().Text.startsWith(QStringLiteral("Auf diesem System ist kein Programm")));
 }
 
 TEST_F(TProtokollFenster, StrgCKopiertDenGanzenTextF1ZeigtHilfe)
