@@ -45,15 +45,12 @@ QList<const TKlasse*> klassenWaehlen(const TKlassenliste& klassen, const TArgume
 
 int BefehlTexte(const QStringList& argumente, TCli& cli)
 {
-    QStringList mitLangenNamen = argumente;
-    for (QString& a : mitLangenNamen)
-        if (a == QLatin1String("-o"))
-            a = QStringLiteral("--ordner");
-    const TArgumente args(mitLangenNamen, {QStringLiteral("ordner"), QStringLiteral("vorlage"), QStringLiteral("klassen")},
+    const TArgumente args(argumente,
+                          {QStringLiteral("o"), QStringLiteral("ordner"), QStringLiteral("vorlage"), QStringLiteral("klassen")},
                           {QStringLiteral("mf")});
     args.PositionenPruefen(1, 1);
     const QString datei = args.Positionen.first();
-    const QString ordner = args.Wert(QStringLiteral("ordner"));
+    const QString ordner = args.Wert(QStringLiteral("o"), args.Wert(QStringLiteral("ordner")));
     if (ordner.isEmpty())
         throw TFehler(QStringLiteral("Es fehlt der Zielordner (-o ORDNER)."));
     if (!QFileInfo(ordner).isDir())
