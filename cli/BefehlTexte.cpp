@@ -62,14 +62,11 @@ int BefehlTexte(const QStringList& argumente, TCli& cli)
     const QString vorlageDatei = args.Wert(QStringLiteral("vorlage"));
     if (args.Hat(QStringLiteral("vorlage")) && !QFileInfo(vorlageDatei).isFile())
         throw TFehler(QStringLiteral("Die Vorlage %1 gibt es nicht.").arg(Anzeigename(vorlageDatei)));
-    const TVorlage vorlage = VorlageLaden(vorlageDatei, TProtokollSchrift());
-    if (!vorlage.Fehler.isEmpty())
-        throw TFehler(vorlage.Fehler);
 
     TTextAuftrag auftrag;
     auftrag.Klassen = klassenWaehlen(*projekt.Klassen, args, datei);
     auftrag.Ordner = ordner;
-    auftrag.Vorlage = vorlage.Zeilen;
+    auftrag.VorlageDatei = vorlageDatei;
     auftrag.MF = args.Hat(QStringLiteral("mf"));
     TErsetzen ersetzen;
     const TTexteErgebnis ergebnis = TexteSpeichern(auftrag, ersetzen);

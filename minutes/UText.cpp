@@ -203,18 +203,14 @@ void TFText::BokClick()
     if (!EinstellungSchreiben(Dialoge(), this,
                               [&] { Ini->WriteString(QStringLiteral("Data"), QStringLiteral("path"), QDir::toNativeSeparators(ordner)); }))
         return;
-    const TVorlage vorlage = VorlageLaden(VorlageDatei, EingestellteSchrift());
-    if (!vorlage.Fehler.isEmpty()) {
-        Dialoge().Fehlermeldung(this, vorlage.Fehler);
-        return;
-    }
     TTextAuftrag auftrag;
     for (int i = 0; i < lb->count() && i < Klassenliste->Count(); ++i)
         if (lb->item(i)->isSelected())
             auftrag.Klassen << Klassenliste->Items(i);
     auftrag.Ordner = ordner;
     auftrag.Mitte = Edit2->text();
-    auftrag.Vorlage = vorlage.Zeilen;
+    auftrag.VorlageDatei = VorlageDatei;
+    auftrag.Schrift = EingestellteSchrift();
     auftrag.MF = MFnutzen;
     TUeberschreibenFrage frage(Dialoge(), this);
     const TTexteErgebnis ergebnis = TexteSpeichern(auftrag, frage);
