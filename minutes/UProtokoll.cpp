@@ -6,6 +6,7 @@
 #include "planning/UIni.h"
 #include "planning/UVar.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <array>
@@ -241,6 +242,14 @@ TVorlage VorlageLaden(const QString& datei, const TProtokollSchrift& schrift)
     }
     vorlage.Zeilen = Standardvorlage(schrift);
     return vorlage;
+}
+
+QString VorlageAusEinstellung(const QString& einstellung, const QString& programmpfad)
+{
+    if (einstellung.isEmpty())
+        return QString();
+    const QString datei = QDir::cleanPath(QDir(programmpfad).absoluteFilePath(einstellung));
+    return QFileInfo(datei).isFile() ? datei : QString();
 }
 
 QByteArray VorlageBytes(const QStringList& zeilen)

@@ -58,6 +58,9 @@ constexpr qint64 HoechsteVorlagengroesse = 4 * 1024 * 1024;
 // The user template named by datei when that file exists (byte-order mark: UTF-8 or UTF-16,
 // otherwise Windows-1252; lines end at CR LF, LF or CR); the built-in template otherwise.
 TVorlage VorlageLaden(const QString& datei, const TProtokollSchrift& schrift);
+// The template file a setting names, as RelativerPfad stored it: a relative path is relative
+// to the program's folder. Empty when the setting is empty or names no file.
+QString VorlageAusEinstellung(const QString& einstellung, const QString& programmpfad);
 // The lines of a template as a file: each ended by CR LF, in Windows-1252.
 QByteArray VorlageBytes(const QStringList& zeilen);
 

@@ -176,11 +176,7 @@ void TFVorschau::FormShow()
         const QSignalBlocker sperre(cbMF);
         cbMF->setChecked(tmpMF);
     }
-    // a relative template path is relative to the program's folder
-    const QString einstellung = Ini->ReadString(Datenabschnitt, QStringLiteral("template"), QString());
-    VorlageDatei = einstellung.isEmpty() ? QString() : QDir::cleanPath(QDir(Programmpfad).absoluteFilePath(einstellung));
-    if (!QFileInfo(VorlageDatei).isFile())
-        VorlageDatei.clear();
+    VorlageDatei = VorlageAusEinstellung(Ini->ReadString(Datenabschnitt, QStringLiteral("template"), QString()), Programmpfad);
     ListBox1Click();
     ListBox1->setFocus();
 }

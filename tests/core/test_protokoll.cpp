@@ -5,6 +5,7 @@
 #include "planning/UFunctions.h"
 #include "planning/UIni.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -193,4 +194,33 @@ TEST(Protokoll, VorlagenInDreiKodierungen)
     ASSERT_EQ(DateiSchreiben(gespeichert, VorlageBytes(Standardvorlage(TProtokollSchrift()))), QString());
     EXPECT_EQ(ProtokollText(d.klasse, VorlageLaden(gespeichert, TProtokollSchrift()).Zeilen, false),
               mitCrLf(StandardOhneMF));
+}
+
+TEST(Protokoll, VorlageAusDerEinstellung)
+{
+    QTemporaryDir ordner;
+    const QDir dir(ordner.path());
+    ASSERT_TRUE(dir.mkpath(QStringLiteral("bin")) && dir.mkpath(QStringLiteral("vorlagen")));
+    const QString programm = dir.filePath(QStringLiteral("bin")) + QLatin1Char('/');
+    const QString beimProgramm = dir.filePath(QStringLiteral("bin/v.rtf"));
+    const QString daneben = dir.filePath(QStringLiteral("vorlagen/v.rtf"));
+    for (const QString& datei : {beimProgramm, daneben})
+        ASSERT_EQ(DateiSchreiben(datei, "{\\rtf1 }"), QString());
+    const struct
+    {
+        QString einstellung;
+        QString datei;
+    } faelle[] = {
+        {QStringLiteral("./v.rtf"), beimProgramm},
+        {QStringLiteral("v.rtf"), beimProgramm},
+        {QStringLiteral("../vorlagen/v.rtf"), daneben},
+        {daneben, daneben},
+        {QStringLiteral("./fehlt.rtf"), QString()},
+        {QStringLiteral("../vorlagen"), QString()}, // a folder
+        {QString(), QString()},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(VorlageAusEinstellung(f.einstellung, programm), f.datei) << f.einstellung.toStdString();
+    // what RelativerPfad stores is found again
+    EXPECT_EQ(VorlageAusEinstellung(RelativerPfad(daneben, programm), programm), daneben);
 }
