@@ -5,6 +5,7 @@
 #include "minutes/UTexte.h"
 #include "planning/UDatei.h"
 #include "planning/UFehler.h"
+#include "planning/UIni.h"
 #include "planning/UProjekt.h"
 
 #include <QFileInfo>
@@ -41,6 +42,14 @@ QList<const TKlasse*> klassenWaehlen(const TKlassenliste& klassen, const TArgume
     return gewaehlt;
 }
 
+// The font of the built-in template as the program sets it: from the user's settings file,
+// which is only read.
+TProtokollSchrift eingestellteSchrift()
+{
+    PfadeErmitteln();
+    return ProtokollSchriftLesen(TIniDatei(IniDateiname));
+}
+
 } // namespace
 
 int BefehlTexte(const QStringList& argumente, TCli& cli)
@@ -67,6 +76,7 @@ int BefehlTexte(const QStringList& argumente, TCli& cli)
     auftrag.Klassen = klassenWaehlen(*projekt.Klassen, args, datei);
     auftrag.Ordner = ordner;
     auftrag.VorlageDatei = vorlageDatei;
+    auftrag.Schrift = eingestellteSchrift();
     auftrag.MF = args.Hat(QStringLiteral("mf"));
     TErsetzen ersetzen;
     const TTexteErgebnis ergebnis = TexteSpeichern(auftrag, ersetzen);

@@ -139,6 +139,16 @@ QList<TErsetzung> ersetzungen(const TKlasse& k, bool mf)
 
 } // namespace
 
+TProtokollSchrift ProtokollSchriftLesen(const TIniDatei& ini)
+{
+    const QString abschnitt = QStringLiteral("Font");
+    TProtokollSchrift schrift;
+    schrift.Name = ini.ReadString(abschnitt, QStringLiteral("name"), schrift.Name);
+    schrift.Groesse = ini.ReadInteger(abschnitt, QStringLiteral("size"), schrift.Groesse);
+    schrift.Stil = SchriftstilLesen(ini);
+    return schrift;
+}
+
 TProtokollSchrift EingestellteSchrift()
 {
     return {Schriftname, Schriftgroesse, Schriftstil, Einzug, Erstzeile, Tabstopp};

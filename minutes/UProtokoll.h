@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class TIniDatei;
+
 // The minutes text of a class's report conference: an RTF document made from a template
 // whose placeholders ("<Klasse>", "<Fachlehrer>" ...) and gendered designations
 // ("Vorsitzende/r", "Der/Die Vorsitzende" ...) are replaced by the class's data.
@@ -19,10 +21,14 @@ struct TProtokollSchrift
     double Einzug = 0.5;    // cm
     double Erstzeile = 0.0; // cm
     double Tabstopp = 3.78; // cm
+    bool operator==(const TProtokollSchrift&) const = default;
 };
 
+// The font of the settings file (section "Font": name, size, style); the lengths are fixed.
+// The program and the command line read it alike.
+TProtokollSchrift ProtokollSchriftLesen(const TIniDatei& ini);
 // The settings of the running program (Schriftname, Schriftgroesse, Schriftstil, Einzug,
-// Erstzeile, Tabstopp).
+// Erstzeile, Tabstopp), read at start-up.
 TProtokollSchrift EingestellteSchrift();
 
 // ---- RTF fragments (lengths in cm, written as whole twips)

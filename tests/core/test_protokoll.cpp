@@ -96,6 +96,13 @@ TEST(Protokoll, SchriftUndLaengenDerStandardvorlage)
                                          "\\b\\i\\ul\\f1 <Vorsitz>\\ulnone\\i0\\b0"));
     // without indent and first-line position the attendance lines keep the paragraph
     EXPECT_TRUE(Standardvorlage({QStringLiteral("F"), 11, 0, 0.0, 0.0, 3.78})[5].startsWith(QStringLiteral("\\par \\tx2143\\sl360")));
+
+    // from the settings file: name, size and style; the lengths stay fixed
+    QTemporaryDir ordner;
+    const TIniDatei ini(ordner.filePath(QStringLiteral("Simultano.ini")));
+    EXPECT_EQ(ProtokollSchriftLesen(ini), TProtokollSchrift());
+    ASSERT_EQ(DateiSchreiben(ini.Dateiname(), "[Font]\r\nname=Times {Neu}\r\nsize=12\r\nstyle=biu\r\n"), QString());
+    EXPECT_EQ(ProtokollSchriftLesen(ini), (TProtokollSchrift{schrift.Name, schrift.Groesse, schrift.Stil}));
 }
 
 TEST(Protokoll, ErsetzungenUndBezeichnungen)
