@@ -42,7 +42,7 @@ const std::array befehle = {
             "schreibt die Texte für die Konferenzprotokolle, eine RTF-Datei je Klasse",
             "  -o, --ordner ORDNER  der Zielordner; vorhandene Dateien werden ersetzt\n"
             "  --vorlage DATEI      eine eigene Textvorlage statt der Standardvorlage; die Standardvorlage\n"
-            "                       setzt die Namen in die Schrift aus den Einstellungen von Simultano\n"
+            "                       setzt die Namen in der Schrift aus den Einstellungen von Simultano\n"
             "  --mf                 Funktionsbezeichnungen nach der Anrede (Vorsitzender, Vorsitzende);\n"
             "                       ohne --mf gelten die Bezeichnungen für beide (Vorsitzende/r)\n"
             "  --klassen LISTE      nur diese Klassen, durch Kommas getrennt\n",
