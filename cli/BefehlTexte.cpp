@@ -5,6 +5,7 @@
 #include "minutes/UTexte.h"
 #include "planning/UDatei.h"
 #include "planning/UFehler.h"
+#include "planning/UIni.h"
 #include "planning/UProjekt.h"
 
 #include <QFileInfo>
@@ -41,19 +42,24 @@ QList<const TKlasse*> klassenWaehlen(const TKlassenliste& klassen, const TArgume
     return gewaehlt;
 }
 
+// The font of the built-in template as the program sets it: from the user's settings file,
+// which is only read.
+TProtokollSchrift eingestellteSchrift()
+{
+    PfadeErmitteln();
+    return ProtokollSchriftLesen(TIniDatei(IniDateiname));
+}
+
 } // namespace
 
 int BefehlTexte(const QStringList& argumente, TCli& cli)
 {
-    QStringList mitLangenNamen = argumente;
-    for (QString& a : mitLangenNamen)
-        if (a == QLatin1String("-o"))
-            a = QStringLiteral("--ordner");
-    const TArgumente args(mitLangenNamen, {QStringLiteral("ordner"), QStringLiteral("vorlage"), QStringLiteral("klassen")},
+    const TArgumente args(argumente,
+                          {QStringLiteral("o"), QStringLiteral("ordner"), QStringLiteral("vorlage"), QStringLiteral("klassen")},
                           {QStringLiteral("mf")});
     args.PositionenPruefen(1, 1);
     const QString datei = args.Positionen.first();
-    const QString ordner = args.Wert(QStringLiteral("ordner"));
+    const QString ordner = args.Wert(QStringLiteral("o"), args.Wert(QStringLiteral("ordner")));
     if (ordner.isEmpty())
         throw TFehler(QStringLiteral("Es fehlt der Zielordner (-o ORDNER)."));
     if (!QFileInfo(ordner).isDir())
@@ -65,14 +71,12 @@ int BefehlTexte(const QStringList& argumente, TCli& cli)
     const QString vorlageDatei = args.Wert(QStringLiteral("vorlage"));
     if (args.Hat(QStringLiteral("vorlage")) && !QFileInfo(vorlageDatei).isFile())
         throw TFehler(QStringLiteral("Die Vorlage %1 gibt es nicht.").arg(Anzeigename(vorlageDatei)));
-    const TVorlage vorlage = VorlageLaden(vorlageDatei, TProtokollSchrift());
-    if (!vorlage.Fehler.isEmpty())
-        throw TFehler(vorlage.Fehler);
 
     TTextAuftrag auftrag;
     auftrag.Klassen = klassenWaehlen(*projekt.Klassen, args, datei);
     auftrag.Ordner = ordner;
-    auftrag.Vorlage = vorlage.Zeilen;
+    auftrag.VorlageDatei = vorlageDatei;
+    auftrag.Schrift = eingestellteSchrift();
     auftrag.MF = args.Hat(QStringLiteral("mf"));
     TErsetzen ersetzen;
     const TTexteErgebnis ergebnis = TexteSpeichern(auftrag, ersetzen);

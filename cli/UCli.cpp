@@ -41,8 +41,10 @@ const std::array befehle = {
     TBefehl{"texte", "DATEI.spz -o ORDNER [--vorlage VORLAGE.rtf] [--mf] [--klassen 5a,6b]",
             "schreibt die Texte für die Konferenzprotokolle, eine RTF-Datei je Klasse",
             "  -o, --ordner ORDNER  der Zielordner; vorhandene Dateien werden ersetzt\n"
-            "  --vorlage DATEI      eine eigene Textvorlage statt der Standardvorlage\n"
-            "  --mf                 Funktionsbezeichnungen nach der Anrede (Vorsitzender, Vorsitzende)\n"
+            "  --vorlage DATEI      eine eigene Textvorlage statt der Standardvorlage; die Standardvorlage\n"
+            "                       setzt die Namen in der Schrift aus den Einstellungen von Simultano\n"
+            "  --mf                 Funktionsbezeichnungen nach der Anrede (Vorsitzender, Vorsitzende);\n"
+            "                       ohne --mf gelten die Bezeichnungen für beide (Vorsitzende/r)\n"
             "  --klassen LISTE      nur diese Klassen, durch Kommas getrennt\n",
             BefehlTexte},
     TBefehl{"verteilen", "DATEI.spz [--grenze N] [--sekunden S] [--spalten] [--vorsitz] [--eltern] [--startwert Z] [--json]",

@@ -6,6 +6,7 @@
 #include "planning/UIni.h"
 #include "planning/UVar.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <array>
@@ -98,7 +99,7 @@ QList<TErsetzung> ersetzungen(const TKlasse& k, bool mf)
     QList<TErsetzung> liste = {
         {QStringLiteral("<Halbjahr>"), HalbjahrText(k.Konferenzdatum)},
         {QStringLiteral("<Klasse>"), RtfMaskieren(k.Bezeichnung)},
-        {QStringLiteral("<Datum>"), RtfMaskieren(DatumText(k.Konferenzdatum, QString(15, u'_')))},
+        {QStringLiteral("<Datum>"), k.Konferenzdatum == 0.0 ? QString(15, u'_') : RtfMaskieren(DatumText(k.Konferenzdatum))},
         {QStringLiteral("Vorsitzende/r"), RtfMaskieren(vorsitz(0))},
         {QStringLiteral("<Vorsitz>"), RtfMaskieren(LehrerMitAnrede(k.Vorsitz, false))},
         {QStringLiteral("Klassenleiter/in"), RtfMaskieren(leitung(0))},
@@ -137,6 +138,16 @@ QList<TErsetzung> ersetzungen(const TKlasse& k, bool mf)
 }
 
 } // namespace
+
+TProtokollSchrift ProtokollSchriftLesen(const TIniDatei& ini)
+{
+    const QString abschnitt = QStringLiteral("Font");
+    TProtokollSchrift schrift;
+    schrift.Name = ini.ReadString(abschnitt, QStringLiteral("name"), schrift.Name);
+    schrift.Groesse = ini.ReadInteger(abschnitt, QStringLiteral("size"), schrift.Groesse);
+    schrift.Stil = SchriftstilLesen(ini);
+    return schrift;
+}
 
 TProtokollSchrift EingestellteSchrift()
 {
@@ -184,11 +195,6 @@ QString RtfStilAus(int stil)
     if (stil & StilFett)
         text += QStringLiteral("\\b0");
     return text;
-}
-
-QString DatumText(double datum, const QString& ohneDatum)
-{
-    return datum == 0.0 ? ohneDatum : DatumText(datum);
 }
 
 QString VorsitzBezeichnung(const TKlasse& klasse, bool mf, int code)
@@ -248,6 +254,14 @@ TVorlage VorlageLaden(const QString& datei, const TProtokollSchrift& schrift)
     return vorlage;
 }
 
+QString VorlageAusEinstellung(const QString& einstellung, const QString& programmpfad)
+{
+    if (einstellung.isEmpty())
+        return QString();
+    const QString datei = QDir::cleanPath(QDir(programmpfad).absoluteFilePath(einstellung));
+    return QFileInfo(datei).isFile() ? datei : QString();
+}
+
 QByteArray VorlageBytes(const QStringList& zeilen)
 {
     QByteArray bytes;
@@ -266,15 +280,7 @@ QStringList ProtokollZeilen(const QStringList& vorlage, const TKlasse& klasse, b
     return zeilen;
 }
 
-void ProtokollTextSchreiben(TMyStream& DS, const TKlasse& klasse, const QStringList& vorlage, bool mf)
-{
-    for (const QString& zeile : ProtokollZeilen(vorlage, klasse, mf))
-        DS.WritePlainText(zeile + Zeilenende);
-}
-
 QByteArray ProtokollText(const TKlasse& klasse, const QStringList& vorlage, bool mf)
 {
-    TMyStream DS;
-    ProtokollTextSchreiben(DS, klasse, vorlage, mf);
-    return DS.Daten;
+    return VorlageBytes(ProtokollZeilen(vorlage, klasse, mf));
 }

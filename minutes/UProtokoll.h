@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class TIniDatei;
+
 // The minutes text of a class's report conference: an RTF document made from a template
 // whose placeholders ("<Klasse>", "<Fachlehrer>" ...) and gendered designations
 // ("Vorsitzende/r", "Der/Die Vorsitzende" ...) are replaced by the class's data.
@@ -19,10 +21,14 @@ struct TProtokollSchrift
     double Einzug = 0.5;    // cm
     double Erstzeile = 0.0; // cm
     double Tabstopp = 3.78; // cm
+    bool operator==(const TProtokollSchrift&) const = default;
 };
 
+// The font of the settings file (section "Font": name, size, style); the lengths are fixed.
+// The program and the command line read it alike.
+TProtokollSchrift ProtokollSchriftLesen(const TIniDatei& ini);
 // The settings of the running program (Schriftname, Schriftgroesse, Schriftstil, Einzug,
-// Erstzeile, Tabstopp).
+// Erstzeile, Tabstopp), read at start-up.
 TProtokollSchrift EingestellteSchrift();
 
 // ---- RTF fragments (lengths in cm, written as whole twips)
@@ -31,8 +37,6 @@ QString RtfEinzug(double einzug, double erstzeile);
 QString RtfErstzeile(double einzug, double erstzeile);
 QString RtfStilAn(int stil);
 QString RtfStilAus(int stil);
-// The date as "dd.mm.yyyy"; ohneDatum when none is set.
-QString DatumText(double datum, const QString& ohneDatum);
 
 // ---- designations that follow the salutation of the person (with MF on). The code's lower
 // four bits choose the case (0 the bare title, 1 nominative ... 4 accusative); a code above
@@ -60,6 +64,9 @@ constexpr qint64 HoechsteVorlagengroesse = 4 * 1024 * 1024;
 // The user template named by datei when that file exists (byte-order mark: UTF-8 or UTF-16,
 // otherwise Windows-1252; lines end at CR LF, LF or CR); the built-in template otherwise.
 TVorlage VorlageLaden(const QString& datei, const TProtokollSchrift& schrift);
+// The template file a setting names, as RelativerPfad stored it: a relative path is relative
+// to the program's folder. Empty when the setting is empty or names no file.
+QString VorlageAusEinstellung(const QString& einstellung, const QString& programmpfad);
 // The lines of a template as a file: each ended by CR LF, in Windows-1252.
 QByteArray VorlageBytes(const QStringList& zeilen);
 
@@ -68,7 +75,5 @@ QByteArray VorlageBytes(const QStringList& zeilen);
 // Makes the replacements in every line, in their fixed order, each over the whole line and
 // one pass each: a replacement never meets the text it inserted, later ones do.
 QStringList ProtokollZeilen(const QStringList& vorlage, const TKlasse& klasse, bool mf);
-// Appends the document of the class to the stream: every replaced line and CR LF, in
-// Windows-1252.
-void ProtokollTextSchreiben(TMyStream& DS, const TKlasse& klasse, const QStringList& vorlage, bool mf);
+// The document of the class: the replaced lines as a file, as VorlageBytes writes them.
 QByteArray ProtokollText(const TKlasse& klasse, const QStringList& vorlage, bool mf);

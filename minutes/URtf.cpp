@@ -1,9 +1,9 @@
 #include "minutes/URtf.h"
 
+#include "minutes/URtfWoerter.h"
 #include "planning/UCodepage.h"
 #include "planning/UDatei.h"
 
-#include <QHash>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -26,128 +26,6 @@ struct TZustand
     bool Verborgen = false;
     TRtfTabArt TabArt = TRtfTabArt::Links;
 };
-
-enum class TWort {
-    // destinations
-    Schrifttabelle, Farbtabelle, Ueberspringen, Transparent,
-    // document
-    Deff, Ansicpg, Papierbreite, RandLinks, RandRechts, U, Uc, Bin,
-    // font and colour tables
-    Familie, Zeichensatz, Rot, Gruen, Blau,
-    // characters
-    Plain, Fett, Kursiv, Unterstrichen, KeinUnterstrich, Durchgestrichen, Hoch, Tief, Normalhoehe,
-    Groesse, Schrift, Farbe, Verborgen,
-    // paragraphs
-    Pard, Links, Zentriert, Rechts, Blocksatz, Einzug, EinzugRechts, Erstzeile, Davor, Danach,
-    Zeilenabstand, Mehrfach, Tab, TabRechts, TabZentriert, TabDezimal,
-    // text
-    Absatz, Zeile, Tabulator, Zeichen,
-};
-
-struct TEintrag
-{
-    TWort Wort;
-    int Wert = 0; // the character of Zeichen, the family of Familie
-};
-
-const QHash<QByteArray, TEintrag>& woerter()
-{
-    static const QHash<QByteArray, TEintrag> tabelle = [] {
-        QHash<QByteArray, TEintrag> t;
-        const auto setzen = [&t](std::initializer_list<const char*> namen, TWort wort, int wert = 0) {
-            for (const char* name : namen)
-                t.insert(QByteArray(name), {wort, wert});
-        };
-        setzen({"fonttbl"}, TWort::Schrifttabelle);
-        setzen({"colortbl"}, TWort::Farbtabelle);
-        setzen({"stylesheet", "info", "pict", "object", "header", "headerl", "headerr", "headerf", "footer",
-                "footerl", "footerr", "footerf", "footnote", "fldinst", "listtable", "listoverridetable", "revtbl",
-                "rsidtbl", "filetbl", "xe", "tc", "rxe", "pn", "shp", "shpinst", "nonshppict", "template", "docvar",
-                "userprops", "annotation", "atnid", "atnauthor", "ftnsep", "ftnsepc", "aftnsep", "aftnsepc",
-                "ftncn", "aftncn", "generator", "themedata", "colorschememapping", "latentstyles", "datastore",
-                "bkmkstart", "bkmkend", "objdata", "private", "comment", "author", "title", "subject",
-                "operator", "keywords", "doccomm"},
-               TWort::Ueberspringen);
-        setzen({"field", "fldrslt"}, TWort::Transparent);
-        setzen({"deff"}, TWort::Deff);
-        setzen({"ansicpg"}, TWort::Ansicpg);
-        setzen({"paperw"}, TWort::Papierbreite);
-        setzen({"margl"}, TWort::RandLinks);
-        setzen({"margr"}, TWort::RandRechts);
-        setzen({"u"}, TWort::U);
-        setzen({"uc"}, TWort::Uc);
-        setzen({"bin"}, TWort::Bin);
-        setzen({"froman"}, TWort::Familie, int(TRtfFamilie::Serif));
-        setzen({"fswiss"}, TWort::Familie, int(TRtfFamilie::Serifenlos));
-        setzen({"fmodern"}, TWort::Familie, int(TRtfFamilie::Festbreite));
-        setzen({"fscript"}, TWort::Familie, int(TRtfFamilie::Schreibschrift));
-        setzen({"fdecor", "ftech"}, TWort::Familie, int(TRtfFamilie::Zier));
-        setzen({"fnil", "fbidi"}, TWort::Familie, int(TRtfFamilie::Unbekannt));
-        setzen({"fcharset"}, TWort::Zeichensatz);
-        setzen({"red"}, TWort::Rot);
-        setzen({"green"}, TWort::Gruen);
-        setzen({"blue"}, TWort::Blau);
-        setzen({"plain"}, TWort::Plain);
-        setzen({"b"}, TWort::Fett);
-        setzen({"i"}, TWort::Kursiv);
-        setzen({"ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhwave", "ulldash", "ulth", "ulthd",
-                "ulthdash", "ulthdashd", "ulthdashdd", "ulthldash", "ululdbwave", "ulw", "ulwave"},
-               TWort::Unterstrichen);
-        setzen({"ulnone"}, TWort::KeinUnterstrich);
-        setzen({"strike", "striked"}, TWort::Durchgestrichen);
-        setzen({"super"}, TWort::Hoch);
-        setzen({"sub"}, TWort::Tief);
-        setzen({"nosupersub"}, TWort::Normalhoehe);
-        setzen({"fs"}, TWort::Groesse);
-        setzen({"f"}, TWort::Schrift);
-        setzen({"cf"}, TWort::Farbe);
-        setzen({"v"}, TWort::Verborgen);
-        setzen({"pard"}, TWort::Pard);
-        setzen({"ql"}, TWort::Links);
-        setzen({"qc"}, TWort::Zentriert);
-        setzen({"qr"}, TWort::Rechts);
-        setzen({"qj", "qd"}, TWort::Blocksatz);
-        setzen({"li", "lin"}, TWort::Einzug);
-        setzen({"ri", "rin"}, TWort::EinzugRechts);
-        setzen({"fi"}, TWort::Erstzeile);
-        setzen({"sb"}, TWort::Davor);
-        setzen({"sa"}, TWort::Danach);
-        setzen({"sl"}, TWort::Zeilenabstand);
-        setzen({"slmult"}, TWort::Mehrfach);
-        setzen({"tx"}, TWort::Tab);
-        setzen({"tqr"}, TWort::TabRechts);
-        setzen({"tqc"}, TWort::TabZentriert);
-        setzen({"tqdec"}, TWort::TabDezimal);
-        setzen({"par", "row", "nestrow", "page", "sect"}, TWort::Absatz);
-        setzen({"line"}, TWort::Zeile);
-        setzen({"tab", "cell", "nestcell"}, TWort::Tabulator);
-        setzen({"emdash"}, TWort::Zeichen, 0x2014);
-        setzen({"endash"}, TWort::Zeichen, 0x2013);
-        setzen({"bullet"}, TWort::Zeichen, 0x2022);
-        setzen({"lquote"}, TWort::Zeichen, 0x2018);
-        setzen({"rquote"}, TWort::Zeichen, 0x2019);
-        setzen({"ldblquote"}, TWort::Zeichen, 0x201C);
-        setzen({"rdblquote"}, TWort::Zeichen, 0x201D);
-        setzen({"emspace"}, TWort::Zeichen, 0x2003);
-        setzen({"enspace"}, TWort::Zeichen, 0x2002);
-        setzen({"qmspace"}, TWort::Zeichen, 0x2005);
-        return t;
-    }();
-    return tabelle;
-}
-
-// The code page of a font's \fcharset; 0 for the document's own.
-int codepageDesZeichensatzes(int zeichensatz)
-{
-    static const std::pair<int, int> tabelle[] = {
-        {77, 10000}, {128, 932}, {129, 949}, {134, 936}, {136, 950}, {161, 1253}, {162, 1254}, {163, 1258},
-        {177, 1255}, {178, 1256}, {186, 1257}, {204, 1251}, {222, 874}, {238, 1250}, {255, 437},
-    };
-    for (const auto& [satz, codepage] : tabelle)
-        if (satz == zeichensatz)
-            return codepage;
-    return 0;
-}
 
 class TLeser
 {
@@ -264,21 +142,15 @@ private:
     {
         int codepage = ansicpg;
         if (z.Ziel == TZiel::Text)
-            if (const TRtfSchrift* s = dok.Schrift(z.Zeichen.Schrift < 0 ? dok.StandardSchrift : z.Zeichen.Schrift))
-                if (const int cp = codepageDesZeichensatzes(s->Zeichensatz))
+            if (const TRtfSchrift* s = dok.Schrift(z.Zeichen.Schrift))
+                if (const int cp = CodepageDesZeichensatzes(s->Zeichensatz))
                     codepage = cp;
-        // the code pages of word processors only; any other number reads as Windows-1252
-        static const std::map<int, const char*> namen = {
-            {437, "cp437"}, {850, "cp850"}, {852, "cp852"}, {866, "cp866"}, {874, "windows-874"}, {932, "Shift_JIS"},
-            {936, "GBK"}, {949, "cp949"}, {950, "Big5"}, {1250, "windows-1250"}, {1251, "windows-1251"},
-            {1253, "windows-1253"}, {1254, "windows-1254"}, {1255, "windows-1255"}, {1256, "windows-1256"},
-            {1257, "windows-1257"}, {1258, "windows-1258"}, {10000, "macintosh"}};
-        const auto name = namen.find(codepage);
-        if (name == namen.end())
+        const char* name = CodepageName(codepage);
+        if (!name)
             return Cp1252Dekodieren(b);
         auto it = dekodierer.find(codepage);
         if (it == dekodierer.end())
-            it = dekodierer.emplace(codepage, QStringDecoder(name->second, QStringConverter::Flag::Stateless)).first;
+            it = dekodierer.emplace(codepage, QStringDecoder(name, QStringConverter::Flag::Stateless)).first;
         return it->second.isValid() ? it->second.decode(b) : Cp1252Dekodieren(b);
     }
 
@@ -439,8 +311,8 @@ private:
         const bool warAnfang = gruppenAnfang;
         stern = false;
         gruppenAnfang = false;
-        const auto it = woerter().constFind(name);
-        if (it == woerter().constEnd()) {
+        const auto it = RtfWoerter().constFind(name);
+        if (it == RtfWoerter().constEnd()) {
             // an unknown destination marked ignorable goes with its group
             if (warStern && warAnfang)
                 z.Ziel = TZiel::Ueberspringen;
@@ -451,62 +323,62 @@ private:
         ausfuehren(it->Wort, it->Wert, mitZahl, wert);
     }
 
-    void ausfuehren(TWort wort, int art, bool mitZahl, int wert)
+    void ausfuehren(TRtfWort wort, int art, bool mitZahl, int wert)
     {
         const bool an = !mitZahl || wert != 0;
         TRtfZeichen& f = z.Zeichen;
         TRtfAbsatzformat& a = z.Absatz;
         switch (wort) {
-        case TWort::Schrifttabelle: z.Ziel = TZiel::Schriften; break;
-        case TWort::Farbtabelle: z.Ziel = TZiel::Farben; break;
-        case TWort::Ueberspringen: z.Ziel = TZiel::Ueberspringen; break;
-        case TWort::Transparent: break;
-        case TWort::Deff: dok.StandardSchrift = wert; break;
-        case TWort::Ansicpg: ansicpg = wert > 0 ? wert : 1252; break;
-        case TWort::Papierbreite: if (wert > 0) dok.Seitenbreite = wert; break;
-        case TWort::RandLinks: if (wert >= 0) dok.RandLinks = wert; break;
-        case TWort::RandRechts: if (wert >= 0) dok.RandRechts = wert; break;
-        case TWort::U: unicode(wert); break;
-        case TWort::Uc: z.Uc = std::clamp(wert, 0, 255); break;
-        case TWort::Bin: break;
-        case TWort::Familie: neueSchrift.Familie = static_cast<TRtfFamilie>(art); break;
-        case TWort::Zeichensatz: neueSchrift.Zeichensatz = wert; break;
-        case TWort::Rot: rot = std::clamp(wert, 0, 255); break;
-        case TWort::Gruen: gruen = std::clamp(wert, 0, 255); break;
-        case TWort::Blau: blau = std::clamp(wert, 0, 255); break;
-        case TWort::Plain: f = TRtfZeichen(); z.Verborgen = false; break;
-        case TWort::Fett: f.Fett = an; break;
-        case TWort::Kursiv: f.Kursiv = an; break;
-        case TWort::Unterstrichen: f.Unterstrichen = an; break;
-        case TWort::KeinUnterstrich: f.Unterstrichen = false; break;
-        case TWort::Durchgestrichen: f.Durchgestrichen = an; break;
-        case TWort::Hoch: f.Hoehe = 1; break;
-        case TWort::Tief: f.Hoehe = -1; break;
-        case TWort::Normalhoehe: f.Hoehe = 0; break;
-        case TWort::Groesse: f.Groesse = wert > 0 ? std::min(wert, 3276) : 24; break;
-        case TWort::Schrift: schriftWaehlen(wert); break;
-        case TWort::Farbe: f.Farbe = std::max(wert, 0); break;
-        case TWort::Verborgen: z.Verborgen = an; break;
-        case TWort::Pard: a = TRtfAbsatzformat(); z.TabArt = TRtfTabArt::Links; break;
-        case TWort::Links: a.Ausrichtung = TRtfAusrichtung::Links; break;
-        case TWort::Zentriert: a.Ausrichtung = TRtfAusrichtung::Zentriert; break;
-        case TWort::Rechts: a.Ausrichtung = TRtfAusrichtung::Rechts; break;
-        case TWort::Blocksatz: a.Ausrichtung = TRtfAusrichtung::Blocksatz; break;
-        case TWort::Einzug: a.Links = wert; break;
-        case TWort::EinzugRechts: a.Rechts = wert; break;
-        case TWort::Erstzeile: a.Erstzeile = wert; break;
-        case TWort::Davor: a.Davor = wert; break;
-        case TWort::Danach: a.Danach = wert; break;
-        case TWort::Zeilenabstand: a.Zeilenabstand = wert; break;
-        case TWort::Mehrfach: a.Mehrfach = an; break;
-        case TWort::Tab: tabstopp(wert); break;
-        case TWort::TabRechts: z.TabArt = TRtfTabArt::Rechts; break;
-        case TWort::TabZentriert: z.TabArt = TRtfTabArt::Zentriert; break;
-        case TWort::TabDezimal: z.TabArt = TRtfTabArt::Dezimal; break;
-        case TWort::Absatz: if (z.Ziel == TZiel::Text) absatzBeenden(); break;
-        case TWort::Zeile: zeichen(Zeilenumbruch); break;
-        case TWort::Tabulator: zeichen(u'\t'); break;
-        case TWort::Zeichen: zeichen(QChar(art)); break;
+        case TRtfWort::Schrifttabelle: z.Ziel = TZiel::Schriften; break;
+        case TRtfWort::Farbtabelle: z.Ziel = TZiel::Farben; break;
+        case TRtfWort::Ueberspringen: z.Ziel = TZiel::Ueberspringen; break;
+        case TRtfWort::Transparent: break;
+        case TRtfWort::Deff: dok.StandardSchrift = wert; break;
+        case TRtfWort::Ansicpg: ansicpg = wert > 0 ? wert : 1252; break;
+        case TRtfWort::Papierbreite: if (wert > 0) dok.Seitenbreite = wert; break;
+        case TRtfWort::RandLinks: if (wert >= 0) dok.RandLinks = wert; break;
+        case TRtfWort::RandRechts: if (wert >= 0) dok.RandRechts = wert; break;
+        case TRtfWort::U: unicode(wert); break;
+        case TRtfWort::Uc: z.Uc = std::clamp(wert, 0, 255); break;
+        case TRtfWort::Bin: break;
+        case TRtfWort::Familie: neueSchrift.Familie = static_cast<TRtfFamilie>(art); break;
+        case TRtfWort::Zeichensatz: neueSchrift.Zeichensatz = wert; break;
+        case TRtfWort::Rot: rot = std::clamp(wert, 0, 255); break;
+        case TRtfWort::Gruen: gruen = std::clamp(wert, 0, 255); break;
+        case TRtfWort::Blau: blau = std::clamp(wert, 0, 255); break;
+        case TRtfWort::Plain: f = TRtfZeichen(); z.Verborgen = false; break;
+        case TRtfWort::Fett: f.Fett = an; break;
+        case TRtfWort::Kursiv: f.Kursiv = an; break;
+        case TRtfWort::Unterstrichen: f.Unterstrichen = an; break;
+        case TRtfWort::KeinUnterstrich: f.Unterstrichen = false; break;
+        case TRtfWort::Durchgestrichen: f.Durchgestrichen = an; break;
+        case TRtfWort::Hoch: f.Hoehe = 1; break;
+        case TRtfWort::Tief: f.Hoehe = -1; break;
+        case TRtfWort::Normalhoehe: f.Hoehe = 0; break;
+        case TRtfWort::Groesse: f.Groesse = wert > 0 ? std::min(wert, 3276) : 24; break;
+        case TRtfWort::Schrift: schriftWaehlen(wert); break;
+        case TRtfWort::Farbe: f.Farbe = std::max(wert, 0); break;
+        case TRtfWort::Verborgen: z.Verborgen = an; break;
+        case TRtfWort::Pard: a = TRtfAbsatzformat(); z.TabArt = TRtfTabArt::Links; break;
+        case TRtfWort::Links: a.Ausrichtung = TRtfAusrichtung::Links; break;
+        case TRtfWort::Zentriert: a.Ausrichtung = TRtfAusrichtung::Zentriert; break;
+        case TRtfWort::Rechts: a.Ausrichtung = TRtfAusrichtung::Rechts; break;
+        case TRtfWort::Blocksatz: a.Ausrichtung = TRtfAusrichtung::Blocksatz; break;
+        case TRtfWort::Einzug: a.Links = wert; break;
+        case TRtfWort::EinzugRechts: a.Rechts = wert; break;
+        case TRtfWort::Erstzeile: a.Erstzeile = wert; break;
+        case TRtfWort::Davor: a.Davor = wert; break;
+        case TRtfWort::Danach: a.Danach = wert; break;
+        case TRtfWort::Zeilenabstand: a.Zeilenabstand = wert; break;
+        case TRtfWort::Mehrfach: a.Mehrfach = an; break;
+        case TRtfWort::Tab: tabstopp(wert); break;
+        case TRtfWort::TabRechts: z.TabArt = TRtfTabArt::Rechts; break;
+        case TRtfWort::TabZentriert: z.TabArt = TRtfTabArt::Zentriert; break;
+        case TRtfWort::TabDezimal: z.TabArt = TRtfTabArt::Dezimal; break;
+        case TRtfWort::Absatz: if (z.Ziel == TZiel::Text) absatzBeenden(); break;
+        case TRtfWort::Zeile: zeichen(Zeilenumbruch); break;
+        case TRtfWort::Tabulator: zeichen(u'\t'); break;
+        case TRtfWort::Zeichen: zeichen(QChar(art)); break;
         }
     }
 
@@ -599,7 +471,7 @@ QString TRtfDokument::Text() const
 
 const TRtfSchrift* TRtfDokument::Schrift(int nummer) const
 {
-    const auto it = Schriften.find(nummer);
+    const auto it = Schriften.find(nummer < 0 ? StandardSchrift : nummer);
     return it == Schriften.end() ? nullptr : &it->second;
 }
 

@@ -94,6 +94,7 @@ struct TRtfDokument
 
     // The text: paragraphs and line breaks as '\n', tabs as '\t'.
     QString Text() const;
+    // The font of that number, the default font for a negative one; null when there is none.
     const TRtfSchrift* Schrift(int nummer) const;
     int Farbe(int index) const; // -1 for automatic or unknown
 };

@@ -27,7 +27,7 @@ QFont::StyleHint stilHinweis(TRtfFamilie familie)
 QTextCharFormat zeichenformat(const TRtfZeichen& z, const TRtfDokument& rtf)
 {
     QTextCharFormat f;
-    if (const TRtfSchrift* schrift = rtf.Schrift(z.Schrift < 0 ? rtf.StandardSchrift : z.Schrift)) {
+    if (const TRtfSchrift* schrift = rtf.Schrift(z.Schrift)) {
         f.setFontFamilies(QStringList{schrift->Name});
         f.setFontStyleHint(stilHinweis(schrift->Familie));
     }

@@ -26,17 +26,9 @@ namespace {
 
 const QColor Lesefarbe(243, 240, 226);
 
-QLabel* beschriftung(QWidget* eltern, const char* name, const QString& text)
-{
-    auto* label = new QLabel(text, eltern);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
-
 QLineEdit* feld(QWidget* eltern, const char* name, const QString& text, bool nurLesen)
 {
-    auto* f = new QLineEdit(text, eltern);
-    f->setObjectName(QLatin1String(name));
+    auto* f = Benannt<QLineEdit>(eltern, name, text);
     f->setReadOnly(nurLesen);
     if (nurLesen)
         Feldfarbe(f, Lesefarbe);
@@ -84,8 +76,7 @@ TFText::TFText(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(dialoge, b
 
 void TFText::aufbauen()
 {
-    lb = new QListWidget(this);
-    lb->setObjectName(QStringLiteral("lb"));
+    lb = Benannt<QListWidget>(this, "lb");
     lb->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // the classes in columns, as many as the width holds
     lb->setFlow(QListView::TopToBottom);
@@ -93,32 +84,29 @@ void TFText::aufbauen()
     lb->setResizeMode(QListView::Adjust);
     lb->setUniformItemSizes(true);
     lb->setGridSize(QSize(lb->fontMetrics().horizontalAdvance(QStringLiteral("MMMMMM")), lb->fontMetrics().height() + 6));
-    Label12 = beschriftung(this, "Label12", QStringLiteral("&Texte für"));
+    Label12 = Benannt<QLabel>(this, "Label12", QStringLiteral("&Texte für"));
     Label12->setBuddy(lb);
-    Label11 = beschriftung(this, "Label11", QStringLiteral("alle Klassen"));
-    Label4 = beschriftung(this, "Label4", QStringLiteral("Wählen Sie die Dateinamen und den Ordner:"));
-    Label1 = beschriftung(this, "Label1", QStringLiteral("&Dateinamen:"));
+    Label11 = Benannt<QLabel>(this, "Label11", QStringLiteral("alle Klassen"));
+    Label4 = Benannt<QLabel>(this, "Label4", QStringLiteral("Wählen Sie die Dateinamen und den Ordner:"));
+    Label1 = Benannt<QLabel>(this, "Label1", QStringLiteral("&Dateinamen:"));
     EKlasse = feld(this, "EKlasse", QStringLiteral("<Klasse>-"), true);
-    Label2 = beschriftung(this, "Label2", QStringLiteral("+"));
+    Label2 = Benannt<QLabel>(this, "Label2", QStringLiteral("+"));
     Edit2 = feld(this, "Edit2", QLatin1String(TextMitte), false);
     Label1->setBuddy(Edit2);
-    Label3 = beschriftung(this, "Label3", QStringLiteral("+"));
+    Label3 = Benannt<QLabel>(this, "Label3", QStringLiteral("+"));
     Edit3 = feld(this, "Edit3", QLatin1String(Textendung), true);
     for (QLineEdit* f : {EKlasse, Edit3}) {
         f->setFocusPolicy(Qt::NoFocus);
         f->setFixedWidth(f->fontMetrics().horizontalAdvance(f->text()) + 16);
     }
-    Label5 = beschriftung(this, "Label5", QStringLiteral("&Zielordner:"));
+    Label5 = Benannt<QLabel>(this, "Label5", QStringLiteral("&Zielordner:"));
     MPfad = feld(this, "MPfad", QString(), true);
     Label5->setBuddy(MPfad);
-    BPfad = new QPushButton(QStringLiteral("Ä&ndern ..."), this);
-    BPfad->setObjectName(QStringLiteral("BPfad"));
-    Label7 = beschriftung(this, "Label7", QString());
-    Bok = new QPushButton(QStringLiteral("Texte &speichern"), this);
-    Bok->setObjectName(QStringLiteral("Bok"));
+    BPfad = Benannt<QPushButton>(this, "BPfad", QStringLiteral("Ä&ndern ..."));
+    Label7 = Benannt<QLabel>(this, "Label7");
+    Bok = Benannt<QPushButton>(this, "Bok", QStringLiteral("Texte &speichern"));
     Bok->setDefault(true);
-    Bcanc = new QPushButton(QStringLiteral("Abbrechen"), this);
-    Bcanc->setObjectName(QStringLiteral("Bcanc"));
+    Bcanc = Benannt<QPushButton>(this, "Bcanc", QStringLiteral("Abbrechen"));
     BPfad->setAutoDefault(false);
     Bcanc->setAutoDefault(false);
 
@@ -215,18 +203,14 @@ void TFText::BokClick()
     if (!EinstellungSchreiben(Dialoge(), this,
                               [&] { Ini->WriteString(QStringLiteral("Data"), QStringLiteral("path"), QDir::toNativeSeparators(ordner)); }))
         return;
-    const TVorlage vorlage = VorlageLaden(VorlageDatei, EingestellteSchrift());
-    if (!vorlage.Fehler.isEmpty()) {
-        Dialoge().Fehlermeldung(this, vorlage.Fehler);
-        return;
-    }
     TTextAuftrag auftrag;
     for (int i = 0; i < lb->count() && i < Klassenliste->Count(); ++i)
         if (lb->item(i)->isSelected())
             auftrag.Klassen << Klassenliste->Items(i);
     auftrag.Ordner = ordner;
     auftrag.Mitte = Edit2->text();
-    auftrag.Vorlage = vorlage.Zeilen;
+    auftrag.VorlageDatei = VorlageDatei;
+    auftrag.Schrift = EingestellteSchrift();
     auftrag.MF = MFnutzen;
     TUeberschreibenFrage frage(Dialoge(), this);
     const TTexteErgebnis ergebnis = TexteSpeichern(auftrag, frage);

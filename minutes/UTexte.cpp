@@ -26,9 +26,13 @@ QString TextDateiname(const QString& bezeichnung, const QString& mitte, const QS
 
 TTexteErgebnis TexteSpeichern(const TTextAuftrag& auftrag, ITextUeberschreiben& frage)
 {
+    TTexteErgebnis ergebnis;
+    const TVorlage vorlage = VorlageLaden(auftrag.VorlageDatei, auftrag.Schrift);
+    ergebnis.Fehler = vorlage.Fehler;
+    if (!ergebnis.Ok())
+        return ergebnis;
     enum { Fragen, Immer, Nie } vorhandene = Fragen;
     const QDir ordner(auftrag.Ordner);
-    TTexteErgebnis ergebnis;
     for (const TKlasse* klasse : auftrag.Klassen) {
         const QString name = TextDateiname(klasse->Bezeichnung, auftrag.Mitte);
         const QString pfad = ordner.filePath(name);
@@ -45,7 +49,7 @@ TTexteErgebnis TexteSpeichern(const TTextAuftrag& auftrag, ITextUeberschreiben& 
                 continue;
             }
         }
-        ergebnis.Fehler = DateiSchreiben(pfad, ProtokollText(*klasse, auftrag.Vorlage, auftrag.MF));
+        ergebnis.Fehler = DateiSchreiben(pfad, ProtokollText(*klasse, vorlage.Zeilen, auftrag.MF));
         if (!ergebnis.Ok())
             return ergebnis;
         ergebnis.Geschrieben << pfad;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "minutes/UProtokoll.h"
 #include "planning/UClasses.h"
 
 #include <QList>
@@ -37,7 +38,8 @@ struct TTextAuftrag
     QList<const TKlasse*> Klassen; // in this order
     QString Ordner;                // the target folder
     QString Mitte = QLatin1String(TextMitte);
-    QStringList Vorlage;           // the lines of the template
+    QString VorlageDatei;          // the user template; empty or not there: the built-in one
+    TProtokollSchrift Schrift;     // the font of the built-in template
     bool MF = true;
 };
 
@@ -49,7 +51,8 @@ struct TTexteErgebnis
     bool Ok() const { return Fehler.isEmpty(); }
 };
 
-// Writes the text of every class through the safe writer. An existing file is replaced or
-// kept as the question answers; with "nicht mehr fragen" that answer holds for every later
-// existing file. The first write that fails ends the run.
+// Loads the template (as VorlageLaden does) and writes the text of every class through the
+// safe writer. An existing file is replaced or kept as the question answers; with "nicht
+// mehr fragen" that answer holds for every later existing file. A template that cannot be
+// read writes nothing; the first write that fails ends the run.
 TTexteErgebnis TexteSpeichern(const TTextAuftrag& auftrag, ITextUeberschreiben& frage);

@@ -51,8 +51,7 @@ const QString Optionen = QStringLiteral("Option");
 
 QPushButton* knopf(QWidget* eltern, const char* name, const QString& text)
 {
-    auto* k = new QPushButton(text, eltern);
-    k->setObjectName(QLatin1String(name));
+    auto* k = Benannt<QPushButton>(eltern, name, text);
     k->setAutoDefault(false);
     return k;
 }
@@ -84,8 +83,7 @@ TFVorschau::TFVorschau(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(di
 
 void TFVorschau::aufbauen()
 {
-    Memo1 = new QPlainTextEdit(Einleitung, this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1 = Benannt<QPlainTextEdit>(this, "Memo1", Einleitung);
     Memo1->setReadOnly(true);
     Memo1->setFocusPolicy(Qt::NoFocus);
     Memo1->setFrameShape(QFrame::NoFrame);
@@ -93,22 +91,17 @@ void TFVorschau::aufbauen()
     Feldfarbe(Memo1, QColor(241, 240, 218));
     Memo1->setFixedHeight(Memo1->fontMetrics().lineSpacing() * 4 + 12);
 
-    ListBox1 = new QListWidget(this);
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1 = Benannt<QListWidget>(this, "ListBox1");
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->setFixedWidth(150);
-    Label1 = new QLabel(QStringLiteral("&Klasse(n)"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = Benannt<QLabel>(this, "Label1", QStringLiteral("&Klasse(n)"));
     Label1->setBuddy(ListBox1);
-    Label2 = new QLabel(QStringLiteral("Wählen Sie hier die Klasse für die Vorschau aus."), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2 = Benannt<QLabel>(this, "Label2", QStringLiteral("Wählen Sie hier die Klasse für die Vorschau aus."));
     Label2->setWordWrap(true);
     Label2->setFixedWidth(150);
-    Label3 = new QLabel(QStringLiteral("Vorschau"), this);
-    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3 = Benannt<QLabel>(this, "Label3", QStringLiteral("Vorschau"));
 
-    re = new QTextEdit(this);
-    re->setObjectName(QStringLiteral("re"));
+    re = Benannt<QTextEdit>(this, "re");
     re->setReadOnly(true);
     re->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     re->setLineWrapMode(QTextEdit::FixedPixelWidth);
@@ -117,8 +110,7 @@ void TFVorschau::aufbauen()
     Feldfarbe(re, Qt::white);
     re->document()->setDocumentMargin(16);
 
-    cbMF = new QCheckBox(QStringLiteral("Anrede für Funktionsbezeichnung (m/w) &nutzen"), this);
-    cbMF->setObjectName(QStringLiteral("cbMF"));
+    cbMF = Benannt<QCheckBox>(this, "cbMF", QStringLiteral("Anrede für Funktionsbezeichnung (m/w) &nutzen"));
     BVorlBearb = knopf(this, "BVorlBearb", QStringLiteral("Textvorlage &bearbeiten / speichern"));
     BVorlOeffn = knopf(this, "BVorlOeffn", QStringLiteral("Eine andere Textvorlage ö&ffnen ..."));
     BStandard = knopf(this, "BStandard", QStringLiteral("Zurück zur &Standardvorlage"));
@@ -184,11 +176,7 @@ void TFVorschau::FormShow()
         const QSignalBlocker sperre(cbMF);
         cbMF->setChecked(tmpMF);
     }
-    // a relative template path is relative to the program's folder
-    const QString einstellung = Ini->ReadString(Datenabschnitt, QStringLiteral("template"), QString());
-    VorlageDatei = einstellung.isEmpty() ? QString() : QDir::cleanPath(QDir(Programmpfad).absoluteFilePath(einstellung));
-    if (!QFileInfo(VorlageDatei).isFile())
-        VorlageDatei.clear();
+    VorlageDatei = VorlageAusEinstellung(Ini->ReadString(Datenabschnitt, QStringLiteral("template"), QString()), Programmpfad);
     ListBox1Click();
     ListBox1->setFocus();
 }
@@ -229,9 +217,10 @@ void TFVorschau::cbMFClick()
 void TFVorschau::BCloseClick()
 {
     if (tmpMF != MFnutzen) {
-        MFnutzen = tmpMF;
+        // the choice holds only once it is saved: a failed write leaves the window open as it was
         if (!EinstellungSchreiben(Dialoge(), this, [this] { Ini->WriteBool(Optionen, QStringLiteral("useMF"), tmpMF); }))
             return;
+        MFnutzen = tmpMF;
     }
     accept();
 }
@@ -278,12 +267,12 @@ void TFVorschau::BVorlOeffnClick()
 
 void TFVorschau::BVorlBearbClick()
 {
+    const TEditor editor = VorlagenEditor(Ini->ReadString(Optionen, QStringLiteral("editor"), QString()));
     if (QFileInfo(VorlageDatei).isFile()) {
-        vorlageBearbeiten();
+        vorlageBearbeiten(editor);
         return;
     }
     // The built-in template is saved first and then edited as a file.
-    const TEditor editor = VorlagenEditor(Ini->ReadString(Optionen, QStringLiteral("editor"), QString()));
     TAufgabe frage;
     frage.Fenstertitel = QStringLiteral("Textvorlage");
     frage.Hauptanweisung = QStringLiteral("Zum Bearbeiten der aktuellen Textvorlage muss sie zunächst gespeichert werden. "
@@ -313,13 +302,16 @@ void TFVorschau::BVorlBearbClick()
         }))
         return;
     fuelleRE();
-    vorlageBearbeiten();
+    vorlageBearbeiten(editor);
 }
 
-void TFVorschau::vorlageBearbeiten()
+void TFVorschau::vorlageBearbeiten(const TEditor& editor)
 {
-    const TEditor editor = VorlagenEditor(Ini->ReadString(Optionen, QStringLiteral("editor"), QString()));
-    if (editorHinweis(editor))
+    if (editor.Programm.isEmpty())
+        Dialoge().Fehlermeldung(this, QStringLiteral("Auf diesem System ist kein Programm zum Bearbeiten von RTF-Dateien zu "
+                                                     "finden. Installieren Sie LibreOffice Writer oder AbiWord, oder tragen "
+                                                     "Sie ein Programm in Simultano.ini unter [Option] als editor= ein."));
+    else if (editorHinweis(editor))
         editorWarten(editor);
     fuelleRE(); // the edited template
 }
@@ -354,12 +346,6 @@ bool TFVorschau::editorHinweis(const TEditor& editor)
 // when the editing is done.
 void TFVorschau::editorWarten(const TEditor& editor)
 {
-    if (editor.Programm.isEmpty()) {
-        Dialoge().Fehlermeldung(this, QStringLiteral("Auf diesem System ist kein Programm zum Bearbeiten von RTF-Dateien zu "
-                                                     "finden. Installieren Sie LibreOffice Writer oder AbiWord, oder tragen "
-                                                     "Sie ein Programm in Simultano.ini unter [Option] als editor= ein."));
-        return;
-    }
     QProcess prozess;
     prozess.setProgram(editor.Programm);
     prozess.setArguments(editor.Argumente + QStringList{QDir::toNativeSeparators(VorlageDatei)});

@@ -71,7 +71,7 @@ protected:
 private:
     void aufbauen();
     void TextKopieren();
-    void vorlageBearbeiten();
+    void vorlageBearbeiten(const TEditor& editor);
     bool editorHinweis(const TEditor& editor);
     void editorWarten(const TEditor& editor);
 

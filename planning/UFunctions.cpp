@@ -151,7 +151,7 @@ QString RtfMaskieren(const QString& text)
         } else if (u > 127) {
             const auto b = static_cast<unsigned char>(Cp1252Byte(c));
             if (b == '?') {
-                // Outside Windows-1252 (Yılmaz, Doğan, Wróbel): the Unicode escape with its signed
+                // Outside Windows-1252 (Yılmaz, Doğan, Łukasz): the Unicode escape with its signed
                 // 16-bit code, then the "?" that readers without \u keep showing (\uc1).
                 ergebnis += QStringLiteral("\\u%1?").arg(static_cast<qint16>(u));
                 continue;

@@ -1,5 +1,6 @@
 #include "planning/UVar.h"
 
+#include "minutes/UProtokoll.h"
 #include "planning/UIni.h"
 
 #include <chrono>
@@ -40,13 +41,13 @@ void PlanungsdatenStarten()
     LeeresProjekt();
     // seeded once per run from the low 32 bits of the high-resolution clock
     Zufall.Setzen(static_cast<std::uint32_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
-    const QString font = QStringLiteral("Font");
-    Schriftname = Ini->ReadString(font, QStringLiteral("name"), QStringLiteral("Calibri"));
-    Schriftgroesse = Ini->ReadInteger(font, QStringLiteral("size"), 11);
-    Schriftstil = SchriftstilLesen(*Ini);
-    Tabstopp = 3.78;
-    Einzug = 0.5;
-    Erstzeile = 0.0;
+    const TProtokollSchrift schrift = ProtokollSchriftLesen(*Ini);
+    Schriftname = schrift.Name;
+    Schriftgroesse = schrift.Groesse;
+    Schriftstil = schrift.Stil;
+    Tabstopp = schrift.Tabstopp;
+    Einzug = schrift.Einzug;
+    Erstzeile = schrift.Erstzeile;
     MFnutzen = Ini->ReadBool(QStringLiteral("Option"), QStringLiteral("useMF"), true);
 
     Dateiversion = 0;

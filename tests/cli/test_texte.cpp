@@ -3,8 +3,10 @@
 #include "minutes/UProtokoll.h"
 #include "minutes/UTexte.h"
 #include "planning/UDatei.h"
+#include "planning/UIni.h"
 #include "planning/UProjekt.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -21,6 +23,11 @@ QByteArray lesen(const QString& pfad)
 
 TEST(CliTexte, SchreibtWieDasFenster)
 {
+    // as in simultano-cli: the settings file is looked for from the program's folder
+    int argc = 1;
+    char name[] = "test_cli";
+    char* argv[] = {name, nullptr};
+    const QCoreApplication programm(argc, argv);
     QTemporaryDir ordner;
     const QDir dir(ordner.path());
     const QString projekt = dir.filePath(QStringLiteral("schule.spz"));
@@ -42,8 +49,10 @@ TEST(CliTexte, SchreibtWieDasFenster)
     EXPECT_EQ(alle.Status, 0) << alle.Fehler.toStdString();
     EXPECT_EQ(alle.Aus.count(u'\n'), 3);
     EXPECT_TRUE(alle.Aus.contains(dir.filePath(QStringLiteral("6_1-Klassendaten.rtf")))) << alle.Aus.toStdString();
+    // the built-in template in the font of the user's settings file, as the window has it
     EXPECT_EQ(lesen(dir.filePath(QStringLiteral("5b-Klassendaten.rtf"))),
-              ProtokollText(*klassen.SucheKlasse(QStringLiteral("5b")), Standardvorlage(TProtokollSchrift()), false));
+              ProtokollText(*klassen.SucheKlasse(QStringLiteral("5b")),
+                            Standardvorlage(ProtokollSchriftLesen(TIniDatei(IniDateiname))), false));
 
     const TCliLauf auswahl({"texte", projekt, "--ordner", ordner.path(), "--vorlage", vorlage, "--mf", "--klassen", "6/1, 5a"});
     EXPECT_EQ(auswahl.Status, 0) << auswahl.Fehler.toStdString();

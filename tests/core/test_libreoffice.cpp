@@ -44,7 +44,6 @@ TEST(LibreOffice, LiestDieTexteWieDieVorschau)
     TTextAuftrag auftrag;
     auftrag.Klassen = {erste, schule.Klassen->Items(1), schule.Klassen->Last()};
     auftrag.Ordner = ordner.path();
-    auftrag.Vorlage = Standardvorlage(TProtokollSchrift());
     TKeineFrage frage;
     const TTexteErgebnis texte = TexteSpeichern(auftrag, frage);
     ASSERT_TRUE(texte.Ok()) << texte.Fehler.toStdString();

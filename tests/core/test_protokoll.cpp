@@ -5,6 +5,7 @@
 #include "planning/UFunctions.h"
 #include "planning/UIni.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -95,6 +96,13 @@ TEST(Protokoll, SchriftUndLaengenDerStandardvorlage)
                                          "\\b\\i\\ul\\f1 <Vorsitz>\\ulnone\\i0\\b0"));
     // without indent and first-line position the attendance lines keep the paragraph
     EXPECT_TRUE(Standardvorlage({QStringLiteral("F"), 11, 0, 0.0, 0.0, 3.78})[5].startsWith(QStringLiteral("\\par \\tx2143\\sl360")));
+
+    // from the settings file: name, size and style; the lengths stay fixed
+    QTemporaryDir ordner;
+    const TIniDatei ini(ordner.filePath(QStringLiteral("Simultano.ini")));
+    EXPECT_EQ(ProtokollSchriftLesen(ini), TProtokollSchrift());
+    ASSERT_EQ(DateiSchreiben(ini.Dateiname(), "[Font]\r\nname=Times {Neu}\r\nsize=12\r\nstyle=biu\r\n"), QString());
+    EXPECT_EQ(ProtokollSchriftLesen(ini), (TProtokollSchrift{schrift.Name, schrift.Groesse, schrift.Stil}));
 }
 
 TEST(Protokoll, ErsetzungenUndBezeichnungen)
@@ -193,4 +201,33 @@ TEST(Protokoll, VorlagenInDreiKodierungen)
     ASSERT_EQ(DateiSchreiben(gespeichert, VorlageBytes(Standardvorlage(TProtokollSchrift()))), QString());
     EXPECT_EQ(ProtokollText(d.klasse, VorlageLaden(gespeichert, TProtokollSchrift()).Zeilen, false),
               mitCrLf(StandardOhneMF));
+}
+
+TEST(Protokoll, VorlageAusDerEinstellung)
+{
+    QTemporaryDir ordner;
+    const QDir dir(ordner.path());
+    ASSERT_TRUE(dir.mkpath(QStringLiteral("bin")) && dir.mkpath(QStringLiteral("vorlagen")));
+    const QString programm = dir.filePath(QStringLiteral("bin")) + QLatin1Char('/');
+    const QString beimProgramm = dir.filePath(QStringLiteral("bin/v.rtf"));
+    const QString daneben = dir.filePath(QStringLiteral("vorlagen/v.rtf"));
+    for (const QString& datei : {beimProgramm, daneben})
+        ASSERT_EQ(DateiSchreiben(datei, "{\\rtf1 }"), QString());
+    const struct
+    {
+        QString einstellung;
+        QString datei;
+    } faelle[] = {
+        {QStringLiteral("./v.rtf"), beimProgramm},
+        {QStringLiteral("v.rtf"), beimProgramm},
+        {QStringLiteral("../vorlagen/v.rtf"), daneben},
+        {daneben, daneben},
+        {QStringLiteral("./fehlt.rtf"), QString()},
+        {QStringLiteral("../vorlagen"), QString()}, // a folder
+        {QString(), QString()},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(VorlageAusEinstellung(f.einstellung, programm), f.datei) << f.einstellung.toStdString();
+    // what RelativerPfad stores is found again
+    EXPECT_EQ(VorlageAusEinstellung(RelativerPfad(daneben, programm), programm), daneben);
 }

@@ -20,6 +20,7 @@ TEST(Rtf, Text)
         {"{\\rtf1\\ansicpg932 \\'82\\'a0\\'82\\'a2}", "あい"}, // two bytes a character
         {"{\\rtf1\\ansicpg1047 \\'c1}", "Á"},               // no word processor's code page
         {"{\\rtf1{\\fonttbl{\\f1\\fcharset238 X;}}\\f1 \\'9a\\'e8}", "šč"},
+        {"{\\rtf1\\deff1{\\fonttbl{\\f0 A;}{\\f1\\fcharset238 X;}}\\'e8}", "č"}, // the default font's code page
         {"{\\rtf1\\uc1 Y\\u305?lmaz \\uc2\\u-10179??\\u-8704\\'3f\\'3f!}", "Yılmaz \U0001F600!"},
         {"{\\rtf1\\uc1{\\u305?}?}", "ı?"}, // skipping ends with the group
         // skipped destinations and ignorable ones; fields show their result

@@ -75,7 +75,6 @@ TEST(Texte, UeberschreibenNachAntwort)
         TTextAuftrag auftrag;
         auftrag.Klassen = alle;
         auftrag.Ordner = ordner.path();
-        auftrag.Vorlage = Standardvorlage(TProtokollSchrift());
         const TTexteErgebnis e = TexteSpeichern(auftrag, frage);
         EXPECT_TRUE(e.Ok());
         EXPECT_EQ(frage.gefragt.size(), f.fragen);
@@ -84,7 +83,7 @@ TEST(Texte, UeberschreibenNachAntwort)
         EXPECT_EQ(lesen(dir.filePath(QStringLiteral("6b-Klassendaten.rtf"))) != "alt", f.neu6b);
         EXPECT_EQ(e.Geschrieben.size() + e.Uebersprungen.size(), 5);
         // the class "../x" stays in the folder, visible, and its file holds its text
-        EXPECT_EQ(lesen(dir.filePath(QStringLiteral("___x-Klassendaten.rtf"))), ProtokollText(*alle[4], auftrag.Vorlage, true));
+        EXPECT_EQ(lesen(dir.filePath(QStringLiteral("___x-Klassendaten.rtf"))), ProtokollText(*alle[4], Standardvorlage(TProtokollSchrift()), true));
         EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("../x-Klassendaten.rtf"))));
     }
 }
@@ -100,11 +99,20 @@ TEST(Texte, FehlerHaeltAnUndNenntDieDatei)
     TTextAuftrag auftrag;
     auftrag.Klassen = {&a, &b, &a};
     auftrag.Ordner = ordner.path();
-    auftrag.Vorlage = {QStringLiteral("x")};
     const TTexteErgebnis e = TexteSpeichern(auftrag, frage);
     EXPECT_EQ(e.Geschrieben, QStringList{ordner.filePath(QStringLiteral("5a-Klassendaten.rtf"))});
     EXPECT_TRUE(e.Fehler.startsWith(QStringLiteral("Datei \"%1\" kann nicht erstellt werden.")
                                         .arg(QDir::toNativeSeparators(ordner.filePath(QStringLiteral("5b-Klassendaten.rtf"))))))
         << e.Fehler.toStdString();
     EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("5a-Klassendaten.rtf")});
+
+    // a template that cannot be read: its error, and no file at all
+    QTemporaryDir leer;
+    auftrag.Ordner = leer.path();
+    auftrag.VorlageDatei = ordner.filePath(QStringLiteral("gross.rtf"));
+    ASSERT_EQ(DateiSchreiben(auftrag.VorlageDatei, QByteArray(HoechsteVorlagengroesse + 1, 'x')), QString());
+    const TTexteErgebnis v = TexteSpeichern(auftrag, frage);
+    EXPECT_TRUE(v.Fehler.contains(QStringLiteral("ist zu groß"))) << v.Fehler.toStdString();
+    EXPECT_TRUE(v.Geschrieben.isEmpty());
+    EXPECT_TRUE(QDir(leer.path()).isEmpty());
 }

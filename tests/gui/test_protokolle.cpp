@@ -21,6 +21,8 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 class TProtokollFenster : public TFensterTest
@@ -102,6 +104,14 @@ TEST_F(TProtokollFenster, MFGiltNachSchliessen)
     EXPECT_EQ(einstellung("Option", "useMF"), QStringLiteral("-"));
     vorschau->FormShow();
     vorschau->cbMF->click();
+    // a settings file that cannot be written: the error, the choice is not taken
+    auto schreibbar = std::exchange(Ini, std::make_unique<TIniDatei>(pfad("datei/Simultano.ini")));
+    ASSERT_EQ(DateiSchreiben(pfad("datei"), "x"), QString());
+    dialoge->FehlermeldungBestaetigen();
+    vorschau->BCloseClick();
+    EXPECT_TRUE(dialoge->Letzter().Text.contains(QStringLiteral("kann nicht geschrieben werden")));
+    EXPECT_FALSE(MFnutzen);
+    Ini = std::move(schreibbar);
     vorschau->BCloseClick();
     EXPECT_TRUE(MFnutzen);
     EXPECT_EQ(einstellung("Option", "useMF"), QStringLiteral("1"));
@@ -174,6 +184,18 @@ TEST_F(TProtokollFenster, StandardvorlageSpeichernUndBearbeiten)
     vorschau->BVorlBearbClick();
     EXPECT_EQ(dialoge->Letzter().Text, QStringLiteral("nicht (/gibt/es/nicht) kann nicht gestartet werden."));
     EXPECT_TRUE(vorschau->isEnabled());
+
+    // no editor on this system: the error alone, not first the hint that one is started
+    Ini->WriteString(QStringLiteral("Option"), QStringLiteral("editor"), QString());
+    Ini->WriteBool(QStringLiteral("Option"), QStringLiteral("hint1"), true);
+    const QByteArray suchpfad = qgetenv("PATH");
+    qputenv("PATH", ordner.path().toLocal8Bit()); // a folder without programs
+    const std::size_t gezeigt = dialoge->Gezeigt.size();
+    dialoge->FehlermeldungBestaetigen();
+    vorschau->BVorlBearbClick();
+    qputenv("PATH", suchpfad);
+    ASSERT_EQ(dialoge->Gezeigt.size(), gezeigt + 1);
+    EXPECT_TRUE(dialoge->Letzter().Text.startsWith(QStringLiteral("Auf diesem System ist kein Programm")));
 }
 
 TEST_F(TProtokollFenster, StrgCKopiertDenGanzenTextF1ZeigtHilfe)
