@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     const QByteArray bytes(reinterpret_cast<const char*>(daten), static_cast<qsizetype>(groesse));
     const QStringList vorlage = InZeilen(TextAusBytes(bytes));
     const bool mf = groesse % 2 == 1;
-    const QByteArray text = ProtokollText(schule.klasse, vorlage, mf);
+    const QByteArray text = ProtokollTextSchreiben(schule.klasse, vorlage, mf);
     pruefen(text.count("\r\n") == vorlage.size());
     for (const char* platzhalter :
          {"<Halbjahr>", "<Klasse>", "<Datum>", "<Vorsitz>", "<Klassenleitung>", "<Eltern>", "<Fachlehrer>"})

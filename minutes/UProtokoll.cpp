@@ -280,7 +280,7 @@ QStringList ProtokollZeilen(const QStringList& vorlage, const TKlasse& klasse, b
     return zeilen;
 }
 
-QByteArray ProtokollText(const TKlasse& klasse, const QStringList& vorlage, bool mf)
+QByteArray ProtokollTextSchreiben(const TKlasse& klasse, const QStringList& vorlage, bool mf)
 {
     return VorlageBytes(ProtokollZeilen(vorlage, klasse, mf));
 }

@@ -76,4 +76,4 @@ QByteArray VorlageBytes(const QStringList& zeilen);
 // one pass each: a replacement never meets the text it inserted, later ones do.
 QStringList ProtokollZeilen(const QStringList& vorlage, const TKlasse& klasse, bool mf);
 // The document of the class: the replaced lines as a file, as VorlageBytes writes them.
-QByteArray ProtokollText(const TKlasse& klasse, const QStringList& vorlage, bool mf);
+QByteArray ProtokollTextSchreiben(const TKlasse& klasse, const QStringList& vorlage, bool mf);

@@ -49,7 +49,7 @@ TTexteErgebnis TexteSpeichern(const TTextAuftrag& auftrag, ITextUeberschreiben& 
                 continue;
             }
         }
-        ergebnis.Fehler = DateiSchreiben(pfad, ProtokollText(*klasse, vorlage.Zeilen, auftrag.MF));
+        ergebnis.Fehler = DateiSchreiben(pfad, ProtokollTextSchreiben(*klasse, vorlage.Zeilen, auftrag.MF));
         if (!ergebnis.Ok())
             return ergebnis;
         ergebnis.Geschrieben << pfad;

@@ -202,7 +202,7 @@ void TFVorschau::fuelleRE()
     if (!Vorlage.Fehler.isEmpty())
         Dialoge().Fehlermeldung(this, Vorlage.Fehler);
     else if (aktuelleKlasse)
-        Text = ProtokollText(*aktuelleKlasse, Vorlage.Zeilen, tmpMF);
+        Text = ProtokollTextSchreiben(*aktuelleKlasse, Vorlage.Zeilen, tmpMF);
     const TRtfDokument dokument = RtfLesen(Text);
     re->setLineWrapColumnOrWidth(RtfTextbreite(dokument) + 2 * static_cast<int>(re->document()->documentMargin()));
     RtfAnzeigen(dokument, *re->document());

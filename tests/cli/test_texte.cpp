@@ -51,7 +51,7 @@ TEST(CliTexte, SchreibtWieDasFenster)
     EXPECT_TRUE(alle.Aus.contains(dir.filePath(QStringLiteral("6_1-Klassendaten.rtf")))) << alle.Aus.toStdString();
     // the built-in template in the font of the user's settings file, as the window has it
     EXPECT_EQ(lesen(dir.filePath(QStringLiteral("5b-Klassendaten.rtf"))),
-              ProtokollText(*klassen.SucheKlasse(QStringLiteral("5b")),
+              ProtokollTextSchreiben(*klassen.SucheKlasse(QStringLiteral("5b")),
                             Standardvorlage(ProtokollSchriftLesen(TIniDatei(IniDateiname))), false));
 
     const TCliLauf auswahl({"texte", projekt, "--ordner", ordner.path(), "--vorlage", vorlage, "--mf", "--klassen", "6/1, 5a"});

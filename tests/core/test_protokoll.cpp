@@ -79,12 +79,12 @@ TEST(Protokoll, StandardvorlageByteFuerByte)
     const QStringList vorlage = Standardvorlage(TProtokollSchrift());
     ASSERT_EQ(vorlage.size(), 13);
     const QByteArray ohne = mitCrLf(StandardOhneMF);
-    EXPECT_EQ(ProtokollText(d.klasse, vorlage, false), ohne);
+    EXPECT_EQ(ProtokollTextSchreiben(d.klasse, vorlage, false), ohne);
     // MF on with a male chair: the label and the closing sentence follow him; two class
     // leaders stay "Klassenleitung"
     QByteArray mit = ohne;
     mit.replace("Vorsitzende/r:", "Vorsitzender:").replace("Der/Die Vorsitzende stellt", "Der Vorsitzende stellt");
-    EXPECT_EQ(ProtokollText(d.klasse, vorlage, true), mit);
+    EXPECT_EQ(ProtokollTextSchreiben(d.klasse, vorlage, true), mit);
 }
 
 TEST(Protokoll, SchriftUndLaengenDerStandardvorlage)
@@ -188,7 +188,7 @@ TEST(Protokoll, VorlagenInDreiKodierungen)
         EXPECT_TRUE(vorlage.Fehler.isEmpty());
         QByteArray text = erwartet;
         text.replace("<Klasse>", "5a");
-        EXPECT_EQ(ProtokollText(d.klasse, vorlage.Zeilen, true), text) << f.name;
+        EXPECT_EQ(ProtokollTextSchreiben(d.klasse, vorlage.Zeilen, true), text) << f.name;
     }
     // a missing file or a folder gives the built-in template
     for (const QString& pfad : {ordner.filePath(QStringLiteral("fehlt.rtf")), ordner.path(), QString()}) {
@@ -199,7 +199,7 @@ TEST(Protokoll, VorlagenInDreiKodierungen)
     // the built-in template saved for editing and read again is the same template
     const QString gespeichert = ordner.filePath(QStringLiteral("protokoll.rtf"));
     ASSERT_EQ(DateiSchreiben(gespeichert, VorlageBytes(Standardvorlage(TProtokollSchrift()))), QString());
-    EXPECT_EQ(ProtokollText(d.klasse, VorlageLaden(gespeichert, TProtokollSchrift()).Zeilen, false),
+    EXPECT_EQ(ProtokollTextSchreiben(d.klasse, VorlageLaden(gespeichert, TProtokollSchrift()).Zeilen, false),
               mitCrLf(StandardOhneMF));
 }
 

@@ -44,7 +44,7 @@ TEST(Rtf, FormateDerStandardvorlage)
 {
     TLehrerliste lehrer;
     TKlasse klasse(QStringLiteral("5a"));
-    const TRtfDokument d = RtfLesen(ProtokollText(klasse, Standardvorlage(TProtokollSchrift()), true));
+    const TRtfDokument d = RtfLesen(ProtokollTextSchreiben(klasse, Standardvorlage(TProtokollSchrift()), true));
     ASSERT_EQ(d.Absaetze.size(), 12);
     ASSERT_EQ(d.Schriften.size(), 2u);
     EXPECT_EQ(d.Schrift(1)->Name, QStringLiteral("Calibri"));

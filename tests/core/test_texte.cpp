@@ -83,7 +83,7 @@ TEST(Texte, UeberschreibenNachAntwort)
         EXPECT_EQ(lesen(dir.filePath(QStringLiteral("6b-Klassendaten.rtf"))) != "alt", f.neu6b);
         EXPECT_EQ(e.Geschrieben.size() + e.Uebersprungen.size(), 5);
         // the class "../x" stays in the folder, visible, and its file holds its text
-        EXPECT_EQ(lesen(dir.filePath(QStringLiteral("___x-Klassendaten.rtf"))), ProtokollText(*alle[4], Standardvorlage(TProtokollSchrift()), true));
+        EXPECT_EQ(lesen(dir.filePath(QStringLiteral("___x-Klassendaten.rtf"))), ProtokollTextSchreiben(*alle[4], Standardvorlage(TProtokollSchrift()), true));
         EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("../x-Klassendaten.rtf"))));
     }
 }

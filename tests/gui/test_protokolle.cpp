@@ -256,7 +256,7 @@ TEST_F(TProtokollFenster, TexteSpeichernFragtUndBleibtImOrdner)
     EXPECT_EQ(dir.entryList(QDir::Files), QStringList({"5a-Klassendaten.rtf", "5b-Klassendaten.rtf",
                                                        "6a-Klassendaten.rtf", "___x-Klassendaten.rtf"}));
     EXPECT_EQ(lesen(dir.filePath(QStringLiteral("5b-Klassendaten.rtf"))),
-              ProtokollText(*k5b, Standardvorlage(TProtokollSchrift()), MFnutzen));
+              ProtokollTextSchreiben(*k5b, Standardvorlage(TProtokollSchrift()), MFnutzen));
     EXPECT_EQ(einstellung("Data", "path"), ziel + QLatin1Char('/'));
 
     // opened again: the folder from the settings, the labels reset; one class chosen
