@@ -7,6 +7,7 @@
 #include "distribution/UErgebnisDruck.h"
 #include "distribution/UErgebnisRaster.h"
 #include "distribution/USaveResult.h"
+#include "distribution/UVerteilung.h"
 #include "planning/UDatei.h"
 #include "planning/UFehler.h"
 #include "planning/UIni.h"
@@ -33,7 +34,6 @@ const QColor Hintergrund(198, 208, 215);
 // 650 × 680 with its frame, that is 644 × 654 inside a frame of 3 pixels and a caption.
 const QSize Startgroesse(644, 687);
 const QSize Mindestgroesse(644, 654);
-// What the window frame and the caption take on the screen, for windows not shown yet.
 
 const QString OptionAbschnitt = QStringLiteral("Option");
 

@@ -3,10 +3,11 @@
 #include "app/UDialoge.h"
 #include "app/UDialogFenster.h"
 #include "distribution/UErgebnisText.h"
-#include "distribution/UOptimierung.h"
+#include "distribution/USuche.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QGroupBox;

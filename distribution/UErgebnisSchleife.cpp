@@ -2,6 +2,8 @@
 #include "distribution/UErgebnis.h"
 
 #include "distribution/UErgebnisRaster.h"
+#include "distribution/UOptimierung.h"
+#include "distribution/USucheGraph.h"
 #include "distribution/UVerteilung.h"
 #include "planning/UVar.h"
 

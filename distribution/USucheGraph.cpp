@@ -51,7 +51,7 @@ public:
     TCliqueSuche(const TKonfliktgraph& graph, long knotenGrenze) : grenze(knotenGrenze)
     {
         const int n = graph.Anzahl();
-        woerter = graph.Woerter();
+        const int woerter = graph.Woerter();
         alteNummer.resize(static_cast<std::size_t>(n));
         std::iota(alteNummer.begin(), alteNummer.end(), 0);
         std::stable_sort(alteNummer.begin(), alteNummer.end(), [&graph](int a, int b) {
@@ -131,7 +131,6 @@ private:
 
     long grenze;
     long knoten = 0;
-    int woerter = 1;
     std::vector<int> alteNummer;
     std::vector<TMenge> nachbarn;
     std::vector<int> aktuell, beste;
