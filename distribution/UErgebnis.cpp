@@ -249,10 +249,8 @@ void TFErgebnis::Auswerten()
     if (!groesseGesetzt)
         groesseSetzen();
     groesseGesetzt = true;
-    untergrenzeGilt = false; // the classes may have changed since the last evaluation
-    planGrenze = Edit1->value();
-    planArten = Konfliktarten();
-    ColZahl = VerteilungSuchen(planGrenze, planArten);
+    untergrenze.reset(); // the classes may have changed since the last evaluation
+    ColZahl = VerteilungSuchen(Edit1->value(), Konfliktarten());
     Button1->setVisible(Verteilung->Count() < Klassenliste->Count());
     exec();
 }
