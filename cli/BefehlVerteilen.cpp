@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace {
 
@@ -38,13 +39,8 @@ std::uint32_t startwertLesen(const TArgumente& args)
 {
     if (!args.Hat(QStringLiteral("startwert")))
         return static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-    const QString text = args.Wert(QStringLiteral("startwert"));
-    bool ok = false;
-    const uint startwert = text.toUInt(&ok);
-    if (!ok)
-        throw TFehler(QStringLiteral("Der Wert von --startwert muss eine ganze Zahl von 0 bis 4294967295 sein, nicht \"%1\".")
-                          .arg(text));
-    return startwert;
+    return static_cast<std::uint32_t>(
+        args.Zahl(QStringLiteral("startwert"), 0, 0, std::numeric_limits<std::uint32_t>::max()));
 }
 
 QString jsonText(const QString& text)
@@ -88,14 +84,12 @@ int BefehlVerteilen(const QStringList& argumente, TCli& cli)
                           {QStringLiteral("spalten"), QStringLiteral("vorsitz"), QStringLiteral("eltern"),
                            QStringLiteral("json")});
     args.PositionenPruefen(1, 1);
-    const int grenze = args.Zahl(QStringLiteral("grenze"), 4, 1, 10);
+    const auto grenze = static_cast<int>(args.Zahl(QStringLiteral("grenze"), 4, 1, 10));
     const double sekunden = sekundenLesen(args);
     const std::uint32_t startwert = startwertLesen(args);
     const TKonfliktArten arten{args.Hat(QStringLiteral("vorsitz")), args.Hat(QStringLiteral("eltern"))};
 
-    const TProjektErgebnis projekt = ProjektLesen(args.Positionen.first());
-    if (!projekt.Ok())
-        throw TFehler(projekt.Fehler);
+    const TProjektErgebnis projekt = ProjektOderFehler(args.Positionen.first());
     if (projekt.Klassen->Count() < 2)
         throw TFehler(QStringLiteral("Es müssen mindestens 2 Klassen mit Lehrkräften eingerichtet sein."));
 
