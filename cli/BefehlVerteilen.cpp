@@ -3,6 +3,7 @@
 #include "cli/UCli.h"
 #include "distribution/UErgebnisText.h"
 #include "distribution/UOptimierung.h"
+#include "distribution/UVerteilung.h"
 #include "planning/UCodepage.h"
 #include "planning/UFehler.h"
 #include "planning/UProjekt.h"
@@ -91,7 +92,7 @@ int BefehlVerteilen(const QStringList& argumente, TCli& cli)
 
     const TProjektErgebnis projekt = ProjektOderFehler(args.Positionen.first());
     if (projekt.Klassen->Count() < 2)
-        throw TFehler(QStringLiteral("Es müssen mindestens 2 Klassen mit Lehrkräften eingerichtet sein."));
+        throw TFehler(MeldungZuWenigeKlassen);
 
     TOptimierung optimierung(*projekt.Klassen, grenze, args.Hat(QStringLiteral("spalten")), arten);
     TZufall zufall(startwert);
