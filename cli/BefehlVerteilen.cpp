@@ -7,11 +7,11 @@
 #include "planning/UCodepage.h"
 #include "planning/UFehler.h"
 #include "planning/UProjekt.h"
+#include "planning/UVar.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 
-#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -33,15 +33,6 @@ double sekundenLesen(const TArgumente& args)
                           .arg(hoechsteSekunden)
                           .arg(text));
     return sekunden;
-}
-
-// The seed of the random numbers; without one, as the program does, from the clock.
-std::uint32_t startwertLesen(const TArgumente& args)
-{
-    if (!args.Hat(QStringLiteral("startwert")))
-        return static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-    return static_cast<std::uint32_t>(
-        args.Zahl(QStringLiteral("startwert"), 0, 0, std::numeric_limits<std::uint32_t>::max()));
 }
 
 QString jsonText(const QString& text)
@@ -87,7 +78,9 @@ int BefehlVerteilen(const QStringList& argumente, TCli& cli)
     args.PositionenPruefen(1, 1);
     const auto grenze = static_cast<int>(args.Zahl(QStringLiteral("grenze"), 4, 1, 10));
     const double sekunden = sekundenLesen(args);
-    const std::uint32_t startwert = startwertLesen(args);
+    // the seed of the random numbers; without one, as the program does, from the clock
+    const auto startwert = static_cast<std::uint32_t>(
+        args.Zahl(QStringLiteral("startwert"), UhrStartwert(), 0, std::numeric_limits<std::uint32_t>::max()));
     const TKonfliktArten arten{args.Hat(QStringLiteral("vorsitz")), args.Hat(QStringLiteral("eltern"))};
 
     const TProjektErgebnis projekt = ProjektOderFehler(args.Positionen.first());
