@@ -2,6 +2,7 @@
 #include "app/UFenster.h"
 #include "app/UMain.h"
 #include "distribution/UErgebnis.h"
+#include "distribution/UVerteilung.h"
 #include "planning/UFehler.h"
 #include "planning/UIni.h"
 #include "planning/UVar.h"
@@ -12,7 +13,7 @@ TAufgabe zuWenigKlassen()
 {
     TAufgabe a;
     a.Fenstertitel = QStringLiteral("So geht es nicht!");
-    a.Hauptanweisung = QStringLiteral("Es müssen mindestens 2 Klassen mit Lehrkräften eingerichtet sein.");
+    a.Hauptanweisung = MeldungZuWenigeKlassen;
     a.Text = QStringLiteral("(Daten fehlen.)");
     a.Symbol = TSymbol::Information;
     return a;

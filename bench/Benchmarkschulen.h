@@ -1,7 +1,30 @@
 #pragma once
 
+#include "support/Schulgenerator.h"
+
 #include <cstdint>
+#include <ctime>
+#include <map>
 #include <vector>
+
+// CPU time of the running thread in seconds, so that other processes on the machine
+// disturb the measurement little.
+inline double Rechenzeit()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+// The generated school of that many classes that the speed benchmarks share, made once.
+inline TSchule& Benchmarkschule(int klassenzahl)
+{
+    static std::map<int, TSchule> schulen;
+    auto gefunden = schulen.find(klassenzahl);
+    if (gefunden == schulen.end())
+        gefunden = schulen.emplace(klassenzahl, SchuleErzeugen(klassenzahl, 2027)).first;
+    return gefunden->second;
+}
 
 // One benchmark instance: a generated school and a limit of parallel conferences.
 struct TInstanz

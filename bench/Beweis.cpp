@@ -44,7 +44,7 @@ private:
     bool frei(int klasse, int g) const
     {
         return groesse[static_cast<std::size_t>(g)] < kap &&
-               !((gesperrt[static_cast<std::size_t>(g) * w + klasse / 64] >> (klasse % 64)) & 1u);
+               !BitGesetzt(gesperrt.data() + static_cast<std::size_t>(g) * w, klasse);
     }
 
     void setzen(int klasse, int g)
@@ -140,14 +140,12 @@ public:
     {
         TMenge alle(static_cast<std::size_t>(w), 0);
         for (int i = 0; i < n; ++i)
-            alle[static_cast<std::size_t>(i / 64)] |= TWort{1} << (i % 64);
+            BitSetzen(alle.data(), i);
         const bool gefunden = suchen(alle, 0); // before knoten and gruppeVon are read
         return ausgang(gefunden, knoten, grenze, gruppeVon);
     }
 
 private:
-    bool hat(const TMenge& m, int i) const { return (m[static_cast<std::size_t>(i / 64)] >> (i % 64)) & 1u; }
-    void weg(TMenge& m, int i) const { m[static_cast<std::size_t>(i / 64)] &= ~(TWort{1} << (i % 64)); }
     int nachbarnIn(int v, const TMenge& m) const
     {
         int a = 0;
@@ -169,7 +167,7 @@ private:
                     p[static_cast<std::size_t>(i)] &= graph.Nachbarbits(v)[i];
                 int naechste = -1, meiste = -1;
                 for (int u = 0; u < n; ++u)
-                    if (hat(p, u)) {
+                    if (BitGesetzt(p.data(), u)) {
                         const int d = nachbarnIn(u, p);
                         if (d > meiste) {
                             meiste = d;
@@ -196,7 +194,7 @@ private:
         // the class with the most conflicts among those left heads the next group
         std::vector<std::pair<int, int>> grad;
         for (int v = 0; v < n; ++v)
-            if (hat(rest, v))
+            if (BitGesetzt(rest.data(), v))
                 grad.emplace_back(-nachbarnIn(v, rest), v);
         std::sort(grad.begin(), grad.end());
         const int kopf = grad.front().second;
@@ -206,7 +204,7 @@ private:
         if (cliqueIn(rest, starts) > frei)
             return false;
         TMenge kandidaten = rest;
-        weg(kandidaten, kopf);
+        BitLoeschen(kandidaten.data(), kopf);
         for (int i = 0; i < w; ++i)
             kandidaten[static_cast<std::size_t>(i)] &= ~graph.Nachbarbits(kopf)[i];
         std::vector<int> gruppe{kopf};
@@ -220,7 +218,7 @@ private:
         if (static_cast<int>(gruppe.size()) == kap || (anzahl(kandidaten) == 0 && anzahl(ausgeschlossen) == 0)) {
             TMenge danach = rest;
             for (int v : gruppe)
-                weg(danach, v);
+                BitLoeschen(danach.data(), v);
             for (int v : gruppe)
                 gruppeVon[static_cast<std::size_t>(v)] = benutzt;
             if (suchen(danach, benutzt + 1))
@@ -230,20 +228,20 @@ private:
             return false;
         }
         for (int u = 0; u < n && knoten <= grenze; ++u) {
-            if (!hat(kandidaten, u))
+            if (!BitGesetzt(kandidaten.data(), u))
                 continue;
             TMenge k2 = kandidaten, x2 = ausgeschlossen;
             for (int i = 0; i < w; ++i) {
                 k2[static_cast<std::size_t>(i)] &= ~graph.Nachbarbits(u)[i];
                 x2[static_cast<std::size_t>(i)] &= ~graph.Nachbarbits(u)[i];
             }
-            weg(k2, u);
+            BitLoeschen(k2.data(), u);
             gruppe.push_back(u);
             if (gruppenBilden(rest, benutzt, gruppe, k2, x2))
                 return true;
             gruppe.pop_back();
-            weg(kandidaten, u);
-            ausgeschlossen[static_cast<std::size_t>(u / 64)] |= TWort{1} << (u % 64);
+            BitLoeschen(kandidaten.data(), u);
+            BitSetzen(ausgeschlossen.data(), u);
         }
         return false;
     }

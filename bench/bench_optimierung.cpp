@@ -25,7 +25,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -34,26 +33,10 @@
 
 namespace {
 
-double rechenzeit()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
-const TSchule& schule(int klassenzahl)
-{
-    static std::map<int, TSchule> schulen;
-    auto gefunden = schulen.find(klassenzahl);
-    if (gefunden == schulen.end())
-        gefunden = schulen.emplace(klassenzahl, SchuleErzeugen(klassenzahl, 2027)).first;
-    return gefunden->second;
-}
-
 // What an evaluation pays once for the lower bound.
 void Untergrenze(benchmark::State& state)
 {
-    const TKlassenliste& klassen = *schule(static_cast<int>(state.range(0))).Klassen;
+    const TKlassenliste& klassen = *Benchmarkschule(static_cast<int>(state.range(0))).Klassen;
     const TKonfliktArten arten{state.range(1) != 0, state.range(1) != 0};
     for (auto _ : state) {
         const TSuche suche(klassen, arten);
@@ -93,23 +76,23 @@ double gierigBis(const TKlassenliste& klassen, int grenze, int ziel, std::uint32
 {
     TSuche suche(klassen);
     TZufall zufall(startwert);
-    const double start = rechenzeit();
-    for (double jetzt = start; jetzt - start < frist; jetzt = rechenzeit())
+    const double start = Rechenzeit();
+    for (double jetzt = start; jetzt - start < frist; jetzt = Rechenzeit())
         if (suche.Durchlauf(grenze, zufall).Zeilen <= ziel)
-            return rechenzeit() - start;
+            return Rechenzeit() - start;
     return -1;
 }
 
 // The same for the whole optimisation: greedy passes and the improving search.
 double optimiertBis(const TKlassenliste& klassen, int grenze, int ziel, std::uint32_t startwert)
 {
-    const double start = rechenzeit();
+    const double start = Rechenzeit();
     TOptimierung optimierung(klassen, grenze, false, {}); // the lower bound counts in the time
     TZufall zufall(startwert);
     double erreicht = -1;
-    OptimierungLaufen(optimierung, zufall, frist - (rechenzeit() - start), rechenzeit, [&](bool) {
+    OptimierungLaufen(optimierung, zufall, frist - (Rechenzeit() - start), Rechenzeit, [&](bool) {
         if (optimierung.Bestes().Zeilen <= ziel)
-            erreicht = rechenzeit() - start;
+            erreicht = Rechenzeit() - start;
         return erreicht < 0;
     });
     return erreicht;

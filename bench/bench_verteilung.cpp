@@ -11,6 +11,7 @@
 //       built anew).
 // All work on the same school of each size. The last lines give the ratios per size.
 
+#include "Benchmarkschulen.h"
 #include "distribution/USuche.h"
 #include "distribution/UVerteilung.h"
 #include "planning/UVar.h"
@@ -30,17 +31,6 @@
 namespace {
 
 constexpr int limit = 4;
-constexpr std::uint32_t schulstartwert = 2027;
-
-TSchule& schule(int klassenzahl)
-{
-    static std::map<int, TSchule> schulen;
-    auto gefunden = schulen.find(klassenzahl);
-    if (gefunden == schulen.end())
-        gefunden = schulen.emplace(klassenzahl, SchuleErzeugen(klassenzahl, schulstartwert)).first;
-    return gefunden->second;
-}
-
 void suchenZaehlen(benchmark::State& state)
 {
     state.counters["Suchen/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
@@ -48,7 +38,7 @@ void suchenZaehlen(benchmark::State& state)
 
 void Vorbereitet(benchmark::State& state)
 {
-    TSuche suche(*schule(static_cast<int>(state.range(0))).Klassen);
+    TSuche suche(*Benchmarkschule(static_cast<int>(state.range(0))).Klassen);
     TZufall zufall(1);
     for (auto _ : state)
         benchmark::DoNotOptimize(suche.Durchlauf(limit, zufall));
@@ -57,7 +47,7 @@ void Vorbereitet(benchmark::State& state)
 
 void VerteilungSuchenGlobal(benchmark::State& state)
 {
-    TSchule& s = schule(static_cast<int>(state.range(0)));
+    TSchule& s = Benchmarkschule(static_cast<int>(state.range(0)));
     std::swap(Klassenliste, s.Klassen);
     Zufall.Setzen(1);
     for (auto _ : state)
@@ -70,7 +60,7 @@ void VerteilungSuchenGlobal(benchmark::State& state)
 // What a search costs after the data changed: the prepared search is built anew.
 void VorbereitenUndSuchen(benchmark::State& state)
 {
-    const TKlassenliste& klassen = *schule(static_cast<int>(state.range(0))).Klassen;
+    const TKlassenliste& klassen = *Benchmarkschule(static_cast<int>(state.range(0))).Klassen;
     TZufall zufall(1);
     for (auto _ : state) {
         TSuche suche(klassen);
@@ -82,7 +72,7 @@ void VorbereitenUndSuchen(benchmark::State& state)
 
 void Einfach(benchmark::State& state)
 {
-    const TKlassenliste& klassen = *schule(static_cast<int>(state.range(0))).Klassen;
+    const TKlassenliste& klassen = *Benchmarkschule(static_cast<int>(state.range(0))).Klassen;
     TZufall zufall(1);
     for (auto _ : state)
         benchmark::DoNotOptimize(VerteilungSuchenEinfach(klassen, limit, zufall));
@@ -91,7 +81,7 @@ void Einfach(benchmark::State& state)
 
 void EinfachOhneSortieren(benchmark::State& state)
 {
-    const TKlassenliste& klassen = *schule(static_cast<int>(state.range(0))).Klassen;
+    const TKlassenliste& klassen = *Benchmarkschule(static_cast<int>(state.range(0))).Klassen;
     TZufall zufall(1);
     for (auto _ : state)
         benchmark::DoNotOptimize(GruppenFuellenEinfach(ReihenfolgeMischen(klassen, zufall), limit));

@@ -17,7 +17,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <string>
 
 namespace {
@@ -30,13 +29,6 @@ struct TReferenz
     long Knoten = 0;
 };
 
-double rechenzeit()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
 // The fewest rows of `laeufe` runs of the optimisation, each `sekunden` of CPU time long
 // (or until it reaches the lower bound).
 TReferenz referenz(const TInstanz& instanz, double sekunden, int laeufe, long knotenGrenze)
@@ -46,7 +38,7 @@ TReferenz referenz(const TInstanz& instanz, double sekunden, int laeufe, long kn
     for (int lauf = 0; lauf < laeufe; ++lauf) {
         TOptimierung optimierung(*schule.Klassen, instanz.Grenze, false, {});
         TZufall zufall((instanz.Startwert ^ 0x5eed1234u) + static_cast<std::uint32_t>(lauf) * 7919u);
-        OptimierungLaufen(optimierung, zufall, sekunden, rechenzeit);
+        OptimierungLaufen(optimierung, zufall, sekunden, Rechenzeit);
         r.Untergrenze = optimierung.Untergrenze();
         if (lauf == 0 || optimierung.Bestes().Zeilen < r.Zeilen)
             r.Zeilen = optimierung.Bestes().Zeilen;

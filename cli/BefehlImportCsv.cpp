@@ -12,9 +12,7 @@ namespace {
 // The 0-based field of a 1-based column option; -1 when the option is not given.
 int spalte(const TArgumente& args, const QString& option, int spalten)
 {
-    if (!args.Hat(option))
-        return -1;
-    return args.Zahl(option, 0, 1, spalten) - 1;
+    return static_cast<int>(args.Zahl(option, 0, 1, spalten)) - 1;
 }
 
 TWahl zuordnen(const TArgumente& args, int spalten)
@@ -31,9 +29,7 @@ TWahl zuordnen(const TArgumente& args, int spalten)
 // The answer of --wahr when the first record's salutation is a truth value.
 QString wahrAnrede(const TArgumente& args, const QString& wahrheitswert)
 {
-    const QString wahr = args.Wert(QStringLiteral("wahr"));
-    if (args.Hat(QStringLiteral("wahr")) && wahr != QLatin1String("Herr") && wahr != QLatin1String("Frau"))
-        throw TFehler(QStringLiteral("Der Wert von --wahr muss \"Herr\" oder \"Frau\" sein, nicht \"%1\".").arg(wahr));
+    const QString wahr = args.Auswahl(QStringLiteral("wahr"), {QStringLiteral("Herr"), QStringLiteral("Frau")});
     if (!wahrheitswert.isEmpty() && wahr.isEmpty())
         throw TFehler(QStringLiteral("Die Anrede muss aus einem Wahrheitswert ermittelt werden. Geben Sie mit "
                                      "--wahr Herr oder --wahr Frau an, wofür '%1' steht.")
@@ -50,9 +46,8 @@ int BefehlImportCsv(const QStringList& argumente, TCli& cli)
                            QStringLiteral("anrede"), QStringLiteral("wahr")},
                           {QStringLiteral("ohne-feldnamen")});
     args.PositionenPruefen(1, 1);
-    for (const char* pflicht : {"projekt", "name"})
-        if (!args.Hat(QLatin1String(pflicht)))
-            throw TFehler(QStringLiteral("Die Option --%1 fehlt.").arg(QLatin1String(pflicht)));
+    const QString projektdatei = args.Pflicht(QStringLiteral("projekt"));
+    args.Pflicht(QStringLiteral("name"));
 
     const QString datei = args.Positionen.first();
     TCsvListe liste;
@@ -68,12 +63,9 @@ int BefehlImportCsv(const QStringList& argumente, TCli& cli)
     const QString wahr = wahrAnrede(args, WahrheitswertDerErstenZeile(datensaetze, wahl[SlotAnrede]));
 
     // a project file that is not there yet is created; one that cannot be read is an error
-    const QString projektdatei = args.Wert(QStringLiteral("projekt"));
     TProjektErgebnis projekt;
     if (QFileInfo::exists(projektdatei)) {
-        projekt = ProjektLesen(projektdatei);
-        if (!projekt.Ok())
-            throw TFehler(projekt.Fehler);
+        projekt = ProjektOderFehler(projektdatei);
     } else {
         projekt.Lehrer = std::make_unique<TLehrerliste>();
         projekt.Klassen = std::make_unique<TKlassenliste>();

@@ -47,12 +47,9 @@ std::optional<TStufen> stufenLesen(const TArgumente& args)
 
 TMehrklassenAntwort antwortLesen(const TArgumente& args)
 {
-    const QString wert = args.Wert(QStringLiteral("mehrklassen"), QStringLiteral("ja"));
-    if (wert == QLatin1String("ja"))
-        return TMehrklassenAntwort::Ja;
-    if (wert == QLatin1String("nein"))
-        return TMehrklassenAntwort::Nein;
-    throw TFehler(QStringLiteral("Der Wert von --mehrklassen muss \"ja\" oder \"nein\" sein, nicht \"%1\".").arg(wert));
+    const QString wert =
+        args.Auswahl(QStringLiteral("mehrklassen"), {QStringLiteral("ja"), QStringLiteral("nein")}, QStringLiteral("ja"));
+    return wert == QLatin1String("ja") ? TMehrklassenAntwort::Ja : TMehrklassenAntwort::Nein;
 }
 
 qsizetype summe(const TKlassenliste& klassen, QList<TLehrer*> TKlasse::*liste)
@@ -69,9 +66,8 @@ int BefehlImportXml(const QStringList& argumente, TCli& cli)
 {
     const TArgumente args(argumente, {QStringLiteral("o"), QStringLiteral("stufen"), QStringLiteral("mehrklassen")}, {});
     args.PositionenPruefen(1, 1);
-    const QString ziel = args.Wert(QStringLiteral("o"));
-    if (ziel.isEmpty())
-        throw TFehler(QStringLiteral("Es fehlt die Projektdatei, die geschrieben werden soll (-o DATEI.spz)."));
+    const QString ziel =
+        args.Pflicht(QStringLiteral("o"), QStringLiteral("Es fehlt die Projektdatei, die geschrieben werden soll (-o DATEI.spz)."));
     TFesteAntworten fragen(stufenLesen(args), antwortLesen(args));
 
     const TXmlImport import = UntisXmlImportieren(args.Positionen.first(), fragen);

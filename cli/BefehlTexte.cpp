@@ -65,9 +65,7 @@ int BefehlTexte(const QStringList& argumente, TCli& cli)
     if (!QFileInfo(ordner).isDir())
         throw TFehler(QStringLiteral("Den Zielordner %1 gibt es nicht.").arg(Anzeigename(ordner)));
 
-    const TProjektErgebnis projekt = ProjektLesen(datei);
-    if (!projekt.Ok())
-        throw TFehler(projekt.Fehler);
+    const TProjektErgebnis projekt = ProjektOderFehler(datei);
     const QString vorlageDatei = args.Wert(QStringLiteral("vorlage"));
     if (args.Hat(QStringLiteral("vorlage")) && !QFileInfo(vorlageDatei).isFile())
         throw TFehler(QStringLiteral("Die Vorlage %1 gibt es nicht.").arg(Anzeigename(vorlageDatei)));

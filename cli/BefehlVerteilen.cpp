@@ -3,16 +3,18 @@
 #include "cli/UCli.h"
 #include "distribution/UErgebnisText.h"
 #include "distribution/UOptimierung.h"
+#include "distribution/UVerteilung.h"
 #include "planning/UCodepage.h"
 #include "planning/UFehler.h"
 #include "planning/UProjekt.h"
+#include "planning/UVar.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 
-#include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace {
 
@@ -31,20 +33,6 @@ double sekundenLesen(const TArgumente& args)
                           .arg(hoechsteSekunden)
                           .arg(text));
     return sekunden;
-}
-
-// The seed of the random numbers; without one, as the program does, from the clock.
-std::uint32_t startwertLesen(const TArgumente& args)
-{
-    if (!args.Hat(QStringLiteral("startwert")))
-        return static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-    const QString text = args.Wert(QStringLiteral("startwert"));
-    bool ok = false;
-    const uint startwert = text.toUInt(&ok);
-    if (!ok)
-        throw TFehler(QStringLiteral("Der Wert von --startwert muss eine ganze Zahl von 0 bis 4294967295 sein, nicht \"%1\".")
-                          .arg(text));
-    return startwert;
 }
 
 QString jsonText(const QString& text)
@@ -88,16 +76,16 @@ int BefehlVerteilen(const QStringList& argumente, TCli& cli)
                           {QStringLiteral("spalten"), QStringLiteral("vorsitz"), QStringLiteral("eltern"),
                            QStringLiteral("json")});
     args.PositionenPruefen(1, 1);
-    const int grenze = args.Zahl(QStringLiteral("grenze"), 4, 1, 10);
+    const auto grenze = static_cast<int>(args.Zahl(QStringLiteral("grenze"), 4, 1, 10));
     const double sekunden = sekundenLesen(args);
-    const std::uint32_t startwert = startwertLesen(args);
+    // the seed of the random numbers; without one, as the program does, from the clock
+    const auto startwert = static_cast<std::uint32_t>(
+        args.Zahl(QStringLiteral("startwert"), UhrStartwert(), 0, std::numeric_limits<std::uint32_t>::max()));
     const TKonfliktArten arten{args.Hat(QStringLiteral("vorsitz")), args.Hat(QStringLiteral("eltern"))};
 
-    const TProjektErgebnis projekt = ProjektLesen(args.Positionen.first());
-    if (!projekt.Ok())
-        throw TFehler(projekt.Fehler);
+    const TProjektErgebnis projekt = ProjektOderFehler(args.Positionen.first());
     if (projekt.Klassen->Count() < 2)
-        throw TFehler(QStringLiteral("Es müssen mindestens 2 Klassen mit Lehrkräften eingerichtet sein."));
+        throw TFehler(MeldungZuWenigeKlassen);
 
     TOptimierung optimierung(*projekt.Klassen, grenze, args.Hat(QStringLiteral("spalten")), arten);
     TZufall zufall(startwert);

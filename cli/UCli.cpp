@@ -1,6 +1,7 @@
 #include "cli/UCli.h"
 
 #include "planning/UFehler.h"
+#include "planning/UProjekt.h"
 
 #include <array>
 
@@ -90,6 +91,12 @@ void befehlHilfe(const TBefehl& befehl, QTextStream& aus)
         aus << "\nOptionen:\n" << hilfe;
 }
 
+// How an option is written on the command line: "-o", "--ordner".
+QString schreibweise(const QString& name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
 int fehler(TCli& cli, const QString& meldung)
 {
     cli.Fehler << "simultano-cli: " << meldung << '\n';
@@ -133,10 +140,19 @@ int CliAusfuehren(const QStringList& argumente, TCli& cli)
 
 TArgumente::TArgumente(const QStringList& argumente, const QStringList& mitWert, const QStringList& schalter)
 {
+    // the options as written ("-o", "--ordner"): their first name and whether they take a value
+    std::map<QString, std::pair<QString, bool>> geschrieben;
+    for (const bool wert : {true, false})
+        for (const QString& angabe : wert ? mitWert : schalter) {
+            const QStringList namen = angabe.split(u'|');
+            for (const QString& n : namen) {
+                namen_[n] = namen.first();
+                geschrieben[schreibweise(n)] = {namen.first(), wert};
+            }
+        }
     bool nurPositionen = false;
     for (qsizetype i = 0; i < argumente.size(); ++i) {
         const QString& arg = argumente[i];
-        // "-o" stands for the option "o"
         const bool kurz = arg.size() == 2 && arg[0] == u'-' && arg[1].isLetter();
         if (nurPositionen || (!arg.startsWith(QLatin1String("--")) && !kurz) || arg == QLatin1String("--")) {
             if (!nurPositionen && arg == QLatin1String("--"))
@@ -146,20 +162,25 @@ TArgumente::TArgumente(const QStringList& argumente, const QStringList& mitWert,
             continue;
         }
         const qsizetype gleich = kurz ? -1 : arg.indexOf(u'=');
-        const QString name = kurz ? arg.mid(1) : arg.mid(2, gleich < 0 ? -1 : gleich - 2);
-        if (schalter.contains(name) && gleich < 0) {
-            optionen_[name] = QString();
-        } else if (mitWert.contains(name)) {
-            if (gleich >= 0)
-                optionen_[name] = arg.mid(gleich + 1);
-            else if (i + 1 < argumente.size())
-                optionen_[name] = argumente[++i];
-            else
-                throw TFehler(QStringLiteral("Zur Option %1 fehlt der Wert.").arg(arg));
-        } else {
+        const auto option = geschrieben.find(arg.left(gleich));
+        if (option == geschrieben.end() || (!option->second.second && gleich >= 0))
             throw TFehler(QStringLiteral("Unbekannte Option \"%1\".").arg(arg));
-        }
+        const auto& [erster, nimmtWert] = option->second;
+        if (!nimmtWert)
+            optionen_[erster] = QString();
+        else if (gleich >= 0)
+            optionen_[erster] = arg.mid(gleich + 1);
+        else if (i + 1 < argumente.size())
+            optionen_[erster] = argumente[++i];
+        else
+            throw TFehler(QStringLiteral("Zur Option %1 fehlt der Wert.").arg(arg));
     }
+}
+
+QString TArgumente::ersterName(const QString& n) const
+{
+    const auto it = namen_.find(n);
+    return it == namen_.end() ? n : it->second;
 }
 
 void TArgumente::PositionenPruefen(int mindestens, int hoechstens) const
@@ -170,28 +191,58 @@ void TArgumente::PositionenPruefen(int mindestens, int hoechstens) const
         throw TFehler(QStringLiteral("Unerwartetes Argument \"%1\".").arg(Positionen[hoechstens]));
 }
 
-bool TArgumente::Hat(const QString& name) const
+bool TArgumente::Hat(const QString& n) const
 {
-    return optionen_.count(name) > 0;
+    return optionen_.count(ersterName(n)) > 0;
 }
 
-QString TArgumente::Wert(const QString& name, const QString& vorgabe) const
+QString TArgumente::Wert(const QString& n, const QString& vorgabe) const
 {
-    const auto it = optionen_.find(name);
+    const auto it = optionen_.find(ersterName(n));
     return it == optionen_.end() ? vorgabe : it->second;
 }
 
-int TArgumente::Zahl(const QString& name, int vorgabe, int von, int bis) const
+QString TArgumente::Pflicht(const QString& n, const QString& meldung) const
 {
-    if (!Hat(name))
+    const QString wert = Wert(n);
+    if (wert.isEmpty())
+        throw TFehler(!meldung.isEmpty() ? meldung : QStringLiteral("Die Option %1 fehlt.").arg(schreibweise(n)));
+    return wert;
+}
+
+qint64 TArgumente::Zahl(const QString& n, qint64 vorgabe, qint64 von, qint64 bis) const
+{
+    if (!Hat(n))
         return vorgabe;
     bool ok = false;
-    const int zahl = Wert(name).toInt(&ok);
+    const qint64 zahl = Wert(n).toLongLong(&ok);
     if (!ok || zahl < von || zahl > bis)
-        throw TFehler(QStringLiteral("Der Wert von --%1 muss eine ganze Zahl von %2 bis %3 sein, nicht \"%4\".")
-                          .arg(name)
+        throw TFehler(QStringLiteral("Der Wert von %1 muss eine ganze Zahl von %2 bis %3 sein, nicht \"%4\".")
+                          .arg(schreibweise(n))
                           .arg(von)
                           .arg(bis)
-                          .arg(Wert(name)));
+                          .arg(Wert(n)));
     return zahl;
+}
+
+QString TArgumente::Auswahl(const QString& n, const QStringList& moeglich, const QString& vorgabe) const
+{
+    const QString wert = Wert(n, vorgabe);
+    if (!Hat(n) || moeglich.contains(wert))
+        return wert;
+    QStringList zitiert;
+    for (const QString& m : moeglich)
+        zitiert << QLatin1Char('"') + m + QLatin1Char('"');
+    QString liste = zitiert.takeLast();
+    if (!zitiert.isEmpty())
+        liste = zitiert.join(QStringLiteral(", ")) + QStringLiteral(" oder ") + liste;
+    throw TFehler(QStringLiteral("Der Wert von %1 muss %2 sein, nicht \"%3\".").arg(schreibweise(n), liste, wert));
+}
+
+TProjektErgebnis ProjektOderFehler(const QString& datei)
+{
+    TProjektErgebnis projekt = ProjektLesen(datei);
+    if (!projekt.Ok())
+        throw TFehler(projekt.Fehler);
+    return projekt;
 }

@@ -6,6 +6,8 @@
 
 #include <map>
 
+struct TProjektErgebnis;
+
 // The command-line companion: every subcommand calls the same core function as the command
 // of the window it stands for. Messages are German; a failure ends with exit status 1.
 
@@ -20,8 +22,10 @@ struct TCli
 // 0 on success, 1 on any failure (with a German message on Fehler).
 int CliAusfuehren(const QStringList& argumente, TCli& cli);
 
-// The arguments of one subcommand: positional arguments, options with a value
-// ("--grenze 4" or "--grenze=4", "-o DATEI" for a one-letter name) and switches ("--json").
+// The arguments of one subcommand: positional arguments, options with a value and switches.
+// A one-letter name is written with one dash ("-o DATEI"), a longer one with two
+// ("--grenze 4", "--grenze=4", "--json"). An option may have several names, declared as
+// "o|ordner": "-o" and "--ordner" then give the same option, which any of its names reads.
 // Unknown options, a missing value and a wrong number of positional arguments throw a
 // TFehler with a German message.
 class TArgumente
@@ -35,12 +39,23 @@ public:
     void PositionenPruefen(int mindestens, int hoechstens) const;
     bool Hat(const QString& name) const;
     QString Wert(const QString& name, const QString& vorgabe = QString()) const;
+    // The value of an option that must be given; missing or empty, it throws meldung, by
+    // default "Die Option --NAME fehlt.".
+    QString Pflicht(const QString& name, const QString& meldung = QString()) const;
     // The value as an integer in von .. bis; the default when the option is missing.
-    int Zahl(const QString& name, int vorgabe, int von, int bis) const;
+    qint64 Zahl(const QString& name, qint64 vorgabe, qint64 von, qint64 bis) const;
+    // The value, which must be one of the choices; the default when the option is missing.
+    QString Auswahl(const QString& name, const QStringList& moeglich, const QString& vorgabe = QString()) const;
 
 private:
-    std::map<QString, QString> optionen_;
+    QString ersterName(const QString& name) const;
+    std::map<QString, QString> optionen_;    // by the first name of the option
+    std::map<QString, QString> namen_;       // every name of an option: its first name
 };
+
+// The project of a file, read as "Öffnen" reads it; a file that cannot be read throws a
+// TFehler with the reader's message.
+TProjektErgebnis ProjektOderFehler(const QString& datei);
 
 // ---- the subcommands (one file each, BefehlName.cpp). Each returns the exit status or
 // throws a TFehler.

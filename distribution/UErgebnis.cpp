@@ -7,6 +7,8 @@
 #include "distribution/UErgebnisDruck.h"
 #include "distribution/UErgebnisRaster.h"
 #include "distribution/USaveResult.h"
+#include "distribution/UVerteilung.h"
+#include "editing/UDialogHilfen.h"
 #include "planning/UDatei.h"
 #include "planning/UFehler.h"
 #include "planning/UIni.h"
@@ -33,7 +35,6 @@ const QColor Hintergrund(198, 208, 215);
 // 650 × 680 with its frame, that is 644 × 654 inside a frame of 3 pixels and a caption.
 const QSize Startgroesse(644, 687);
 const QSize Mindestgroesse(644, 654);
-// What the window frame and the caption take on the screen, for windows not shown yet.
 
 const QString OptionAbschnitt = QStringLiteral("Option");
 
@@ -56,33 +57,24 @@ private:
     QTimer zeitgeber;
 };
 
+// A push button that does not become the default button when it has the focus.
 QPushButton* knopf(QWidget* eltern, const char* name, const QString& text)
 {
-    auto* k = new QPushButton(text, eltern);
-    k->setObjectName(QLatin1String(name));
+    auto* k = Benannt<QPushButton>(eltern, name, text);
     k->setAutoDefault(false);
     return k;
 }
 
-QCheckBox* kaestchen(QWidget* eltern, const char* name, const QString& text)
+QLabel* umbrechend(QWidget* eltern, const char* name, const QString& text = QString())
 {
-    auto* k = new QCheckBox(text, eltern);
-    k->setObjectName(QLatin1String(name));
-    return k;
-}
-
-QLabel* beschriftung(QWidget* eltern, const char* name, const QString& text, bool umbrechen = false)
-{
-    auto* l = new QLabel(text, eltern);
-    l->setObjectName(QLatin1String(name));
-    l->setWordWrap(umbrechen);
+    auto* l = Benannt<QLabel>(eltern, name, text);
+    l->setWordWrap(true);
     return l;
 }
 
 QSpinBox* drehfeld(QWidget* eltern, const char* name, int von, int bis, int wert)
 {
-    auto* feld = new QSpinBox(eltern);
-    feld->setObjectName(QLatin1String(name));
+    auto* feld = Benannt<QSpinBox>(eltern, name);
     feld->setRange(von, bis);
     feld->setValue(wert);
     return feld;
@@ -118,9 +110,7 @@ TFErgebnis::TFErgebnis(IDialoge& dialoge, QWidget* besitzer)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
     setAttribute(Qt::WA_WindowPropagation); // the main window's font
-    QPalette farben = palette();
-    farben.setColor(QPalette::Window, Hintergrund);
-    setPalette(farben);
+    Fensterfarbe(this, Hintergrund);
 
     StringGrid1 = new TErgebnisRaster(this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
@@ -128,14 +118,12 @@ TFErgebnis::TFErgebnis(IDialoge& dialoge, QWidget* besitzer)
     auto* spalte = new QVBoxLayout;
     spalte->setSpacing(6);
     spalte->addWidget(einstellungenAufbauen());
-    spalte->addWidget(Label1 = beschriftung(this, "Label1", QString(), true));
+    spalte->addWidget(Label1 = umbrechend(this, "Label1"));
     spalte->addWidget(sucheAufbauen());
     spalte->addWidget(optimierungAufbauen());
-    Label3 =
-        beschriftung(this, "Label3",
-                     QStringLiteral("Mit gedrückter Strg-Taste können Sie die markierte Zelle mit den Cursortasten "
-                                    "verschieben. Der Mauszeiger liefert Info über die unterrichtenden Lehrkräfte."),
-                     true);
+    Label3 = umbrechend(this, "Label3",
+                        QStringLiteral("Mit gedrückter Strg-Taste können Sie die markierte Zelle mit den Cursortasten "
+                                       "verschieben. Der Mauszeiger liefert Info über die unterrichtenden Lehrkräfte."));
     QFont fett = Label3->font();
     fett.setBold(true);
     Label3->setFont(fett);
@@ -175,14 +163,14 @@ QWidget* TFErgebnis::einstellungenAufbauen()
 {
     QHBoxLayout* zeile = gruppe(GroupBox1, this, "GroupBox1", QStringLiteral("Grundeinstellung"));
     zeile->addWidget(Label2 =
-                         beschriftung(GroupBox1, "Label2", QStringLiteral("&Maximalzahl paralleler Konferenzen:")));
+                         Benannt<QLabel>(GroupBox1, "Label2", QStringLiteral("&Maximalzahl paralleler Konferenzen:")));
     zeile->addWidget(Edit1 = drehfeld(GroupBox1, "Edit1", 1, 10, 4));
     zeile->addStretch(1);
     Label2->setBuddy(Edit1);
     zeilen(GroupBox1)->addWidget(CVorsitz =
-                                     kaestchen(GroupBox1, "CVorsitz", QStringLiteral("&Vorsitz berücksichtigen")));
+                                     Benannt<QCheckBox>(GroupBox1, "CVorsitz", QStringLiteral("&Vorsitz berücksichtigen")));
     zeilen(GroupBox1)->addWidget(
-        CEltern = kaestchen(GroupBox1, "CEltern", QStringLiteral("Gemeinsame &Elternvertreter berücksichtigen")));
+        CEltern = Benannt<QCheckBox>(GroupBox1, "CEltern", QStringLiteral("Gemeinsame &Elternvertreter berücksichtigen")));
     return GroupBox1;
 }
 
@@ -192,7 +180,7 @@ QWidget* TFErgebnis::sucheAufbauen()
     zeile->addWidget(Button1 = knopf(GroupBox2, "Button1", QStringLiteral("&Start")));
     zeile->addStretch(1);
     zeilen(GroupBox2)->addWidget(
-        C1 = kaestchen(GroupBox2, "C1", QStringLiteral("Bei Verschlechterung a&utomatisch neu suchen")));
+        C1 = Benannt<QCheckBox>(GroupBox2, "C1", QStringLiteral("Bei Verschlechterung a&utomatisch neu suchen")));
     return GroupBox2;
 }
 
@@ -202,12 +190,12 @@ QWidget* TFErgebnis::optimierungAufbauen()
     zeile->addWidget(Button3 = knopf(GroupBox3, "Button3", QStringLiteral("Start (&Optimierung)")));
     zeile->addSpacing(8);
     zeile->addWidget(Edit2 = drehfeld(GroupBox3, "Edit2", -1, 20, 6));
-    zeile->addWidget(Label5 = beschriftung(GroupBox3, "Label5", QStringLiteral("Se&kunden Suchzeit")));
+    zeile->addWidget(Label5 = Benannt<QLabel>(GroupBox3, "Label5", QStringLiteral("Se&kunden Suchzeit")));
     zeile->addStretch(1);
     Label5->setBuddy(Edit2);
     zeilen(GroupBox3)->addWidget(
-        C2 = kaestchen(GroupBox3, "C2", QStringLiteral("&Nach Zeilenminimierung auch Spalten minimieren")));
-    zeilen(GroupBox3)->addWidget(LUntergrenze = beschriftung(GroupBox3, "LUntergrenze", QString(), true));
+        C2 = Benannt<QCheckBox>(GroupBox3, "C2", QStringLiteral("&Nach Zeilenminimierung auch Spalten minimieren")));
+    zeilen(GroupBox3)->addWidget(LUntergrenze = umbrechend(GroupBox3, "LUntergrenze"));
     return GroupBox3;
 }
 
@@ -249,10 +237,8 @@ void TFErgebnis::Auswerten()
     if (!groesseGesetzt)
         groesseSetzen();
     groesseGesetzt = true;
-    untergrenzeGilt = false; // the classes may have changed since the last evaluation
-    planGrenze = Edit1->value();
-    planArten = Konfliktarten();
-    ColZahl = VerteilungSuchen(planGrenze, planArten);
+    untergrenze.reset(); // the classes may have changed since the last evaluation
+    ColZahl = VerteilungSuchen(Edit1->value(), Konfliktarten());
     Button1->setVisible(Verteilung->Count() < Klassenliste->Count());
     exec();
 }

@@ -3,10 +3,11 @@
 #include "app/UDialoge.h"
 #include "app/UDialogFenster.h"
 #include "distribution/UErgebnisText.h"
-#include "distribution/UOptimierung.h"
+#include "distribution/USuche.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -114,10 +115,11 @@ private:
     std::unique_ptr<QPrinter> PrintDialog1;
 
     // the lower bound of the plan shown, computed once per evaluation and set of rules
-    int untergrenze = 0;
-    int untergrenzeGrenze = 0;
-    TKonfliktArten untergrenzeArten;
-    bool untergrenzeGilt = false;
-    int planGrenze = 4;          // the rules the plan shown was searched with
-    TKonfliktArten planArten;
+    struct TUntergrenze
+    {
+        int Grenze;
+        TKonfliktArten Arten;
+        int Zeilen;
+    };
+    std::optional<TUntergrenze> untergrenze;
 };

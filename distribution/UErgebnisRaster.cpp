@@ -1,5 +1,6 @@
 #include "distribution/UErgebnisRaster.h"
 
+#include "planning/UFunctions.h"
 #include "planning/UVar.h"
 
 #include <QHeaderView>
@@ -82,14 +83,6 @@ public:
 private:
     QTableWidget* raster;
 };
-
-QString lehrerKuerzel(const TKlasse& klasse)
-{
-    QStringList kuerzel;
-    for (const TLehrer* l : klasse.Unterrichtende)
-        kuerzel << l->Kuerzel;
-    return kuerzel.join(QStringLiteral(", "));
-}
 
 } // namespace
 
@@ -255,7 +248,7 @@ void TErgebnisRaster::hinweisZeigen(const QModelIndex& zelle)
         HinweisVerbergen();
         return;
     }
-    const QString kuerzel = lehrerKuerzel(*klasse);
+    const QString kuerzel = KuerzelVerbunden(klasse->Unterrichtende, QStringLiteral(", "));
     hintW->setText(kuerzel);
     const int rand = 2 * (hintW->margin() + hintW->frameWidth());
     const QRect textfeld =

@@ -2,6 +2,8 @@
 #include "distribution/UErgebnis.h"
 
 #include "distribution/UErgebnisRaster.h"
+#include "distribution/UOptimierung.h"
+#include "distribution/USucheGraph.h"
 #include "distribution/UVerteilung.h"
 #include "planning/UVar.h"
 
@@ -20,19 +22,19 @@ void TFErgebnis::ErgebnisAnzeigen()
     untergrenzeZeigen();
 }
 
-// The bound belongs to the rules the plan shown was searched with; it is computed once
-// for each set of rules within an evaluation.
+// The bound belongs to the rules the plan shown was searched with, which are those of the
+// controls: a plan is only shown right after its search, and the controls are locked
+// while a loop runs. It is computed once for each set of rules within an evaluation.
 void TFErgebnis::untergrenzeZeigen()
 {
-    if (!untergrenzeGilt || untergrenzeGrenze != planGrenze || !(untergrenzeArten == planArten)) {
-        untergrenze = TOptimierung(*Klassenliste, planGrenze, false, planArten).Untergrenze();
-        untergrenzeGrenze = planGrenze;
-        untergrenzeArten = planArten;
-        untergrenzeGilt = true;
-    }
-    LUntergrenze->setText(StringGrid1->rowCount() <= untergrenze
+    const int grenze = Edit1->value();
+    const TKonfliktArten arten = Konfliktarten();
+    if (!untergrenze || untergrenze->Grenze != grenze || untergrenze->Arten != arten)
+        untergrenze = TUntergrenze{grenze, arten, Untergrenze(TKonfliktgraph(TSuche(*Klassenliste, arten)), grenze)};
+    const int zeilen = untergrenze->Zeilen;
+    LUntergrenze->setText(StringGrid1->rowCount() <= zeilen
                               ? QStringLiteral("Optimal: weniger Zeitfenster sind nicht möglich.")
-                              : QStringLiteral("Weniger als %1 Zeitfenster sind nicht möglich.").arg(untergrenze));
+                              : QStringLiteral("Weniger als %1 Zeitfenster sind nicht möglich.").arg(zeilen));
 }
 
 // During a loop only "Abbruch" and the table stay usable.
@@ -62,9 +64,7 @@ void TFErgebnis::Button1Click()
     if (C1->isChecked()) {
         schleifeMitC1();
     } else {
-        planGrenze = Edit1->value();
-        planArten = Konfliktarten();
-        ColZahl = VerteilungSuchen(planGrenze, planArten);
+        ColZahl = VerteilungSuchen(Edit1->value(), Konfliktarten());
         ErgebnisAnzeigen();
     }
     StringGrid1->setFocus();
@@ -82,8 +82,6 @@ void TFErgebnis::schleifeMitC1()
     do {
         ColZahl = VerteilungSuchen(grenze, arten);
         if (Verteilung->Count() <= zeilen) {
-            planGrenze = grenze;
-            planArten = arten;
             ErgebnisAnzeigen();
             neueListe = std::move(Verteilung);
             Verteilung = std::make_unique<TVerteilung>();
@@ -114,10 +112,6 @@ void TFErgebnis::Button3Click()
     const TKonfliktArten arten = Konfliktarten();
     const bool spalten = C2->isChecked();
     TOptimierung optimierung(*Klassenliste, grenze, spalten, arten);
-    untergrenze = optimierung.Untergrenze();
-    untergrenzeGrenze = grenze;
-    untergrenzeArten = arten;
-    untergrenzeGilt = true;
     TVerteilungsMass bisher{static_cast<int>(Verteilung->Count()), ColZahl};
     // the improving search starts from the plan shown, when it keeps the rules of this run
     optimierung.Vorgeben(*Verteilung);
@@ -128,8 +122,6 @@ void TFErgebnis::Button3Click()
             Verteilung = optimierung.BesterPlan();
             bisher = optimierung.Bestes();
             ColZahl = bisher.Spalten;
-            planGrenze = grenze;
-            planArten = arten;
             ErgebnisAnzeigen();
         }
         QCoreApplication::processEvents();

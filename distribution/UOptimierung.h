@@ -1,7 +1,6 @@
 #pragma once
 
 #include "distribution/USuche.h"
-#include "distribution/UVerteilung.h"
 #include "planning/UClasses.h"
 #include "planning/UVar.h"
 
@@ -77,9 +76,6 @@ private:
     long versuche = 0;
     long verbesserungen = 0;
 };
-
-// One greedy search as "Start" runs it, with the conflicts of the given kinds, is
-// VerteilungSuchen(limit, arten) of UVerteilung.h.
 
 // A clock in seconds from any fixed moment. The loop reads it to end on time and to tell
 // when it found its best plan; tests give it a clock of their own.

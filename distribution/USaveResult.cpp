@@ -1,6 +1,7 @@
 #include "distribution/USaveResult.h"
 
 #include "app/UBildschirm.h"
+#include "editing/UDialogHilfen.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -8,6 +9,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <tuple>
 
 namespace {
 
@@ -25,45 +28,30 @@ TFSaveResult::TFSaveResult(IDialoge& dialoge, QWidget* besitzer)
     schrift.setPixelSize(15);
     setFont(schrift);
 
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label2 = new QLabel(this);
-    Label2->setObjectName(QStringLiteral("Label2"));
+    Label1 = Benannt<QLabel>(this, "Label1");
+    Label2 = Benannt<QLabel>(this, "Label2");
     for (QLabel* l : {Label1, Label2}) {
         l->setWordWrap(true);
         l->setFixedWidth(Textbreite);
     }
-    RadioGroup1 = new QGroupBox(QStringLiteral("Trennzeichen"), this);
-    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    Komma = new QRadioButton(QStringLiteral("&Komma"), RadioGroup1);
-    Komma->setObjectName(QStringLiteral("Komma"));
-    Tab = new QRadioButton(QStringLiteral("&Tabulator"), RadioGroup1);
-    Tab->setObjectName(QStringLiteral("Tabulator"));
+    RadioGroup1 = Benannt<QGroupBox>(this, "RadioGroup1", QStringLiteral("Trennzeichen"));
+    Komma = Benannt<QRadioButton>(RadioGroup1, "Komma", QStringLiteral("&Komma"));
+    Tab = Benannt<QRadioButton>(RadioGroup1, "Tabulator", QStringLiteral("&Tabulator"));
     Komma->setChecked(true);
     auto* spalten = new QHBoxLayout(RadioGroup1);
     spalten->addWidget(Komma, 1);
     spalten->addWidget(Tab, 1);
 
-    Button1 = new QPushButton(QStringLiteral("&Speichern ..."), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("Abbrechen"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setAutoDefault(false);
-    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch(1);
-    knoepfe->addWidget(Button1);
-    knoepfe->addWidget(Button2);
     auto* flaeche = new QVBoxLayout(this);
     flaeche->setContentsMargins(16, 16, 16, 12);
     flaeche->setSpacing(12);
     flaeche->addWidget(Label1);
     flaeche->addWidget(Label2);
     flaeche->addWidget(RadioGroup1);
-    flaeche->addLayout(knoepfe);
+    std::tie(Button1, Button2) =
+        OkAbbrechenZeile(this, flaeche, "Button1", QStringLiteral("&Speichern ..."), QStringLiteral("Abbrechen"));
+    Button2->setAutoDefault(false);
+    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     flaeche->setSizeConstraint(QLayout::SetFixedSize);
     FormCreate();
 }

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int bitsProWort = 64;
-
 // The rank of every class of the list in class order (grade level, then designation).
 // Classes that the class order holds equal keep their order in the list, so the ranks
 // are distinct. The grade level is worked out once per class, not once per comparison.
@@ -50,27 +48,21 @@ void linksRuecken(int* ab, int anzahl)
     }
 }
 
-template <class Wort>
-void bitSetzen(Wort* bits, int nummer)
-{
-    bits[nummer / bitsProWort] |= Wort{1} << (nummer % bitsProWort);
-}
-
 // Pairs (person, class rank); all classes of one person conflict with each other. The
 // pairs are sorted by person and the conflicts of each person's classes are or-ed into
 // the bit sets of those classes.
-template <class Person, class Wort>
-void gemeinsamePersonenEintragen(std::vector<std::pair<Person, int>>& eintraege, Wort* bits, int woerter)
+template <class Person>
+void gemeinsamePersonenEintragen(std::vector<std::pair<Person, int>>& eintraege, TBitwort* bits, int woerter)
 {
     std::sort(eintraege.begin(), eintraege.end(),
               [](const auto& a, const auto& b) { return std::less<Person>()(a.first, b.first); });
-    std::vector<Wort> klassenDerPerson(woerter, 0);
+    std::vector<TBitwort> klassenDerPerson(woerter, 0);
     for (std::size_t anfang = 0; anfang < eintraege.size();) {
         std::size_t ende = anfang;
         while (ende < eintraege.size() && eintraege[ende].first == eintraege[anfang].first)
-            bitSetzen(klassenDerPerson.data(), eintraege[ende++].second);
+            BitSetzen(klassenDerPerson.data(), eintraege[ende++].second);
         for (std::size_t i = anfang; i < ende; ++i) {
-            Wort* ziel = bits + static_cast<std::size_t>(eintraege[i].second) * woerter;
+            TBitwort* ziel = bits + static_cast<std::size_t>(eintraege[i].second) * woerter;
             for (int w = 0; w < woerter; ++w)
                 ziel[w] |= klassenDerPerson[w];
         }
@@ -97,7 +89,7 @@ QStringList elternIDs(const TKlasse& klasse)
 } // namespace
 
 TSuche::TSuche(const TKlassenliste& klassen, TKonfliktArten arten)
-    : arten(arten), anzahl(klassen.Count()), woerter(std::max(1, (klassen.Count() + bitsProWort - 1) / bitsProWort))
+    : arten(arten), anzahl(klassen.Count()), woerter(Bitwoerter(klassen.Count()))
 {
     const std::vector<int> rang = raengeInKlassenordnung(klassen);
     klasseVonRang.resize(anzahl);
@@ -208,8 +200,8 @@ void TSuche::mischen(TZufall& zufall)
 // reads one column. The entry after the last open slot is always 0 and stops the search.
 inline int TSuche::ersterPassenderSlot(int klasse) const
 {
-    const TWort* spalte = slotSpalte(klasse / bitsProWort);
-    const int bit = klasse % bitsProWort;
+    const TWort* spalte = slotSpalte(klasse / BitsProWort);
+    const int bit = klasse % BitsProWort;
     int slot = 0;
     while ((spalte[slot] >> bit) & 1u)
         ++slot;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "distribution/UBitmenge.h"
 #include "planning/UClasses.h"
 #include "planning/UVar.h"
 
@@ -39,7 +40,7 @@ struct TVerteilungsMass
 class TSuche
 {
 public:
-    using TWort = std::uint64_t;
+    using TWort = TBitwort;
 
     explicit TSuche(const TKlassenliste& klassen, TKonfliktArten arten = {});
 

@@ -1,7 +1,6 @@
 #include "distribution/USucheGraph.h"
 
 #include <algorithm>
-#include <bit>
 #include <numeric>
 
 TKonfliktgraph::TKonfliktgraph(const TSuche& suche)
@@ -11,7 +10,7 @@ TKonfliktgraph::TKonfliktgraph(const TSuche& suche)
     for (int klasse = 0; klasse < anzahl; ++klasse) {
         TWort* ziel = bits.data() + static_cast<std::size_t>(klasse) * woerter;
         std::copy_n(suche.Konflikte(klasse), woerter, ziel);
-        ziel[klasse / 64] &= ~(TWort{1} << (klasse % 64));
+        BitLoeschen(ziel, klasse);
         for (int andere = 0; andere < anzahl; ++andere)
             if (Konflikt(klasse, andere))
                 nachbarn[static_cast<std::size_t>(klasse)].push_back(andere);
@@ -23,24 +22,6 @@ namespace {
 using TWort = TKonfliktgraph::TWort;
 using TMenge = std::vector<TWort>;
 
-bool leer(const TMenge& menge)
-{
-    return std::all_of(menge.begin(), menge.end(), [](TWort w) { return w == 0; });
-}
-
-int erstes(const TMenge& menge)
-{
-    for (std::size_t w = 0; w < menge.size(); ++w)
-        if (menge[w])
-            return static_cast<int>(w * 64) + std::countr_zero(menge[w]);
-    return -1;
-}
-
-void loeschen(TMenge& menge, int element)
-{
-    menge[static_cast<std::size_t>(element / 64)] &= ~(TWort{1} << (element % 64));
-}
-
 // Branch and bound over the classes renumbered by falling number of neighbours: the
 // candidates of a node are coloured greedily (a colour is a set of pairwise compatible
 // classes, so a clique takes at most one class of each colour), and a candidate is only
@@ -51,7 +32,7 @@ public:
     TCliqueSuche(const TKonfliktgraph& graph, long knotenGrenze) : grenze(knotenGrenze)
     {
         const int n = graph.Anzahl();
-        woerter = graph.Woerter();
+        const int woerter = graph.Woerter();
         alteNummer.resize(static_cast<std::size_t>(n));
         std::iota(alteNummer.begin(), alteNummer.end(), 0);
         std::stable_sort(alteNummer.begin(), alteNummer.end(), [&graph](int a, int b) {
@@ -64,11 +45,11 @@ public:
         for (int i = 0; i < n; ++i)
             for (int alt : graph.Nachbarn(alteNummer[static_cast<std::size_t>(i)])) {
                 const int j = neueNummer[static_cast<std::size_t>(alt)];
-                nachbarn[static_cast<std::size_t>(i)][static_cast<std::size_t>(j / 64)] |= TWort{1} << (j % 64);
+                BitSetzen(nachbarn[static_cast<std::size_t>(i)].data(), j);
             }
         TMenge alle(static_cast<std::size_t>(woerter), 0);
         for (int i = 0; i < n; ++i)
-            alle[static_cast<std::size_t>(i / 64)] |= TWort{1} << (i % 64);
+            BitSetzen(alle.data(), i);
         if (n > 0)
             erweitern(alle);
     }
@@ -97,14 +78,14 @@ private:
             TMenge weiter(kandidaten.size());
             for (std::size_t w = 0; w < weiter.size(); ++w)
                 weiter[w] = kandidaten[w] & nachbarn[static_cast<std::size_t>(v)][w];
-            if (leer(weiter)) {
+            if (BitsLeer(weiter)) {
                 if (aktuell.size() > beste.size())
                     beste = aktuell;
             } else {
                 erweitern(std::move(weiter));
             }
             aktuell.pop_back();
-            loeschen(kandidaten, v);
+            BitLoeschen(kandidaten.data(), v);
         }
     }
 
@@ -114,11 +95,11 @@ private:
     {
         const int noetig = static_cast<int>(beste.size()) - static_cast<int>(aktuell.size()) + 1;
         TMenge offen = kandidaten;
-        for (int k = 1; !leer(offen); ++k) {
+        for (int k = 1; !BitsLeer(offen); ++k) {
             TMenge frei = offen;
-            for (int v = erstes(frei); v >= 0; v = erstes(frei)) {
-                loeschen(frei, v);
-                loeschen(offen, v);
+            for (int v = ErstesBit(frei); v >= 0; v = ErstesBit(frei)) {
+                BitLoeschen(frei.data(), v);
+                BitLoeschen(offen.data(), v);
                 for (std::size_t w = 0; w < frei.size(); ++w)
                     frei[w] &= ~nachbarn[static_cast<std::size_t>(v)][w];
                 if (k >= noetig) {
@@ -131,7 +112,6 @@ private:
 
     long grenze;
     long knoten = 0;
-    int woerter = 1;
     std::vector<int> alteNummer;
     std::vector<TMenge> nachbarn;
     std::vector<int> aktuell, beste;

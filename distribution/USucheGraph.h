@@ -1,5 +1,6 @@
 #pragma once
 
+#include "distribution/UBitmenge.h"
 #include "distribution/USuche.h"
 
 #include <cstdint>
@@ -11,7 +12,7 @@
 class TKonfliktgraph
 {
 public:
-    using TWort = std::uint64_t;
+    using TWort = TSuche::TWort;
 
     explicit TKonfliktgraph(const TSuche& suche);
 
@@ -19,7 +20,7 @@ public:
     int Woerter() const { return woerter; }
     const TWort* Nachbarbits(int klasse) const { return bits.data() + static_cast<std::size_t>(klasse) * woerter; }
     const std::vector<int>& Nachbarn(int klasse) const { return nachbarn[static_cast<std::size_t>(klasse)]; }
-    bool Konflikt(int a, int b) const { return (Nachbarbits(a)[b / 64] >> (b % 64)) & 1u; }
+    bool Konflikt(int a, int b) const { return BitGesetzt(Nachbarbits(a), b); }
 
 private:
     int anzahl;

@@ -34,10 +34,8 @@ public:
     void Beginnen(const std::vector<int>& gruppeVon, int gruppen, int kapazitaet);
     // Up to `zuege` moves. True when every class has its place; Ergebnis() is then a plan.
     bool Arbeiten(long zuege, TZufall& zufall);
-    bool Vollstaendig() const { return ohneGruppe.empty(); }
     // Moves since the fewest classes without a group were last lowered.
     long ZuegeOhneFortschritt() const { return zug - letzterFortschritt; }
-    long Zuege() const { return zug; }
     TPlan Ergebnis() const { return PlanAusGruppen(gruppeVon); }
     // The partial plan made whole: the classes without a group are placed first-fit into
     // new groups, keeping the rule.

@@ -19,6 +19,8 @@ TSuche& vorbereiteteSuche(const TKlassenliste& klassen, TKonfliktArten arten)
 
 } // namespace
 
+const QString MeldungZuWenigeKlassen = QStringLiteral("Es müssen mindestens 2 Klassen mit Lehrkräften eingerichtet sein.");
+
 std::unique_ptr<TVerteilung> VerteilungSuchen(const TKlassenliste& klassen, int limit, TZufall& zufall,
                                               TKonfliktArten arten)
 {

@@ -22,3 +22,6 @@ int VerteilungSuchen(int limit, TKonfliktArten arten);
 
 // The largest group size of a distribution; 1 for an empty one.
 int Spaltenzahl(const TVerteilung& verteilung);
+
+// Why there is nothing to distribute: the evaluation needs at least two classes.
+extern const QString MeldungZuWenigeKlassen;

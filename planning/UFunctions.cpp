@@ -251,12 +251,12 @@ QString RelativerPfad(const QString& pfad, const QString& programmpfad)
     return relativ;
 }
 
-QString KuerzelVerbunden(const QList<TLehrer*>& lehrer)
+QString KuerzelVerbunden(const QList<TLehrer*>& lehrer, const QString& trenner)
 {
     QStringList kuerzel;
     for (const TLehrer* l : lehrer)
         kuerzel << l->Kuerzel;
-    return kuerzel.join(QLatin1Char('/'));
+    return kuerzel.join(trenner);
 }
 
 QString LeitungstextBilden(const QList<TLehrer*>& lehrer)

@@ -44,8 +44,8 @@ int HoechsteElternID(const TKlassenliste& klassen);
 // The path relative to the program's folder ("./datei.rtf", "../x/datei.rtf"); unchanged
 // when there is no relative path.
 QString RelativerPfad(const QString& pfad, const QString& programmpfad);
-// The abbreviations of the teachers joined by "/" ("AB/CD"); the empty text for none.
-QString KuerzelVerbunden(const QList<TLehrer*>& lehrer);
+// The abbreviations of the teachers joined by the separator ("AB/CD"); the empty text for none.
+QString KuerzelVerbunden(const QList<TLehrer*>& lehrer, const QString& trenner = QStringLiteral("/"));
 // The class leaders' abbreviations as the project file stores them: joined by "/"; an
 // abbreviation that the splitting would not give back as itself (empty, or holding a blank,
 // a control character, a comma, a slash or a quote) in double quotes with inner quotes doubled.

@@ -25,6 +25,11 @@ int Dateiversion = 0;
 
 TZufall Zufall;
 
+std::uint32_t UhrStartwert()
+{
+    return static_cast<std::uint32_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
+}
+
 void LeeresProjekt()
 {
     // The classes refer to the teachers: they go first.
@@ -39,8 +44,8 @@ void PlanungsdatenStarten()
     Ini = std::make_unique<TIniDatei>(IniDateiname);
 
     LeeresProjekt();
-    // seeded once per run from the low 32 bits of the high-resolution clock
-    Zufall.Setzen(static_cast<std::uint32_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    // seeded once per run from the clock
+    Zufall.Setzen(UhrStartwert());
     const TProtokollSchrift schrift = ProtokollSchriftLesen(*Ini);
     Schriftname = schrift.Name;
     Schriftgroesse = schrift.Groesse;

@@ -46,6 +46,8 @@ private:
     std::uint32_t seed;
 };
 extern TZufall Zufall;
+// A seed for the generator from the clock: the low 32 bits of the high-resolution clock.
+std::uint32_t UhrStartwert();
 
 // Start-up of the planning state before any window exists: paths, settings file,
 // empty lists, the random generator seeded from the clock, the font and option settings.

@@ -1,10 +1,13 @@
 // The command-line companion: help, errors and exit status, and "pruefen".
 #include "cli/CliLauf.h"
 #include "planning/UDatei.h"
+#include "planning/UFehler.h"
 #include "planning/UProjekt.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 TEST(Cli, HilfeUndFehler)
 {
@@ -51,4 +54,46 @@ TEST(Cli, PruefenNenntVersionUndAnzahlen)
     const TCliLauf schlecht({"pruefen", pfad});
     EXPECT_EQ(schlecht.Status, 1);
     EXPECT_TRUE(schlecht.Fehler.contains(QStringLiteral("keine Projektdatei von Simultano"))) << schlecht.Fehler.toStdString();
+}
+
+// Names of options: one dash for one letter, two for longer names, aliases declared with "|".
+TEST(Cli, OptionsnamenUndPflichtangaben)
+{
+    const auto lesen = [](const QStringList& argumente) {
+        return TArgumente(argumente, {"o|ordner", "grenze", "farbe"}, {"json"});
+    };
+    const auto meldung = [&](const std::function<void()>& tun) {
+        try {
+            tun();
+        } catch (const TFehler& f) {
+            return f.Meldung;
+        }
+        return QString();
+    };
+    for (const QStringList& argumente : {QStringList{"-o", "x"}, QStringList{"--ordner", "x"}, QStringList{"--ordner=x"}}) {
+        const TArgumente args = lesen(argumente);
+        EXPECT_EQ(args.Wert("o"), "x") << argumente.join(' ').toStdString();
+        EXPECT_EQ(args.Pflicht("ordner"), "x");
+    }
+    const struct
+    {
+        QStringList argumente;
+        const char* meldung;
+    } falsch[] = {
+        {{"--o", "x"}, "Unbekannte Option \"--o\"."},
+        {{"-g", "4"}, "Unbekannte Option \"-g\"."},
+        {{"--json=ja"}, "Unbekannte Option \"--json=ja\"."},
+        {{"--grenze"}, "Zur Option --grenze fehlt der Wert."},
+    };
+    for (const auto& f : falsch)
+        EXPECT_EQ(meldung([&] { lesen(f.argumente); }), f.meldung);
+
+    const TArgumente args = lesen({"--ordner=", "--farbe", "lila", "--grenze", "4294967296"});
+    EXPECT_EQ(meldung([&] { args.Pflicht("o"); }), "Die Option -o fehlt.");
+    EXPECT_EQ(meldung([&] { args.Pflicht("ordner", "Ohne Ordner nicht."); }), "Ohne Ordner nicht.");
+    EXPECT_EQ(meldung([&] { args.Auswahl("farbe", {"rot", "grün", "blau"}); }),
+              "Der Wert von --farbe muss \"rot\", \"grün\" oder \"blau\" sein, nicht \"lila\".");
+    EXPECT_EQ(args.Auswahl("json", {"ja", "nein"}, "ja"), "ja");
+    EXPECT_EQ(meldung([&] { args.Zahl("grenze", 0, 0, 4294967295); }),
+              "Der Wert von --grenze muss eine ganze Zahl von 0 bis 4294967295 sein, nicht \"4294967296\".");
 }

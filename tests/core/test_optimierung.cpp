@@ -4,6 +4,7 @@
 #include "distribution/UOptimierung.h"
 #include "distribution/USucheGraph.h"
 #include "distribution/USucheLokal.h"
+#include "distribution/UVerteilung.h"
 #include "support/Schulgenerator.h"
 
 #include <QSet>
