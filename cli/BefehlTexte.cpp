@@ -55,13 +55,11 @@ TProtokollSchrift eingestellteSchrift()
 int BefehlTexte(const QStringList& argumente, TCli& cli)
 {
     const TArgumente args(argumente,
-                          {QStringLiteral("o"), QStringLiteral("ordner"), QStringLiteral("vorlage"), QStringLiteral("klassen")},
+                          {QStringLiteral("o|ordner"), QStringLiteral("vorlage"), QStringLiteral("klassen")},
                           {QStringLiteral("mf")});
     args.PositionenPruefen(1, 1);
     const QString datei = args.Positionen.first();
-    const QString ordner = args.Wert(QStringLiteral("o"), args.Wert(QStringLiteral("ordner")));
-    if (ordner.isEmpty())
-        throw TFehler(QStringLiteral("Es fehlt der Zielordner (-o ORDNER)."));
+    const QString ordner = args.Pflicht(QStringLiteral("o"), QStringLiteral("Es fehlt der Zielordner (-o ORDNER)."));
     if (!QFileInfo(ordner).isDir())
         throw TFehler(QStringLiteral("Den Zielordner %1 gibt es nicht.").arg(Anzeigename(ordner)));
 
