@@ -61,7 +61,8 @@ void KlassenLoeschen(TKlassenliste& klassen, TVerteilung& verteilung, const QLis
 
 TKuerzelFehler KuerzelPruefen(const TLehrerliste& lehrer, const QString& kuerzel, const TLehrer* eigener)
 {
-    if (kuerzel.contains(QLatin1Char('/')))
+    // an abbreviation imported with a '/' stays as it is; only a new one is refused
+    if (kuerzel.contains(QLatin1Char('/')) && (!eigener || eigener->Kuerzel != kuerzel))
         return TKuerzelFehler::MitSchraegstrich;
     for (const TLehrer* l : lehrer)
         if (l != eigener && l->Kuerzel == kuerzel)

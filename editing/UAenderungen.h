@@ -26,9 +26,11 @@ void KlassenLoeschen(TKlassenliste& klassen, TVerteilung& verteilung, const QLis
 
 enum class TKuerzelFehler { Keiner, Vergeben, MitSchraegstrich };
 
-// What speaks against giving a teacher this abbreviation: class leaders are stored joined
-// by "/", and teachers are found by abbreviation, so it must be unique (eigener may keep
-// its own).
+// What speaks against giving a teacher this abbreviation: teachers are found by
+// abbreviation, so it must be unique (eigener may keep its own); and a new or changed
+// abbreviation may not hold a "/", which would be confusing where the abbreviations of
+// several teachers are shown joined by "/" ("AB/CD"). An abbreviation that already holds
+// one (imported so) may be kept.
 TKuerzelFehler KuerzelPruefen(const TLehrerliste& lehrer, const QString& kuerzel, const TLehrer* eigener = nullptr);
 // Adds a teacher and sorts the teachers; null when KuerzelPruefen objects.
 TLehrer* LehrerHinzufuegen(TLehrerliste& lehrer, const QString& kuerzel, const QString& anrede, const QString& name);
