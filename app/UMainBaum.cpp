@@ -1,6 +1,7 @@
 // The class tree, the teacher list, the view modes and the enabling of the commands.
 #include "app/UKlassenBaum.h"
 #include "app/UMain.h"
+#include "editing/UAenderungen.h"
 #include "planning/UFunctions.h"
 #include "planning/UVar.h"
 
@@ -95,12 +96,8 @@ void TFMain::LehrerBild(QTreeWidgetItem* n)
     const TKnoten* klasse = KlassenKnoten(n);
     if (!knoten || knoten->IstKlasse() || !klasse || !klasse->IstKlasse())
         return;
-    const TKlasse* k = klasse->Klasse;
-    int bild = Lehrkraft;
-    if (k->Vorsitz == knoten->Lehrer)
-        bild = Vorsitz;
-    else if (k->K_Leitung.contains(knoten->Lehrer))
-        bild = Klassenleitung;
+    const TRolle rolle = Rolle(*klasse->Klasse, knoten->Lehrer);
+    const int bild = rolle == TRolle::Vorsitz ? Vorsitz : rolle == TRolle::Klassenleitung ? Klassenleitung : Lehrkraft;
     TV->BilderSetzen(knoten, bild, bild + 1);
 }
 
@@ -210,11 +207,11 @@ void TFMain::klassenSchalter(int n, const TKnoten* fokus)
         B_Klassenlehrer->setText(QStringLiteral("Als Klassenle&itung kennzeichnen"));
     } else if (lehrerAuswahl) {
         const TKnoten* lehrer = sucheEinzelnenLehrer(fokus->parent());
-        const TKlasse* k = klasse->Klasse;
+        const TRolle rolle = lehrer ? Rolle(*klasse->Klasse, lehrer->Lehrer) : TRolle::Lehrkraft;
         QString text = QStringLiteral("Als Klassenle&itung kennzeichnen");
-        if (lehrer && k->Vorsitz == lehrer->Lehrer)
+        if (rolle == TRolle::Vorsitz)
             text = QStringLiteral("Vors&itz aufheben");
-        else if (lehrer && n == 1 && k->K_Leitung.contains(lehrer->Lehrer))
+        else if (rolle == TRolle::Klassenleitung && n == 1)
             text = QStringLiteral("Klassenle&itung aufheben");
         B_Klassenlehrer->setText(text);
     }

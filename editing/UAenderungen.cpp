@@ -146,7 +146,7 @@ TRolle Rolle(const TKlasse& klasse, const TLehrer* lehrer)
     return TRolle::Lehrkraft;
 }
 
-TRolle KlassenleitungUmschalten(TKlasse& klasse, TLehrer* lehrer)
+void KlassenleitungUmschalten(TKlasse& klasse, TLehrer* lehrer)
 {
     switch (Rolle(klasse, lehrer)) {
     case TRolle::Lehrkraft:
@@ -160,7 +160,6 @@ TRolle KlassenleitungUmschalten(TKlasse& klasse, TLehrer* lehrer)
         break;
     }
     Geaendert = true;
-    return Rolle(klasse, lehrer);
 }
 
 void VorsitzSetzen(const QList<TKlasse*>& klassen, TLehrer* vorsitz)

@@ -54,8 +54,8 @@ enum class TRolle { Lehrkraft, Klassenleitung, Vorsitz };
 // The role of a teacher in a class; the chair wins over class leadership.
 TRolle Rolle(const TKlasse& klasse, const TLehrer* lehrer);
 // The class leadership button: a plain teacher becomes class leader, a class leader a plain
-// teacher, and a chair loses the chair. The role afterwards.
-TRolle KlassenleitungUmschalten(TKlasse& klasse, TLehrer* lehrer);
+// teacher, and a chair loses the chair.
+void KlassenleitungUmschalten(TKlasse& klasse, TLehrer* lehrer);
 
 // ---- conferences
 
