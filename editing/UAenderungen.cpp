@@ -70,16 +70,16 @@ TKuerzelFehler KuerzelPruefen(const TLehrerliste& lehrer, const QString& kuerzel
     return TKuerzelFehler::Keiner;
 }
 
-TLehrer* LehrerHinzufuegen(TLehrerliste& lehrer, const QString& kuerzel, const QString& anrede, const QString& name)
+TKuerzelFehler LehrerHinzufuegen(TLehrerliste& lehrer, const QString& kuerzel, const QString& anrede,
+                                 const QString& name)
 {
-    if (KuerzelPruefen(lehrer, kuerzel) != TKuerzelFehler::Keiner)
-        return nullptr;
-    auto neu = std::make_unique<TLehrer>(kuerzel, name, anrede);
-    TLehrer* l = neu.get();
-    lehrer.LehrerHinzu(neu);
+    const TKuerzelFehler fehler = KuerzelPruefen(lehrer, kuerzel);
+    if (fehler != TKuerzelFehler::Keiner)
+        return fehler;
+    lehrer.Add(std::make_unique<TLehrer>(kuerzel, name, anrede)); // the abbreviation is known to be free
     lehrerSortieren(lehrer);
     Geaendert = true;
-    return l;
+    return TKuerzelFehler::Keiner;
 }
 
 TKuerzelFehler LehrerAendern(TLehrerliste& lehrer, TLehrer& l, const QString& kuerzel, const QString& anrede,

@@ -32,8 +32,10 @@ enum class TKuerzelFehler { Keiner, Vergeben, MitSchraegstrich };
 // several teachers are shown joined by "/" ("AB/CD"). An abbreviation that already holds
 // one (imported so) may be kept.
 TKuerzelFehler KuerzelPruefen(const TLehrerliste& lehrer, const QString& kuerzel, const TLehrer* eigener = nullptr);
-// Adds a teacher and sorts the teachers; null when KuerzelPruefen objects.
-TLehrer* LehrerHinzufuegen(TLehrerliste& lehrer, const QString& kuerzel, const QString& anrede, const QString& name);
+// Adds a teacher and sorts the teachers; the error of KuerzelPruefen, with nothing added,
+// when it objects.
+TKuerzelFehler LehrerHinzufuegen(TLehrerliste& lehrer, const QString& kuerzel, const QString& anrede,
+                                 const QString& name);
 // Sets abbreviation, salutation and name and sorts the teachers; the error of
 // KuerzelPruefen, with nothing changed, when it objects.
 TKuerzelFehler LehrerAendern(TLehrerliste& lehrer, TLehrer& l, const QString& kuerzel, const QString& anrede,
