@@ -1,4 +1,5 @@
 // The class tree, the teacher list, the view modes and the enabling of the commands.
+#include "app/UBerichtsliste.h"
 #include "app/UKlassenBaum.h"
 #include "app/UMain.h"
 #include "editing/UAenderungen.h"
@@ -28,13 +29,6 @@ enum : int {
 QString woertlich(const QString& text)
 {
     return QString(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
-}
-
-QTableWidgetItem* zelle(const QString& text)
-{
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    return item;
 }
 
 } // namespace
@@ -109,14 +103,8 @@ void TFMain::ListViewAktualisieren()
     LV->setRowCount(0);
     LV->setRowCount(Lehrerliste->Count());
     int zeile = 0;
-    for (TLehrer* l : *Lehrerliste) {
-        QTableWidgetItem* kuerzel = zelle(l->Kuerzel);
-        kuerzel->setData(Qt::UserRole, QVariant::fromValue(static_cast<void*>(l)));
-        LV->setItem(zeile, 0, kuerzel);
-        LV->setItem(zeile, 1, zelle(l->Anrede));
-        LV->setItem(zeile, 2, zelle(l->Name));
-        ++zeile;
-    }
+    for (TLehrer* l : *Lehrerliste)
+        ZeileSetzen(LV, zeile++, l, {l->Kuerzel, l->Anrede, l->Name});
     LV->setCurrentItem(nullptr, QItemSelectionModel::Clear);
     LV->setUpdatesEnabled(true);
     beimAktualisieren = false;
@@ -129,7 +117,7 @@ QList<TLehrer*> TFMain::AusgewaehlteLehrer() const
     for (int zeile = 0; zeile < LV->rowCount(); ++zeile) {
         const QTableWidgetItem* item = LV->item(zeile, 0);
         if (item && item->isSelected())
-            lehrer << static_cast<TLehrer*>(item->data(Qt::UserRole).value<void*>());
+            lehrer << Datensatz<TLehrer>(LV, zeile);
     }
     return lehrer;
 }

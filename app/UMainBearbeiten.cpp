@@ -1,6 +1,7 @@
 // Commands of the main window that edit classes, teachers, chair, date and parent
 // representatives. Their dialogs live in editing/; the changes to the lists are the core
 // functions of UAenderungen.
+#include "app/UBerichtsliste.h"
 #include "app/UFenster.h"
 #include "app/UKlassenBaum.h"
 #include "app/UMain.h"
@@ -40,7 +41,7 @@ QList<TKlasse*> ausgewaehlteKlassen(const QTreeWidget* tv)
 int zeileVon(const QTableWidget* lv, const TLehrer* lehrer)
 {
     for (int zeile = 0; zeile < lv->rowCount(); ++zeile)
-        if (lv->item(zeile, 0)->data(Qt::UserRole).value<void*>() == lehrer)
+        if (Datensatz<TLehrer>(lv, zeile) == lehrer)
             return zeile;
     return -1;
 }

@@ -1,5 +1,6 @@
 #include "editing/UElternliste.h"
 
+#include "app/UBerichtsliste.h"
 #include "editing/UAenderungen.h"
 #include "editing/UDialogHilfen.h"
 #include "editing/UElternAdd.h"
@@ -20,30 +21,14 @@ namespace {
 QTableWidget* elternTabelle(QWidget* eltern)
 {
     auto* lv = Benannt<QTableWidget>(eltern, "lv", 0, 3);
-    lv->setHorizontalHeaderLabels({QStringLiteral("Anrede"), QStringLiteral("Name"), QStringLiteral("ID")});
-    const int breiten[] = {60, 140, 40};
-    for (int i = 0; i < 3; ++i)
-        lv->setColumnWidth(i, breiten[i]);
-    lv->horizontalHeader()->setSectionsClickable(false);
-    lv->horizontalHeader()->setHighlightSections(false);
+    const int breite = BerichtslisteEinrichten(
+        lv, {QStringLiteral("Anrede"), QStringLiteral("Name"), QStringLiteral("ID")}, {60, 140, 40});
     lv->horizontalHeader()->setStretchLastSection(true);
-    lv->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    lv->verticalHeader()->hide();
-    lv->verticalHeader()->setDefaultSectionSize(20);
     lv->setShowGrid(false);
     lv->setSelectionMode(QAbstractItemView::SingleSelection);
-    lv->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lv->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lv->setMinimumSize(breiten[0] + breiten[1] + breiten[2] + 24, 160);
+    lv->setMinimumSize(breite + 24, 160);
     Feldfarbe(lv, Cremefarbe);
     return lv;
-}
-
-QTableWidgetItem* zelle(const QString& text)
-{
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    return item;
 }
 
 } // namespace
@@ -104,14 +89,8 @@ void TFElternliste::lv_aktualisieren()
     if (k) {
         lv->setRowCount(k->Elternvertreter.Count());
         int zeile = 0;
-        for (TEltern* e : k->Elternvertreter) {
-            QTableWidgetItem* anrede = zelle(e->Anrede);
-            anrede->setData(Qt::UserRole, QVariant::fromValue(static_cast<void*>(e)));
-            lv->setItem(zeile, 0, anrede);
-            lv->setItem(zeile, 1, zelle(e->Name));
-            lv->setItem(zeile, 2, zelle(e->ID));
-            ++zeile;
-        }
+        for (TEltern* e : k->Elternvertreter)
+            ZeileSetzen(lv, zeile++, e, {e->Anrede, e->Name, e->ID});
     }
     lv->setCurrentItem(nullptr, QItemSelectionModel::Clear);
     lv->setUpdatesEnabled(true);
@@ -144,9 +123,7 @@ void TFElternliste::Button2Click()
     const QModelIndexList zeilen = lv->selectionModel()->selectedRows();
     if (zeilen.size() != 1 || !k)
         return;
-    const QVariant daten = lv->item(zeilen.constFirst().row(), 0)->data(Qt::UserRole);
-    const auto* eltern = static_cast<const TEltern*>(daten.value<void*>());
-    if (!ElternEntfernen(*k, eltern))
+    if (!ElternEntfernen(*k, Datensatz<const TEltern>(lv, zeilen.constFirst().row())))
         return;
     geeand = true;
     lv_aktualisieren();
