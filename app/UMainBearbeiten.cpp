@@ -52,14 +52,11 @@ TKnoten* TFMain::KnotenSuchen(QTreeWidgetItem* knoten, const TKlasse* klasse)
 {
     if (!knoten || !knoten->treeWidget())
         return nullptr;
-    const QTreeWidget* tv = knoten->treeWidget();
-    const QTreeWidgetItem* eltern = knoten->parent();
-    const int anzahl = eltern ? eltern->childCount() : tv->topLevelItemCount();
-    for (int i = eltern ? eltern->indexOfChild(knoten) : tv->indexOfTopLevelItem(knoten); i < anzahl; ++i) {
-        TKnoten* n = Knoten(eltern ? eltern->child(i) : tv->topLevelItem(i));
-        if (n && n->Klasse == klasse)
+    // a class node's parent is the tree's invisible root
+    const QTreeWidgetItem* eltern = knoten->parent() ? knoten->parent() : knoten->treeWidget()->invisibleRootItem();
+    for (int i = eltern->indexOfChild(knoten); i < eltern->childCount(); ++i)
+        if (TKnoten* n = Knoten(eltern->child(i)); n && n->Klasse == klasse)
             return n;
-    }
     return nullptr;
 }
 
