@@ -306,6 +306,8 @@ QWidget* TFMain::lehrerPanel()
     auto* knoepfe = new QVBoxLayout;
     knoepfe->addWidget(B_LehrerHinzu = knopf(Panel2, "B_LehrerHinzu", QStringLiteral("&Lehrer hinzufügen")));
     knoepfe->addWidget(B_LehrerBearb = knopf(Panel2, "B_LehrerBearb", QStringLiteral("Lehrerdaten bea&rbeiten")));
+    // Enter, not only the space bar, presses it: salutations are filled in one after another
+    B_LehrerBearb->setAutoDefault(true);
     knoepfe->addSpacing(16);
     knoepfe->addWidget(Zuweisen = knopf(Panel2, "Zuweisen", QString()));
     QFont fett = Zuweisen->font();

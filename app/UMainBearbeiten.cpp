@@ -6,7 +6,6 @@
 #include "app/UKlassenBaum.h"
 #include "app/UMain.h"
 #include "editing/UAenderungen.h"
-#include "editing/UElternAdd.h"
 #include "editing/UElternliste.h"
 #include "editing/UKlBez.h"
 #include "editing/ULehrerBearb.h"
@@ -73,7 +72,6 @@ void TFMain::Hinzufgen1Click(QObject* Sender)
             return;
         dialog.klasse = knoten->Klasse;
     }
-    connect(&dialog, &TFKlBez::KlasseHinzugefuegt, this, &TFMain::TreeViewAktualisieren, Qt::UniqueConnection);
     if (dialog.exec() != QDialog::Accepted || dialog.neu)
         return;
     // the renamed class may have moved: select it where it is now
@@ -95,7 +93,6 @@ void TFMain::B_LehrerHinzuClick(QObject* Sender)
         dialog.lehrer = auswahl.constFirst();
     }
     const QString kuerzelAlt = dialog.lehrer ? dialog.lehrer->Kuerzel : QString();
-    connect(&dialog, &TFLehrerBearb::LehrerHinzugefuegt, this, &TFMain::ListViewAktualisieren, Qt::UniqueConnection);
     if (dialog.exec() != QDialog::Accepted || dialog.neu)
         return;
 
@@ -112,7 +109,6 @@ void TFMain::B_LehrerHinzuClick(QObject* Sender)
     LV->scrollToItem(LV->item(zeile, 0));
     if (weiter) {
         B_LehrerBearb->setEnabled(true);
-        B_LehrerBearb->setAutoDefault(true); // Enter, not only the space bar, presses it
         B_LehrerBearb->setFocus();
     }
 }
@@ -269,7 +265,6 @@ void TFMain::ElternBearbeitenClick()
         return;
     TFElternliste& dialog = *Fenster().Elternliste;
     dialog.k = knoten->Klasse;
-    dialog.ElternAdd = Fenster().ElternAdd.get();
     if (dialog.exec() != QDialog::Accepted)
         return;
     // the list was changed: on to the next class if it has no representatives yet

@@ -36,6 +36,8 @@ QTableWidget* elternTabelle(QWidget* eltern)
 TFElternliste::TFElternliste(IDialoge& dialoge, QWidget* besitzer)
     : TDialogFenster(dialoge, besitzer, QStringLiteral("TFElternliste"))
 {
+    setWindowTitle(QStringLiteral("Elternvertreter"));
+    Fensterfarbe(this, QColor(221, 204, 170));
     auto* spalte = new QVBoxLayout(this);
     LE_Klassenbez = FeldMitLabel(this, spalte, "LE_Klassenbez", QStringLiteral("Klassenbezeichnung"));
     LE_Klassenbez->setReadOnly(true);
@@ -71,8 +73,6 @@ TFElternliste::TFElternliste(IDialoge& dialoge, QWidget* besitzer)
 void TFElternliste::showEvent(QShowEvent* ereignis)
 {
     geeand = false;
-    setWindowTitle(QStringLiteral("Elternvertreter"));
-    Fensterfarbe(this, QColor(221, 204, 170));
     LE_Klassenbez->setText(k ? k->Bezeichnung : QString());
     lv_aktualisieren();
     (k && !k->Elternvertreter.IsEmpty() ? B_Ok : Button1)->setFocus();
@@ -129,13 +129,18 @@ void TFElternliste::Button2Click()
     lv_aktualisieren();
 }
 
+void TFElternliste::ElternAddSetzen(TFElternAdd* dialog)
+{
+    elternAdd = dialog;
+    connect(elternAdd, &TFElternAdd::Hinzugefuegt, this, &TFElternliste::hinzugefuegt);
+}
+
 void TFElternliste::Button1Click()
 {
-    if (!ElternAdd)
+    if (!elternAdd)
         return;
-    connect(ElternAdd, &TFElternAdd::Hinzugefuegt, this, &TFElternliste::hinzugefuegt, Qt::UniqueConnection);
-    ElternAdd->k = k;
-    ElternAdd->exec();
+    elternAdd->k = k;
+    elternAdd->exec();
     B_Ok->setFocus();
 }
 
