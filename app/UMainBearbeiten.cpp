@@ -132,7 +132,7 @@ void TFMain::TVKeyDown()
         const QList<TKlasse*> klassen = ausgewaehlteKlassen(TV);
         const bool eine = klassen.size() == 1;
         const QString frage = eine ? QStringLiteral("Möchten Sie die Klasse %1 wirklich löschen?")
-                                         .arg(sucheEinzelneKlasse()->Klasse->Bezeichnung)
+                                         .arg(klassen.constFirst()->Bezeichnung)
                                    : QStringLiteral("Möchten Sie die markierten Klassen wirklich löschen?");
         if (!Dialoge().Frage(this, eine ? QStringLiteral("LÖSCHEN") : QStringLiteral("LÖSCHEN: Achtung!"), frage))
             return;
