@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTreeWidgetItemIterator>
 
 namespace {
 

@@ -4,7 +4,6 @@
 #include "app/UKlassenBaum.h"
 #include "app/UMain.h"
 #include "planning/UDatei.h"
-#include "planning/UFehler.h"
 #include "planning/UIni.h"
 #include "planning/UProjekt.h"
 #include "planning/UVar.h"

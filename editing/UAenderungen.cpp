@@ -3,7 +3,7 @@
 #include "planning/UFunctions.h"
 #include "planning/UVar.h"
 
-#include <limits>
+#include <algorithm>
 
 namespace {
 

@@ -4,7 +4,6 @@
 #include "editing/UAenderungen.h"
 #include "editing/UDialogHilfen.h"
 #include "editing/UElternAdd.h"
-#include "planning/UVar.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
