@@ -40,6 +40,10 @@ TFenster::TFenster(std::unique_ptr<IDialoge> dialoge)
       Vorsitz(erzeugen<TFVorsitz>(*Main))
 {
     Main->FensterSetzen(this);
+    // what the dialogs add appears in the main window's views at once
+    QObject::connect(KlBez.get(), &TFKlBez::KlasseHinzugefuegt, Main.get(), &TFMain::TreeViewAktualisieren);
+    QObject::connect(LehrerBearb.get(), &TFLehrerBearb::LehrerHinzugefuegt, Main.get(), &TFMain::ListViewAktualisieren);
+    Elternliste->ElternAddSetzen(ElternAdd.get());
 }
 
 TFenster::~TFenster() = default;

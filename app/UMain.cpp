@@ -1,5 +1,6 @@
 #include "app/UMain.h"
 
+#include "app/UBerichtsliste.h"
 #include "app/UBilder.h"
 #include "app/UBildschirm.h"
 #include "app/UHilfe.h"
@@ -10,7 +11,6 @@
 #include <QActionGroup>
 #include <QEvent>
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -79,25 +79,15 @@ void panelAnordnen(QWidget* panel, QLabel* kopf, QLabel* zeile, QWidget* ansicht
 // rows, several rows with Ctrl and Shift, no editing, no sorting by the headers.
 void lehrerlisteEinrichten(QTableWidget* liste)
 {
-    liste->setHorizontalHeaderLabels({QStringLiteral("Kürzel"), QString(), QStringLiteral("Name")});
-    const int breiten[] = {53, 50, 130};
-    for (int i = 0; i < 3; ++i)
-        liste->setColumnWidth(i, breiten[i]);
-    liste->horizontalHeader()->setSectionsClickable(false);
-    liste->horizontalHeader()->setHighlightSections(false);
-    liste->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    liste->verticalHeader()->hide();
-    liste->verticalHeader()->setDefaultSectionSize(20);
+    const int breite =
+        BerichtslisteEinrichten(liste, {QStringLiteral("Kürzel"), QString(), QStringLiteral("Name")}, {53, 50, 130});
     liste->setShowGrid(true);
     liste->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    liste->setSelectionBehavior(QAbstractItemView::SelectRows);
-    liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
     liste->setTabKeyNavigation(false); // Tab leaves the list for the next control
     liste->setWordWrap(false);
-    liste->setSortingEnabled(false);
     AuswahlImmerZeigen(liste);
     // all three columns and a vertical scroll bar fit without scrolling sideways
-    liste->setMinimumWidth(breiten[0] + breiten[1] + breiten[2] + 2 * liste->frameWidth() +
+    liste->setMinimumWidth(breite + 2 * liste->frameWidth() +
                            liste->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2);
 }
 
@@ -316,6 +306,8 @@ QWidget* TFMain::lehrerPanel()
     auto* knoepfe = new QVBoxLayout;
     knoepfe->addWidget(B_LehrerHinzu = knopf(Panel2, "B_LehrerHinzu", QStringLiteral("&Lehrer hinzufügen")));
     knoepfe->addWidget(B_LehrerBearb = knopf(Panel2, "B_LehrerBearb", QStringLiteral("Lehrerdaten bea&rbeiten")));
+    // Enter, not only the space bar, presses it: salutations are filled in one after another
+    B_LehrerBearb->setAutoDefault(true);
     knoepfe->addSpacing(16);
     knoepfe->addWidget(Zuweisen = knopf(Panel2, "Zuweisen", QString()));
     QFont fett = Zuweisen->font();

@@ -1,13 +1,14 @@
 // The class tree, the teacher list, the view modes and the enabling of the commands.
+#include "app/UBerichtsliste.h"
 #include "app/UKlassenBaum.h"
 #include "app/UMain.h"
+#include "editing/UAenderungen.h"
 #include "planning/UFunctions.h"
 #include "planning/UVar.h"
 
 #include <QAction>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTreeWidgetItemIterator>
 
 namespace {
 
@@ -27,13 +28,6 @@ enum : int {
 QString woertlich(const QString& text)
 {
     return QString(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
-}
-
-QTableWidgetItem* zelle(const QString& text)
-{
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    return item;
 }
 
 } // namespace
@@ -95,12 +89,8 @@ void TFMain::LehrerBild(QTreeWidgetItem* n)
     const TKnoten* klasse = KlassenKnoten(n);
     if (!knoten || knoten->IstKlasse() || !klasse || !klasse->IstKlasse())
         return;
-    const TKlasse* k = klasse->Klasse;
-    int bild = Lehrkraft;
-    if (k->Vorsitz == knoten->Lehrer)
-        bild = Vorsitz;
-    else if (k->K_Leitung.contains(knoten->Lehrer))
-        bild = Klassenleitung;
+    const TRolle rolle = Rolle(*klasse->Klasse, knoten->Lehrer);
+    const int bild = rolle == TRolle::Vorsitz ? Vorsitz : rolle == TRolle::Klassenleitung ? Klassenleitung : Lehrkraft;
     TV->BilderSetzen(knoten, bild, bild + 1);
 }
 
@@ -112,14 +102,8 @@ void TFMain::ListViewAktualisieren()
     LV->setRowCount(0);
     LV->setRowCount(Lehrerliste->Count());
     int zeile = 0;
-    for (TLehrer* l : *Lehrerliste) {
-        QTableWidgetItem* kuerzel = zelle(l->Kuerzel);
-        kuerzel->setData(Qt::UserRole, QVariant::fromValue(static_cast<void*>(l)));
-        LV->setItem(zeile, 0, kuerzel);
-        LV->setItem(zeile, 1, zelle(l->Anrede));
-        LV->setItem(zeile, 2, zelle(l->Name));
-        ++zeile;
-    }
+    for (TLehrer* l : *Lehrerliste)
+        ZeileSetzen(LV, zeile++, l, {l->Kuerzel, l->Anrede, l->Name});
     LV->setCurrentItem(nullptr, QItemSelectionModel::Clear);
     LV->setUpdatesEnabled(true);
     beimAktualisieren = false;
@@ -132,7 +116,7 @@ QList<TLehrer*> TFMain::AusgewaehlteLehrer() const
     for (int zeile = 0; zeile < LV->rowCount(); ++zeile) {
         const QTableWidgetItem* item = LV->item(zeile, 0);
         if (item && item->isSelected())
-            lehrer << static_cast<TLehrer*>(item->data(Qt::UserRole).value<void*>());
+            lehrer << Datensatz<TLehrer>(LV, zeile);
     }
     return lehrer;
 }
@@ -210,11 +194,11 @@ void TFMain::klassenSchalter(int n, const TKnoten* fokus)
         B_Klassenlehrer->setText(QStringLiteral("Als Klassenle&itung kennzeichnen"));
     } else if (lehrerAuswahl) {
         const TKnoten* lehrer = sucheEinzelnenLehrer(fokus->parent());
-        const TKlasse* k = klasse->Klasse;
+        const TRolle rolle = lehrer ? Rolle(*klasse->Klasse, lehrer->Lehrer) : TRolle::Lehrkraft;
         QString text = QStringLiteral("Als Klassenle&itung kennzeichnen");
-        if (lehrer && k->Vorsitz == lehrer->Lehrer)
+        if (rolle == TRolle::Vorsitz)
             text = QStringLiteral("Vors&itz aufheben");
-        else if (lehrer && n == 1 && k->K_Leitung.contains(lehrer->Lehrer))
+        else if (rolle == TRolle::Klassenleitung && n == 1)
             text = QStringLiteral("Klassenle&itung aufheben");
         B_Klassenlehrer->setText(text);
     }

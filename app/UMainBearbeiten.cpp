@@ -1,11 +1,11 @@
 // Commands of the main window that edit classes, teachers, chair, date and parent
 // representatives. Their dialogs live in editing/; the changes to the lists are the core
 // functions of UAenderungen.
+#include "app/UBerichtsliste.h"
 #include "app/UFenster.h"
 #include "app/UKlassenBaum.h"
 #include "app/UMain.h"
 #include "editing/UAenderungen.h"
-#include "editing/UElternAdd.h"
 #include "editing/UElternliste.h"
 #include "editing/UKlBez.h"
 #include "editing/ULehrerBearb.h"
@@ -40,7 +40,7 @@ QList<TKlasse*> ausgewaehlteKlassen(const QTreeWidget* tv)
 int zeileVon(const QTableWidget* lv, const TLehrer* lehrer)
 {
     for (int zeile = 0; zeile < lv->rowCount(); ++zeile)
-        if (lv->item(zeile, 0)->data(Qt::UserRole).value<void*>() == lehrer)
+        if (Datensatz<TLehrer>(lv, zeile) == lehrer)
             return zeile;
     return -1;
 }
@@ -51,14 +51,11 @@ TKnoten* TFMain::KnotenSuchen(QTreeWidgetItem* knoten, const TKlasse* klasse)
 {
     if (!knoten || !knoten->treeWidget())
         return nullptr;
-    const QTreeWidget* tv = knoten->treeWidget();
-    const QTreeWidgetItem* eltern = knoten->parent();
-    const int anzahl = eltern ? eltern->childCount() : tv->topLevelItemCount();
-    for (int i = eltern ? eltern->indexOfChild(knoten) : tv->indexOfTopLevelItem(knoten); i < anzahl; ++i) {
-        TKnoten* n = Knoten(eltern ? eltern->child(i) : tv->topLevelItem(i));
-        if (n && n->Klasse == klasse)
+    // a class node's parent is the tree's invisible root
+    const QTreeWidgetItem* eltern = knoten->parent() ? knoten->parent() : knoten->treeWidget()->invisibleRootItem();
+    for (int i = eltern->indexOfChild(knoten); i < eltern->childCount(); ++i)
+        if (TKnoten* n = Knoten(eltern->child(i)); n && n->Klasse == klasse)
             return n;
-    }
     return nullptr;
 }
 
@@ -75,7 +72,6 @@ void TFMain::Hinzufgen1Click(QObject* Sender)
             return;
         dialog.klasse = knoten->Klasse;
     }
-    connect(&dialog, &TFKlBez::KlasseHinzugefuegt, this, &TFMain::TreeViewAktualisieren, Qt::UniqueConnection);
     if (dialog.exec() != QDialog::Accepted || dialog.neu)
         return;
     // the renamed class may have moved: select it where it is now
@@ -97,7 +93,6 @@ void TFMain::B_LehrerHinzuClick(QObject* Sender)
         dialog.lehrer = auswahl.constFirst();
     }
     const QString kuerzelAlt = dialog.lehrer ? dialog.lehrer->Kuerzel : QString();
-    connect(&dialog, &TFLehrerBearb::LehrerHinzugefuegt, this, &TFMain::ListViewAktualisieren, Qt::UniqueConnection);
     if (dialog.exec() != QDialog::Accepted || dialog.neu)
         return;
 
@@ -114,7 +109,6 @@ void TFMain::B_LehrerHinzuClick(QObject* Sender)
     LV->scrollToItem(LV->item(zeile, 0));
     if (weiter) {
         B_LehrerBearb->setEnabled(true);
-        B_LehrerBearb->setAutoDefault(true); // Enter, not only the space bar, presses it
         B_LehrerBearb->setFocus();
     }
 }
@@ -138,7 +132,7 @@ void TFMain::TVKeyDown()
         const QList<TKlasse*> klassen = ausgewaehlteKlassen(TV);
         const bool eine = klassen.size() == 1;
         const QString frage = eine ? QStringLiteral("Möchten Sie die Klasse %1 wirklich löschen?")
-                                         .arg(sucheEinzelneKlasse()->Klasse->Bezeichnung)
+                                         .arg(klassen.constFirst()->Bezeichnung)
                                    : QStringLiteral("Möchten Sie die markierten Klassen wirklich löschen?");
         if (!Dialoge().Frage(this, eine ? QStringLiteral("LÖSCHEN") : QStringLiteral("LÖSCHEN: Achtung!"), frage))
             return;
@@ -271,7 +265,6 @@ void TFMain::ElternBearbeitenClick()
         return;
     TFElternliste& dialog = *Fenster().Elternliste;
     dialog.k = knoten->Klasse;
-    dialog.ElternAdd = Fenster().ElternAdd.get();
     if (dialog.exec() != QDialog::Accepted)
         return;
     // the list was changed: on to the next class if it has no representatives yet

@@ -4,7 +4,6 @@
 #include "app/UKlassenBaum.h"
 #include "app/UMain.h"
 #include "planning/UDatei.h"
-#include "planning/UFehler.h"
 #include "planning/UIni.h"
 #include "planning/UProjekt.h"
 #include "planning/UVar.h"
@@ -69,12 +68,10 @@ bool TFMain::SpeichernFragen()
 
 void TFMain::ProjektErsetzen(std::unique_ptr<TLehrerliste> lehrer, std::unique_ptr<TKlassenliste> klassen)
 {
-    // The tree's nodes, the old distribution and the old classes refer to the old records:
-    // they go first, and nothing reads them once they are gone.
+    // The tree's nodes refer to the old records: they go first, and nothing reads them once
+    // they are gone.
     TV->clear();
-    Verteilung = std::make_unique<TVerteilung>();
-    Klassenliste = std::move(klassen);
-    Lehrerliste = std::move(lehrer);
+    ProjektSetzen(std::move(lehrer), std::move(klassen));
     ListViewAktualisieren();
     TreeViewAktualisieren();
 }

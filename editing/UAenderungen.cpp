@@ -3,7 +3,7 @@
 #include "planning/UFunctions.h"
 #include "planning/UVar.h"
 
-#include <limits>
+#include <algorithm>
 
 namespace {
 
@@ -61,7 +61,8 @@ void KlassenLoeschen(TKlassenliste& klassen, TVerteilung& verteilung, const QLis
 
 TKuerzelFehler KuerzelPruefen(const TLehrerliste& lehrer, const QString& kuerzel, const TLehrer* eigener)
 {
-    if (kuerzel.contains(QLatin1Char('/')))
+    // an abbreviation imported with a '/' stays as it is; only a new one is refused
+    if (kuerzel.contains(QLatin1Char('/')) && (!eigener || eigener->Kuerzel != kuerzel))
         return TKuerzelFehler::MitSchraegstrich;
     for (const TLehrer* l : lehrer)
         if (l != eigener && l->Kuerzel == kuerzel)
@@ -69,16 +70,16 @@ TKuerzelFehler KuerzelPruefen(const TLehrerliste& lehrer, const QString& kuerzel
     return TKuerzelFehler::Keiner;
 }
 
-TLehrer* LehrerHinzufuegen(TLehrerliste& lehrer, const QString& kuerzel, const QString& anrede, const QString& name)
+TKuerzelFehler LehrerHinzufuegen(TLehrerliste& lehrer, const QString& kuerzel, const QString& anrede,
+                                 const QString& name)
 {
-    if (KuerzelPruefen(lehrer, kuerzel) != TKuerzelFehler::Keiner)
-        return nullptr;
-    auto neu = std::make_unique<TLehrer>(kuerzel, name, anrede);
-    TLehrer* l = neu.get();
-    lehrer.LehrerHinzu(neu);
+    const TKuerzelFehler fehler = KuerzelPruefen(lehrer, kuerzel);
+    if (fehler != TKuerzelFehler::Keiner)
+        return fehler;
+    lehrer.Add(std::make_unique<TLehrer>(kuerzel, name, anrede)); // the abbreviation is known to be free
     lehrerSortieren(lehrer);
     Geaendert = true;
-    return l;
+    return TKuerzelFehler::Keiner;
 }
 
 TKuerzelFehler LehrerAendern(TLehrerliste& lehrer, TLehrer& l, const QString& kuerzel, const QString& anrede,
@@ -145,7 +146,7 @@ TRolle Rolle(const TKlasse& klasse, const TLehrer* lehrer)
     return TRolle::Lehrkraft;
 }
 
-TRolle KlassenleitungUmschalten(TKlasse& klasse, TLehrer* lehrer)
+void KlassenleitungUmschalten(TKlasse& klasse, TLehrer* lehrer)
 {
     switch (Rolle(klasse, lehrer)) {
     case TRolle::Lehrkraft:
@@ -159,7 +160,6 @@ TRolle KlassenleitungUmschalten(TKlasse& klasse, TLehrer* lehrer)
         break;
     }
     Geaendert = true;
-    return Rolle(klasse, lehrer);
 }
 
 void VorsitzSetzen(const QList<TKlasse*>& klassen, TLehrer* vorsitz)

@@ -26,12 +26,16 @@ void KlassenLoeschen(TKlassenliste& klassen, TVerteilung& verteilung, const QLis
 
 enum class TKuerzelFehler { Keiner, Vergeben, MitSchraegstrich };
 
-// What speaks against giving a teacher this abbreviation: class leaders are stored joined
-// by "/", and teachers are found by abbreviation, so it must be unique (eigener may keep
-// its own).
+// What speaks against giving a teacher this abbreviation: teachers are found by
+// abbreviation, so it must be unique (eigener may keep its own); and a new or changed
+// abbreviation may not hold a "/", which would be confusing where the abbreviations of
+// several teachers are shown joined by "/" ("AB/CD"). An abbreviation that already holds
+// one (imported so) may be kept.
 TKuerzelFehler KuerzelPruefen(const TLehrerliste& lehrer, const QString& kuerzel, const TLehrer* eigener = nullptr);
-// Adds a teacher and sorts the teachers; null when KuerzelPruefen objects.
-TLehrer* LehrerHinzufuegen(TLehrerliste& lehrer, const QString& kuerzel, const QString& anrede, const QString& name);
+// Adds a teacher and sorts the teachers; the error of KuerzelPruefen, with nothing added,
+// when it objects.
+TKuerzelFehler LehrerHinzufuegen(TLehrerliste& lehrer, const QString& kuerzel, const QString& anrede,
+                                 const QString& name);
 // Sets abbreviation, salutation and name and sorts the teachers; the error of
 // KuerzelPruefen, with nothing changed, when it objects.
 TKuerzelFehler LehrerAendern(TLehrerliste& lehrer, TLehrer& l, const QString& kuerzel, const QString& anrede,
@@ -52,8 +56,8 @@ enum class TRolle { Lehrkraft, Klassenleitung, Vorsitz };
 // The role of a teacher in a class; the chair wins over class leadership.
 TRolle Rolle(const TKlasse& klasse, const TLehrer* lehrer);
 // The class leadership button: a plain teacher becomes class leader, a class leader a plain
-// teacher, and a chair loses the chair. The role afterwards.
-TRolle KlassenleitungUmschalten(TKlasse& klasse, TLehrer* lehrer);
+// teacher, and a chair loses the chair.
+void KlassenleitungUmschalten(TKlasse& klasse, TLehrer* lehrer);
 
 // ---- conferences
 

@@ -8,9 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
-
-#include <algorithm>
 
 namespace {
 
@@ -100,22 +97,15 @@ void Tabreihenfolge(std::initializer_list<QWidget*> reihe)
     }
 }
 
-void Platzieren(QDialog* dialog, int links, int oben)
-{
-    LageEinpassen(dialog, QPoint(links, oben));
-}
-
 void NebenBesitzerPlatzieren(QDialog* dialog, int abstandLinks, int oben)
 {
-    const QWidget* besitzer = dialog->parentWidget();
-    Platzieren(dialog, besitzer ? besitzer->frameGeometry().left() + abstandLinks : abstandLinks, oben);
+    LageEinpassen(dialog, QPoint(dialog->parentWidget()->frameGeometry().left() + abstandLinks, oben));
 }
 
 void RechtsImBesitzerPlatzieren(QDialog* dialog, int oben)
 {
-    const QWidget* besitzer = dialog->parentWidget();
-    const int rechts = besitzer ? besitzer->frameGeometry().right() + 1 : dialog->screen()->availableGeometry().right() + 1;
-    Platzieren(dialog, rechts - dialog->frameGeometry().width(), oben);
+    const int rechts = dialog->parentWidget()->frameGeometry().right() + 1;
+    LageEinpassen(dialog, QPoint(rechts - dialog->frameGeometry().width(), oben));
 }
 
 void AnredeErgaenzen(QLineEdit* feld)

@@ -41,9 +41,9 @@ void Fensterfarbe(QWidget* fenster, const QColor& farbe);
 void Feldfarbe(QWidget* feld, const QColor& farbe);
 // The order in which Tab walks the widgets.
 void Tabreihenfolge(std::initializer_list<QWidget*> reihe);
-// Moves the dialog's top left corner to the point (screen coordinates), kept inside the
-// available area of the screen of its owner; a dialog larger than that area shrinks to it.
-void Platzieren(QDialog* dialog, int links, int oben);
+// Every editing dialog has the main window as its owner. Both move the dialog's frame to a
+// place relative to the owner, at the screen height oben (LageEinpassen: kept inside the
+// screen's available area, made smaller where it is larger).
 // The left edge that many pixels right of the owner's left edge.
 void NebenBesitzerPlatzieren(QDialog* dialog, int abstandLinks, int oben);
 // The right edge on the owner's right edge.

@@ -1,9 +1,9 @@
 #include "editing/UElternliste.h"
 
+#include "app/UBerichtsliste.h"
 #include "editing/UAenderungen.h"
 #include "editing/UDialogHilfen.h"
 #include "editing/UElternAdd.h"
-#include "planning/UVar.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -20,30 +20,14 @@ namespace {
 QTableWidget* elternTabelle(QWidget* eltern)
 {
     auto* lv = Benannt<QTableWidget>(eltern, "lv", 0, 3);
-    lv->setHorizontalHeaderLabels({QStringLiteral("Anrede"), QStringLiteral("Name"), QStringLiteral("ID")});
-    const int breiten[] = {60, 140, 40};
-    for (int i = 0; i < 3; ++i)
-        lv->setColumnWidth(i, breiten[i]);
-    lv->horizontalHeader()->setSectionsClickable(false);
-    lv->horizontalHeader()->setHighlightSections(false);
+    const int breite = BerichtslisteEinrichten(
+        lv, {QStringLiteral("Anrede"), QStringLiteral("Name"), QStringLiteral("ID")}, {60, 140, 40});
     lv->horizontalHeader()->setStretchLastSection(true);
-    lv->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    lv->verticalHeader()->hide();
-    lv->verticalHeader()->setDefaultSectionSize(20);
     lv->setShowGrid(false);
     lv->setSelectionMode(QAbstractItemView::SingleSelection);
-    lv->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lv->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lv->setMinimumSize(breiten[0] + breiten[1] + breiten[2] + 24, 160);
+    lv->setMinimumSize(breite + 24, 160);
     Feldfarbe(lv, Cremefarbe);
     return lv;
-}
-
-QTableWidgetItem* zelle(const QString& text)
-{
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    return item;
 }
 
 } // namespace
@@ -51,6 +35,8 @@ QTableWidgetItem* zelle(const QString& text)
 TFElternliste::TFElternliste(IDialoge& dialoge, QWidget* besitzer)
     : TDialogFenster(dialoge, besitzer, QStringLiteral("TFElternliste"))
 {
+    setWindowTitle(QStringLiteral("Elternvertreter"));
+    Fensterfarbe(this, QColor(221, 204, 170));
     auto* spalte = new QVBoxLayout(this);
     LE_Klassenbez = FeldMitLabel(this, spalte, "LE_Klassenbez", QStringLiteral("Klassenbezeichnung"));
     LE_Klassenbez->setReadOnly(true);
@@ -86,8 +72,6 @@ TFElternliste::TFElternliste(IDialoge& dialoge, QWidget* besitzer)
 void TFElternliste::showEvent(QShowEvent* ereignis)
 {
     geeand = false;
-    setWindowTitle(QStringLiteral("Elternvertreter"));
-    Fensterfarbe(this, QColor(221, 204, 170));
     LE_Klassenbez->setText(k ? k->Bezeichnung : QString());
     lv_aktualisieren();
     (k && !k->Elternvertreter.IsEmpty() ? B_Ok : Button1)->setFocus();
@@ -104,14 +88,8 @@ void TFElternliste::lv_aktualisieren()
     if (k) {
         lv->setRowCount(k->Elternvertreter.Count());
         int zeile = 0;
-        for (TEltern* e : k->Elternvertreter) {
-            QTableWidgetItem* anrede = zelle(e->Anrede);
-            anrede->setData(Qt::UserRole, QVariant::fromValue(static_cast<void*>(e)));
-            lv->setItem(zeile, 0, anrede);
-            lv->setItem(zeile, 1, zelle(e->Name));
-            lv->setItem(zeile, 2, zelle(e->ID));
-            ++zeile;
-        }
+        for (TEltern* e : k->Elternvertreter)
+            ZeileSetzen(lv, zeile++, e, {e->Anrede, e->Name, e->ID});
     }
     lv->setCurrentItem(nullptr, QItemSelectionModel::Clear);
     lv->setUpdatesEnabled(true);
@@ -144,21 +122,24 @@ void TFElternliste::Button2Click()
     const QModelIndexList zeilen = lv->selectionModel()->selectedRows();
     if (zeilen.size() != 1 || !k)
         return;
-    const QVariant daten = lv->item(zeilen.constFirst().row(), 0)->data(Qt::UserRole);
-    const auto* eltern = static_cast<const TEltern*>(daten.value<void*>());
-    if (!ElternEntfernen(*k, eltern))
+    if (!ElternEntfernen(*k, Datensatz<const TEltern>(lv, zeilen.constFirst().row())))
         return;
     geeand = true;
     lv_aktualisieren();
 }
 
+void TFElternliste::ElternAddSetzen(TFElternAdd* dialog)
+{
+    elternAdd = dialog;
+    connect(elternAdd, &TFElternAdd::Hinzugefuegt, this, &TFElternliste::hinzugefuegt);
+}
+
 void TFElternliste::Button1Click()
 {
-    if (!ElternAdd)
+    if (!elternAdd)
         return;
-    connect(ElternAdd, &TFElternAdd::Hinzugefuegt, this, &TFElternliste::hinzugefuegt, Qt::UniqueConnection);
-    ElternAdd->k = k;
-    ElternAdd->exec();
+    elternAdd->k = k;
+    elternAdd->exec();
     B_Ok->setFocus();
 }
 

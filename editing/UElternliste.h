@@ -18,9 +18,8 @@ class TFElternliste : public TDialogFenster
 public:
     TFElternliste(IDialoge& dialoge, QWidget* besitzer);
 
-    // Bound by the opening command before each show: the class and the add dialog.
+    // Bound by the opening command before each show: the class.
     TKlasse* k = nullptr;
-    TFElternAdd* ElternAdd = nullptr;
     // The list was changed while the dialog was open.
     bool geeand = false;
 
@@ -28,6 +27,9 @@ public:
     QLabel* Label1 = nullptr;
     QTableWidget* lv = nullptr;
     QPushButton *Button1 = nullptr, *Button2 = nullptr, *B_Ok = nullptr;
+
+    // The dialog that adds a representative, bound once when the windows are created.
+    void ElternAddSetzen(TFElternAdd* dialog);
 
     void lv_aktualisieren();
     void lvChange();
@@ -43,4 +45,6 @@ protected:
 
 private:
     void hinzugefuegt();
+
+    TFElternAdd* elternAdd = nullptr;
 };

@@ -99,9 +99,8 @@ bool TFLehrerBearb::kuerzelAbgelehnt(TKuerzelFehler fehler)
 
 void TFLehrerBearb::hinzufuegen(const QString& k, const QString& a, const QString& n)
 {
-    if (kuerzelAbgelehnt(KuerzelPruefen(*Lehrerliste, k)))
+    if (kuerzelAbgelehnt(LehrerHinzufuegen(*Lehrerliste, k, a, n)))
         return;
-    LehrerHinzufuegen(*Lehrerliste, k, a, n);
     emit LehrerHinzugefuegt();
     for (QLineEdit* feld : {E_Kuerzel, E_Anrede, E_Name})
         feld->clear();

@@ -31,6 +31,11 @@ QString DateiSchreiben(const QString& dateiname, const QByteArray& bytes)
     QString grund;
     if (DateiSicherSchreiben(dateiname, bytes, &grund) == TSchreibfehler::Keiner)
         return QString();
+    return NichtErstelltMeldung(dateiname, grund);
+}
+
+QString NichtErstelltMeldung(const QString& dateiname, const QString& grund)
+{
     return QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(Anzeigename(dateiname), Satz(grund));
 }
 

@@ -26,6 +26,8 @@ TSchreibfehler DateiSicherSchreiben(const QString& dateiname, const QByteArray& 
 // As DateiSicherSchreiben; any failure gives "Datei "<file>" kann nicht erstellt werden. <reason>",
 // success the empty text.
 QString DateiSchreiben(const QString& dateiname, const QByteArray& bytes);
+// That message of DateiSchreiben, for a writer that reports an aborted write its own way.
+QString NichtErstelltMeldung(const QString& dateiname, const QString& grund);
 
 enum class TLesefehler
 {

@@ -6,7 +6,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -124,10 +123,17 @@ TIniDatei::TIniDatei(QString dateiname) : dateiname_(std::move(dateiname)) {}
 TIniDatei::TText TIniDatei::textLesen() const
 {
     TText text;
-    QFile datei(dateiname_);
-    if (!datei.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    switch (DateiBegrenztLesen(dateiname_, bytes)) {
+    case TLesefehler::Keiner:
+        break;
+    case TLesefehler::NichtGeoeffnet:
         return text;
-    const QString inhalt = TextAusBytes(datei.readAll(), &text.Marke);
+    case TLesefehler::ZuGross:
+        text.ZuGross = true;
+        return text;
+    }
+    const QString inhalt = TextAusBytes(bytes, &text.Marke);
     text.Zeilen = InZeilen(inhalt);
     text.Zeilenende = zeilenendeErkennen(inhalt);
     return text;
@@ -168,6 +174,8 @@ void TIniDatei::WriteString(const QString& abschnitt, const QString& schluessel,
     if (!einzeilig(abschnitt) || !einzeilig(schluessel) || !einzeilig(wert))
         throw fehler();
     TText text = textLesen();
+    if (text.ZuGross)
+        throw fehler(); // written anew, it would lose every other line
     QStringList& zeilen = text.Zeilen;
     const QString neueZeile = schluessel + QLatin1Char('=') + wert;
 

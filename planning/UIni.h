@@ -25,7 +25,8 @@ public:
     bool ReadBool(const QString& abschnitt, const QString& schluessel, bool vorgabe) const;
 
     // Throw TFehler("In <file> kann nicht geschrieben werden.") when the file cannot be written,
-    // and refuse (the same way, file untouched) a section, key or value holding CR, LF or NUL.
+    // and refuse (the same way, file untouched) a section, key or value holding CR, LF or NUL,
+    // and a file too large to be read (HoechsteDateigroesse; its reads give the defaults).
     void WriteString(const QString& abschnitt, const QString& schluessel, const QString& wert);
     void WriteInteger(const QString& abschnitt, const QString& schluessel, int wert);
     void WriteBool(const QString& abschnitt, const QString& schluessel, bool wert);
@@ -38,6 +39,7 @@ private:
         QStringList Zeilen;
         QString Zeilenende = QStringLiteral("\r\n");
         QByteArray Marke;
+        bool ZuGross = false; // the file was not read: it is larger than any reader accepts
     };
     TText textLesen() const;
 

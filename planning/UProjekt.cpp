@@ -88,19 +88,12 @@ TProjektErgebnis ProjektAusBytes(const QByteArray& bytes, const QString& dateina
 
 TProjektErgebnis ProjektLesen(const QString& dateiname)
 {
-    TProjektErgebnis ergebnis;
     QByteArray bytes;
-    QString grund;
-    switch (DateiBegrenztLesen(dateiname, bytes, &grund)) {
-    case TLesefehler::Keiner:
+    const QString fehler = DateiLesen(dateiname, bytes);
+    if (fehler.isEmpty())
         return ProjektAusBytes(bytes, dateiname);
-    case TLesefehler::NichtGeoeffnet:
-        ergebnis.Fehler = QStringLiteral("Datei %1 kann nicht geöffnet werden. %2").arg(Anzeigename(dateiname), Satz(grund));
-        break;
-    case TLesefehler::ZuGross:
-        ergebnis.Fehler = beschaedigtMeldung(dateiname, QStringLiteral("Die Datei ist zu groß"));
-        break;
-    }
+    TProjektErgebnis ergebnis;
+    ergebnis.Fehler = fehler;
     return ergebnis;
 }
 
@@ -131,7 +124,7 @@ QString ProjektSchreiben(const QString& dateiname, const TLehrerliste& lehrer, c
     QString grund;
     switch (DateiSicherSchreiben(dateiname, bytes, &grund)) {
     case TSchreibfehler::NichtErstellt:
-        return QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(Anzeigename(dateiname), Satz(grund));
+        return NichtErstelltMeldung(dateiname, grund);
     case TSchreibfehler::Abgebrochen:
         return schreibfehler(grund);
     case TSchreibfehler::Keiner:

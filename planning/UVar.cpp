@@ -30,12 +30,16 @@ std::uint32_t UhrStartwert()
     return static_cast<std::uint32_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
 }
 
+void ProjektSetzen(std::unique_ptr<TLehrerliste> lehrer, std::unique_ptr<TKlassenliste> klassen)
+{
+    Verteilung = std::make_unique<TVerteilung>();
+    Klassenliste = std::move(klassen);
+    Lehrerliste = std::move(lehrer);
+}
+
 void LeeresProjekt()
 {
-    // The classes refer to the teachers: they go first.
-    Verteilung = std::make_unique<TVerteilung>();
-    Klassenliste = std::make_unique<TKlassenliste>();
-    Lehrerliste = std::make_unique<TLehrerliste>();
+    ProjektSetzen(std::make_unique<TLehrerliste>(), std::make_unique<TKlassenliste>());
 }
 
 void PlanungsdatenStarten()

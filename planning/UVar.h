@@ -54,5 +54,8 @@ std::uint32_t UhrStartwert();
 void PlanungsdatenStarten();
 // Shut-down: the lists with all they own, then the settings file object.
 void PlanungsdatenBeenden();
+// Replaces the lists by these teachers and classes and an empty distribution; the old
+// distribution and classes, which refer to the old teachers, go first.
+void ProjektSetzen(std::unique_ptr<TLehrerliste> lehrer, std::unique_ptr<TKlassenliste> klassen);
 // Replaces all three lists by empty ones (new project).
 void LeeresProjekt();

@@ -6,6 +6,12 @@ set(SIMULTANO_PROGRAMM_ID de.simultano.Simultano)
 set(linux_dateien ${CMAKE_SOURCE_DIR}/resources/linux)
 set(SIMULTANO_PAKET_BETREUER "Die Entwickler von Simultano <simultano@example.org>"
     CACHE STRING "Maintainer field of the Debian package")
+# The release date in the metainfo file: set it for a release; empty, the day of configuring
+# (SOURCE_DATE_EPOCH, where set, gives a reproducible one).
+set(SIMULTANO_RELEASE_DATUM "" CACHE STRING "Release date of this version (YYYY-MM-DD); empty: today")
+if(NOT SIMULTANO_RELEASE_DATUM)
+  string(TIMESTAMP SIMULTANO_RELEASE_DATUM "%Y-%m-%d" UTC)
+endif()
 
 install(TARGETS simultano-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(SIMULTANO_GUI)

@@ -53,6 +53,26 @@ TEST_F(TAenderungen, WerDieKlasseVerlaesstLeitetUndLeitetVorNichtMehr)
     EXPECT_EQ(lehrer.Count(), 3);
 }
 
+// Unique abbreviations; a "/" only in one that was imported so and stays unchanged.
+TEST_F(TAenderungen, KuerzelPruefenNeuUndEigen)
+{
+    ab->Kuerzel = QStringLiteral("Mü/Sch");
+    using F = TKuerzelFehler;
+    const struct
+    {
+        const char* kuerzel;
+        const TLehrer* eigener;
+        F fehler;
+    } faelle[] = {{"CD", nullptr, F::Vergeben},         {"CD", cd, F::Keiner},
+                  {"CD", ef, F::Vergeben},              {"X/Y", nullptr, F::MitSchraegstrich},
+                  {"Mü/Sch", ab, F::Keiner},            {"Mü/Sch", cd, F::MitSchraegstrich},
+                  {"M/S", ab, F::MitSchraegstrich}};
+    for (const auto& f : faelle)
+        EXPECT_EQ(KuerzelPruefen(lehrer, QString::fromUtf8(f.kuerzel), f.eigener), f.fehler) << f.kuerzel;
+    EXPECT_EQ(LehrerAendern(lehrer, *ab, ab->Kuerzel, QStringLiteral("Herr"), QStringLiteral("Müller")), F::Keiner);
+    EXPECT_EQ(ab->Anrede, QStringLiteral("Herr"));
+}
+
 TEST_F(TAenderungen, ZuweisenHaengtNurNeueAnUndSortiertNachNamen)
 {
     ab->Name = QStringLiteral("Zorn");

@@ -1,5 +1,6 @@
 #include "core/VollePlatte.h"
 #include "planning/UCodepage.h"
+#include "planning/UDatei.h"
 #include "planning/UFehler.h"
 #include "planning/UIni.h"
 
@@ -157,6 +158,12 @@ TEST_F(Einstellungen, SchreibfehlerLaesstDieAlteDateiStehen)
     TIniDatei ordnerAlsDatei(ordner.path());
     EXPECT_THROW(ordnerAlsDatei.WriteString(Data, QStringLiteral("open"), QStringLiteral("/x/")), TFehler);
     EXPECT_TRUE(QFileInfo(ordner.path()).isDir());
+    // a file too large to be read gives the defaults and is not replaced by the one key
+    schreibe("[Data]\r\nopen=/alt/\r\n");
+    ASSERT_TRUE(QFile::resize(pfad(), HoechsteDateigroesse + 1));
+    EXPECT_EQ(ini.ReadString(Data, QStringLiteral("open"), QStringLiteral("-")), QStringLiteral("-"));
+    EXPECT_THROW(ini.WriteString(Data, QStringLiteral("open"), QStringLiteral("/x/")), TFehler);
+    EXPECT_EQ(QFileInfo(pfad()).size(), HoechsteDateigroesse + 1);
 }
 
 TEST(Einstellungsort, BeimProgrammOderImKonfigurationsordner)
