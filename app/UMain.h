@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/UDialoge.h"
+#include "planning/UZusatz.h"
 
 #include <QMainWindow>
 
@@ -74,7 +75,8 @@ public:
 
     // ---- the file commands
     // Replaces the project on screen by these lists (an empty distribution) and shows them.
-    void ProjektErsetzen(std::unique_ptr<TLehrerliste> lehrer, std::unique_ptr<TKlassenliste> klassen);
+    void ProjektErsetzen(std::unique_ptr<TLehrerliste> lehrer, std::unique_ptr<TKlassenliste> klassen,
+                         TProjektZusatz zusatz = TProjektZusatz());
     void Neu1Click();
     void Oeffnen1Click();
     // Opens the project file as "Öffnen ..." does after its dialog (also the file named on

@@ -136,7 +136,7 @@ void TFMain::TVKeyDown()
                                    : QStringLiteral("Möchten Sie die markierten Klassen wirklich löschen?");
         if (!Dialoge().Frage(this, eine ? QStringLiteral("LÖSCHEN") : QStringLiteral("LÖSCHEN: Achtung!"), frage))
             return;
-        KlassenLoeschen(*Klassenliste, *Verteilung, klassen);
+        KlassenLoeschen(*Klassenliste, *Verteilung, klassen, &Projektzusatz);
         TreeViewAktualisieren();
         return;
     }

@@ -66,12 +66,13 @@ bool TFMain::SpeichernFragen()
     }
 }
 
-void TFMain::ProjektErsetzen(std::unique_ptr<TLehrerliste> lehrer, std::unique_ptr<TKlassenliste> klassen)
+void TFMain::ProjektErsetzen(std::unique_ptr<TLehrerliste> lehrer, std::unique_ptr<TKlassenliste> klassen,
+                             TProjektZusatz zusatz)
 {
     // The tree's nodes refer to the old records: they go first, and nothing reads them once
     // they are gone.
     TV->clear();
-    ProjektSetzen(std::move(lehrer), std::move(klassen));
+    ProjektSetzen(std::move(lehrer), std::move(klassen), std::move(zusatz));
     ListViewAktualisieren();
     TreeViewAktualisieren();
 }
@@ -119,7 +120,7 @@ bool TFMain::ProjektOeffnen(const QString& datei)
         Dialoge().Fehlermeldung(this, projekt.Fehler);
         return false;
     }
-    ProjektErsetzen(std::move(projekt.Lehrer), std::move(projekt.Klassen));
+    ProjektErsetzen(std::move(projekt.Lehrer), std::move(projekt.Klassen), std::move(projekt.Zusatz));
     Dateiversion = projekt.Version;
     Geaendert = false;
     Dateiname = datei;
@@ -150,7 +151,7 @@ bool TFMain::speichern(bool neuerName)
         Dateiname = SD1.Dateiname;
         Edit1->setText(QDir::toNativeSeparators(Dateiname));
     }
-    const QString fehler = ProjektSchreiben(Dateiname, *Lehrerliste, *Klassenliste);
+    const QString fehler = ProjektSchreiben(Dateiname, *Lehrerliste, *Klassenliste, Projektzusatz);
     if (!fehler.isEmpty()) {
         Dialoge().Fehlermeldung(this, fehler);
         return false;

@@ -49,12 +49,16 @@ bool KlasseUmbenennen(TKlassenliste& klassen, TKlasse& klasse, const QString& be
     return true;
 }
 
-void KlassenLoeschen(TKlassenliste& klassen, TVerteilung& verteilung, const QList<TKlasse*>& weg)
+void KlassenLoeschen(TKlassenliste& klassen, TVerteilung& verteilung, const QList<TKlasse*>& weg,
+                     TProjektZusatz* zusatz)
 {
     if (weg.isEmpty())
         return;
-    for (const TKlasse* k : weg)
+    for (const TKlasse* k : weg) {
+        if (zusatz)
+            AusPlanEntfernen(*zusatz, k);
         klassen.Remove(k);
+    }
     verteilung.Clear();
     Geaendert = true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "planning/UClasses.h"
+#include "planning/UZusatz.h"
 
 #include <QList>
 #include <QString>
@@ -19,8 +20,9 @@ TKlasse* KlasseHinzufuegen(TKlassenliste& klassen, const QString& bezeichnung);
 // another class has that designation. Its own designation is accepted and counts as a change.
 bool KlasseUmbenennen(TKlassenliste& klassen, TKlasse& klasse, const QString& bezeichnung);
 // Destroys the classes with their own lists; the teachers stay. A distribution that shows
-// one of them is out of date and is emptied.
-void KlassenLoeschen(TKlassenliste& klassen, TVerteilung& verteilung, const QList<TKlasse*>& weg);
+// one of them is out of date and is emptied; a kept plan loses their cells.
+void KlassenLoeschen(TKlassenliste& klassen, TVerteilung& verteilung, const QList<TKlasse*>& weg,
+                     TProjektZusatz* zusatz = nullptr);
 
 // ---- teachers
 

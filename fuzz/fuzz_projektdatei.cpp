@@ -31,11 +31,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         pruefen(erstes.Fehler.contains(QStringLiteral("fuzz.spz")));
         return 0;
     }
-    pruefen(erstes.Version >= 0 && erstes.Version <= 2);
-    const QByteArray geschrieben = ProjektBytes(*erstes.Lehrer, *erstes.Klassen);
+    pruefen(erstes.Version >= 0 && erstes.Version <= 3);
+    const QByteArray geschrieben = ProjektBytes(*erstes.Lehrer, *erstes.Klassen, erstes.Zusatz);
     const TProjektErgebnis zweites = ProjektAusBytes(geschrieben, QStringLiteral("fuzz.spz"));
-    pruefen(zweites.Ok() && zweites.Version == 2);
+    pruefen(zweites.Ok() && zweites.Version == (BrauchtVersion3(*erstes.Lehrer, erstes.Zusatz) ? 3 : 2));
     if (leitungEindeutig(*erstes.Klassen))
-        pruefen(ProjektBytes(*zweites.Lehrer, *zweites.Klassen) == geschrieben);
+        pruefen(ProjektBytes(*zweites.Lehrer, *zweites.Klassen, zweites.Zusatz) == geschrieben);
     return 0;
 }

@@ -151,6 +151,9 @@ public:
     QString Name;
     QString Anrede;
     QStringList Unterrichtsfaecher;
+    // "darf Konferenzen leiten": may be given the chair of a conference. Kept in the extra
+    // data of version 3 files, not in the teacher record.
+    bool DarfLeiten = false;
 
     void Speichern(TMyStream& DS) const override;
     static std::unique_ptr<TLehrer> Oeffnen(TMyStream& DS);

@@ -9,7 +9,8 @@
 namespace {
 
 constexpr qint32 kopfVersion2 = 2 << 16;
-constexpr int hoechsteVersion = 2;
+constexpr qint32 kopfVersion3 = 3 << 16;
+constexpr int hoechsteVersion = 3;
 
 QString beschaedigtMeldung(const QString& dateiname, const QString& grund)
 {
@@ -40,6 +41,9 @@ int versionLesen(TMyStream& DS)
     const qint32 kopf = DS.ReadInt();
     if (kopf >= 65535) {
         const int version = kopf >> 16;
+        // Version 3 and later headers hold zero in their low 16 bits.
+        if (version > 2 && (kopf & 0xFFFF) != 0)
+            throw TFremderKopf{0};
         if (version > hoechsteVersion)
             // Headers hold the version above 16 zero bits; anything else (text, pictures, ...)
             // is some other kind of file.
@@ -68,6 +72,8 @@ TProjektErgebnis ProjektAusBytes(const QByteArray& bytes, const QString& dateina
         std::unique_ptr<TLehrerliste> lehrer = TLehrerliste::Oeffnen(DS);
         DS.Lehrer = lehrer.get();
         std::unique_ptr<TKlassenliste> klassen = TKlassenliste::Oeffnen(DS);
+        if (DS.Dateiversion >= 3)
+            ergebnis.Zusatz = ZusatzOeffnen(DS, *lehrer, *klassen);
         if (DS.Rest() > 0)
             throw TFehler(QStringLiteral("Unerwartete Daten nach den Klassen (%1 Bytes)").arg(DS.Rest()));
         ergebnis.Version = DS.Dateiversion;
@@ -97,17 +103,21 @@ TProjektErgebnis ProjektLesen(const QString& dateiname)
     return ergebnis;
 }
 
-QByteArray ProjektBytes(const TLehrerliste& lehrer, const TKlassenliste& klassen)
+QByteArray ProjektBytes(const TLehrerliste& lehrer, const TKlassenliste& klassen, const TProjektZusatz& zusatz)
 {
     TMyStream DS;
     DS.Lehrer = &lehrer;
-    DS.WriteInt(kopfVersion2);
+    const bool version3 = BrauchtVersion3(lehrer, zusatz);
+    DS.WriteInt(version3 ? kopfVersion3 : kopfVersion2);
     lehrer.Speichern(DS);
     klassen.Speichern(DS);
+    if (version3)
+        ZusatzSpeichern(DS, lehrer, klassen, zusatz);
     return DS.Daten;
 }
 
-QString ProjektSchreiben(const QString& dateiname, const TLehrerliste& lehrer, const TKlassenliste& klassen)
+QString ProjektSchreiben(const QString& dateiname, const TLehrerliste& lehrer, const TKlassenliste& klassen,
+                         const TProjektZusatz& zusatz)
 {
     // Every failure names the file; the previous file stays as it was.
     const auto schreibfehler = [&](const QString& grund) {
@@ -117,7 +127,7 @@ QString ProjektSchreiben(const QString& dateiname, const TLehrerliste& lehrer, c
     };
     QByteArray bytes;
     try {
-        bytes = ProjektBytes(lehrer, klassen);
+        bytes = ProjektBytes(lehrer, klassen, zusatz);
     } catch (const TFehler&) {
         return schreibfehler(QString());
     }

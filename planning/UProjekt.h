@@ -1,6 +1,7 @@
 #pragma once
 
 #include "planning/UClasses.h"
+#include "planning/UZusatz.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,6 +14,7 @@ struct TProjektErgebnis
 {
     std::unique_ptr<TLehrerliste> Lehrer;
     std::unique_ptr<TKlassenliste> Klassen;
+    TProjektZusatz Zusatz; // timetable settings and kept plan (version 3)
     int Version = 0;   // format version of the file
     QString Fehler;    // German message for the user; empty when the file was read
 
@@ -25,11 +27,14 @@ struct TProjektErgebnis
 TProjektErgebnis ProjektLesen(const QString& dateiname);
 TProjektErgebnis ProjektAusBytes(const QByteArray& bytes, const QString& dateiname);
 
-// The bytes of a version 2 project file.
-QByteArray ProjektBytes(const TLehrerliste& lehrer, const TKlassenliste& klassen);
+// The bytes of the project file: version 2 when the project uses nothing of version 3
+// (no extra data, no teacher who may chair), else version 3.
+QByteArray ProjektBytes(const TLehrerliste& lehrer, const TKlassenliste& klassen,
+                        const TProjektZusatz& zusatz = TProjektZusatz());
 // Writes the project safely (temporary file renamed over the target after every byte was
 // written). Returns the German error message, or the empty text on success.
-QString ProjektSchreiben(const QString& dateiname, const TLehrerliste& lehrer, const TKlassenliste& klassen);
+QString ProjektSchreiben(const QString& dateiname, const TLehrerliste& lehrer, const TKlassenliste& klassen,
+                        const TProjektZusatz& zusatz = TProjektZusatz());
 
 // The texts of the project that the project file cannot hold as they are, because they have
 // characters outside Windows-1252 (written as "?"): abbreviations, names, salutations and

@@ -8,6 +8,7 @@
 std::unique_ptr<TLehrerliste> Lehrerliste = std::make_unique<TLehrerliste>();
 std::unique_ptr<TKlassenliste> Klassenliste = std::make_unique<TKlassenliste>();
 std::unique_ptr<TVerteilung> Verteilung = std::make_unique<TVerteilung>();
+TProjektZusatz Projektzusatz;
 bool Geaendert = false;
 QString Dateiname;
 QString Programmpfad;
@@ -30,9 +31,11 @@ std::uint32_t UhrStartwert()
     return static_cast<std::uint32_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
 }
 
-void ProjektSetzen(std::unique_ptr<TLehrerliste> lehrer, std::unique_ptr<TKlassenliste> klassen)
+void ProjektSetzen(std::unique_ptr<TLehrerliste> lehrer, std::unique_ptr<TKlassenliste> klassen,
+                   TProjektZusatz zusatz)
 {
     Verteilung = std::make_unique<TVerteilung>();
+    Projektzusatz = std::move(zusatz);
     Klassenliste = std::move(klassen);
     Lehrerliste = std::move(lehrer);
 }
@@ -67,6 +70,7 @@ void PlanungsdatenStarten()
 void PlanungsdatenBeenden()
 {
     Verteilung.reset();
+    Projektzusatz = TProjektZusatz();
     Klassenliste.reset();
     Lehrerliste.reset();
     Ini.reset();

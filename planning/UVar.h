@@ -1,6 +1,7 @@
 #pragma once
 
 #include "planning/UClasses.h"
+#include "planning/UZusatz.h"
 
 #include <QString>
 
@@ -11,6 +12,9 @@
 extern std::unique_ptr<TLehrerliste> Lehrerliste;
 extern std::unique_ptr<TKlassenliste> Klassenliste;
 extern std::unique_ptr<TVerteilung> Verteilung;
+// The timetable settings and the plan kept from the result window; their classes belong to
+// Klassenliste.
+extern TProjektZusatz Projektzusatz;
 extern bool Geaendert;          // the planning data have changes that are not saved
 extern QString Dateiname;       // full path of the project file; empty = no file yet
 extern QString Programmpfad;    // folder of the program, with a trailing separator
@@ -54,8 +58,10 @@ std::uint32_t UhrStartwert();
 void PlanungsdatenStarten();
 // Shut-down: the lists with all they own, then the settings file object.
 void PlanungsdatenBeenden();
-// Replaces the lists by these teachers and classes and an empty distribution; the old
-// distribution and classes, which refer to the old teachers, go first.
-void ProjektSetzen(std::unique_ptr<TLehrerliste> lehrer, std::unique_ptr<TKlassenliste> klassen);
+// Replaces the lists by these teachers and classes, the extra data by zusatz (whose classes
+// are those of klassen) and the distribution by an empty one; the old distribution and
+// classes, which refer to the old teachers, go first.
+void ProjektSetzen(std::unique_ptr<TLehrerliste> lehrer, std::unique_ptr<TKlassenliste> klassen,
+                   TProjektZusatz zusatz = TProjektZusatz());
 // Replaces all three lists by empty ones (new project).
 void LeeresProjekt();

@@ -412,8 +412,8 @@ TEST(Projektdatei, UnsinnigeAnzahlenUndLaengen)
 TEST(Projektdatei, UnbekannteVersionWirdAbgelehnt)
 {
     const QString datei = QDir::toNativeSeparators("/daten/schule.spz");
-    EXPECT_EQ(fehlerVon(hex("00000300" "00000000" "00000000")),
-              QStringLiteral("Die Datei \"%1\" stammt von einer neueren Version von Simultano (Dateiversion 3) "
+    EXPECT_EQ(fehlerVon(hex("00000400" "00000000" "00000000")),
+              QStringLiteral("Die Datei \"%1\" stammt von einer neueren Version von Simultano (Dateiversion 4) "
                              "und kann mit dieser Version nicht geöffnet werden.").arg(datei));
     // other kinds of file say so in words, not with a version number
     const QString fremd = QStringLiteral("Die Datei \"%1\" ist keine Projektdatei von Simultano.").arg(datei);
