@@ -7,6 +7,8 @@
 #include <QMap>
 #include <QString>
 
+#include <optional>
+
 // The timetable of the conference afternoon, worked out from the rows of a plan (each row a
 // time slot, each column a room) and the timetable settings. Times are minutes since midnight.
 
@@ -56,3 +58,32 @@ struct TZeitplan
     int Wechsel = 5;
     TWartezeiten Wartezeit;
 };
+
+// ---- the functions of the timetable (distribution/UZeitplan.cpp and its companions); the
+// window, simultano-cli and the outputs all go through them.
+
+struct TKonfliktArten;
+
+// The settings in effect: the project's where it has them, else one day (the earliest
+// conference date of the classes, else heute) from 14:00 to 18:00, 20 minutes, 5 minutes
+// changeover, no rooms of its own.
+TZeitplanEinstellungen WirksameEinstellungen(const std::optional<TZeitplanEinstellungen>& projekt,
+                                             const TKlassenliste& klassen, double heute);
+// The rooms for a plan of the given limit: the named ones, else "Raum 1" ... "Raum N".
+// Fewer named rooms than the limit lower the limit (Raeume.size()).
+QStringList Raumnamen(const TZeitplanEinstellungen& einstellungen, int grenze);
+// The length of the class's conference: its own duration (by designation, then by grade
+// level), else the default.
+int Konferenzdauer(const TZeitplanEinstellungen& einstellungen, const TKlasse& klasse);
+// The timetable of the rows in their order: times, days, rooms, the classes that fit into no
+// day, and the waiting of the teachers (Vorher: the same rows in class order of their first
+// classes, the order the search gives them). Who sits in a conference: its teachers, and its
+// chair when arten.Vorsitz is set.
+TZeitplan ZeitplanBerechnen(const TPlanZeilen& zeilen, const TZeitplanEinstellungen& einstellungen,
+                            const TKonfliktArten& arten);
+// The order of the rows with the least total waiting (then the least largest waiting)
+// found within the work budget; the rows themselves stay as they are.
+TPlanZeilen ReihenfolgeOptimieren(const TPlanZeilen& zeilen, const TZeitplanEinstellungen& einstellungen,
+                                  const TKonfliktArten& arten, long arbeitseinheiten);
+// The timetable as the JSON object of "simultano-cli zeitplan --json" (UTF-8, one line).
+QByteArray ZeitplanJson(const TZeitplan& zeitplan, int zeilen, int untergrenze, bool optimal);
