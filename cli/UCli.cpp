@@ -1,5 +1,7 @@
 #include "cli/UCli.h"
 
+#include "cli/UCliOptimierung.h"
+
 #include "planning/UFehler.h"
 #include "planning/UProjekt.h"
 
@@ -14,11 +16,13 @@ struct TBefehl
     const char* Beschreibung; // one line for the overview
     const char* Hilfe;        // the options, one per line; may be empty
     int (*Ausfuehren)(const QStringList&, TCli&);
+    bool Optimierung;         // takes the options of the optimisation (UCliOptimierung.h) too
+
 };
 
 const std::array befehle = {
     TBefehl{"pruefen", "DATEI.spz", "liest eine Projektdatei und nennt Version, Lehrkräfte und Klassen", "",
-            BefehlPruefen},
+            BefehlPruefen, false},
     TBefehl{"import-xml", "EXPORT.xml -o DATEI.spz [--stufen VON-BIS] [--mehrklassen ja|nein]",
             "liest den XML-Export des Stundenplanprogramms in eine neue Projektdatei",
             "  -o DATEI.spz          die Projektdatei, die geschrieben wird (eine vorhandene wird ersetzt)\n"
@@ -26,7 +30,7 @@ const std::array befehle = {
             "                        5-12 für ein Gymnasium, sonst 1-13\n"
             "  --mehrklassen ja|nein ob eine Lehrkraft, deren Unterricht mehrere Klassen umfasst, allen\n"
             "                        diesen Klassen zugeordnet wird (ohne die Angabe: ja)\n",
-            BefehlImportXml},
+            BefehlImportXml, false},
     TBefehl{"import-csv",
             "LISTE.csv --projekt DATEI.spz --name N [--kuerzel N] [--anrede N] [--ohne-feldnamen] [--wahr Herr|Frau]",
             "hängt die Lehrkräfte einer Textliste (CSV) an eine Projektdatei an",
@@ -38,7 +42,7 @@ const std::array befehle = {
             "                       Option, wenn sie ein leeres Feld hat oder die einzige Zeile ist)\n"
             "  --wahr Herr|Frau     wofür der Wahrheitswert steht, wenn die erste Anrede einer ist\n"
             "                       (etwa 1, wahr, f); jeder andere Wert gibt dann die andere Anrede\n",
-            BefehlImportCsv},
+            BefehlImportCsv, false},
     TBefehl{"texte", "DATEI.spz -o ORDNER [--vorlage VORLAGE.rtf] [--mf] [--klassen 5a,6b]",
             "schreibt die Texte für die Konferenzprotokolle, eine RTF-Datei je Klasse",
             "  -o, --ordner ORDNER  der Zielordner; vorhandene Dateien werden ersetzt\n"
@@ -47,18 +51,13 @@ const std::array befehle = {
             "  --mf                 Funktionsbezeichnungen nach der Anrede (Vorsitzender, Vorsitzende);\n"
             "                       ohne --mf gelten die Bezeichnungen für beide (Vorsitzende/r)\n"
             "  --klassen LISTE      nur diese Klassen, durch Kommas getrennt\n",
-            BefehlTexte},
-    TBefehl{"verteilen", "DATEI.spz [--grenze N] [--sekunden S] [--spalten] [--vorsitz] [--eltern] [--startwert Z] [--json]",
+            BefehlTexte, false},
+    TBefehl{"verteilen",
+            "DATEI.spz [--grenze N] [--sekunden S | --schritte N] [--spalten] [--vorsitz] [--eltern] [--startwert Z] "
+            "[--json]",
             "sucht wie \"Start (Optimierung)\" eine Verteilung mit möglichst wenigen Zeitfenstern",
-            "  --grenze N      höchstens N Konferenzen gleichzeitig, 1 bis 10 (Vorgabe 4)\n"
-            "  --sekunden S    Suchzeit in Sekunden, auch mit Nachkommastellen (Vorgabe 1); die Suche\n"
-            "                  endet früher, wenn weniger Zeitfenster nicht möglich sind\n"
-            "  --spalten       nach den Zeilen auch die Spalten minimieren\n"
-            "  --vorsitz       der Vorsitz zählt zu den Personen einer Konferenz\n"
-            "  --eltern        Klassen mit Elternvertretern gleicher ID nicht gleichzeitig\n"
-            "  --startwert Z   Startwert der Zufallszahlen (Vorgabe: aus der Uhr)\n"
             "  --json          ein JSON-Objekt statt der Tabelle als Text\n",
-            BefehlVerteilen},
+            BefehlVerteilen, true},
 };
 
 const TBefehl* befehlSuchen(const QString& name)
@@ -86,7 +85,7 @@ void befehlHilfe(const TBefehl& befehl, QTextStream& aus)
 {
     aus << "Aufruf: simultano-cli " << befehl.Name << ' ' << QString::fromUtf8(befehl.Aufruf) << "\n\n"
         << QString::fromUtf8(befehl.Beschreibung) << ".\n";
-    const QString hilfe = QString::fromUtf8(befehl.Hilfe);
+    const QString hilfe = (befehl.Optimierung ? OptimierungsHilfe() : QString()) + QString::fromUtf8(befehl.Hilfe);
     if (!hilfe.isEmpty())
         aus << "\nOptionen:\n" << hilfe;
 }

@@ -136,6 +136,7 @@ void TOptimierung::nehmen(const TPlan& plan)
 void TOptimierung::gierigerSchritt(TZufall& zufall)
 {
     letzterGierig = true;
+    arbeit += Klassenzahl();
     const TVerteilungsMass mass = suche.Durchlauf(grenze, zufall);
     if (!bestes || Besser(mass, bestes->Mass, spaltenMinimieren))
         nehmen(TPlan{suche.LetzteGruppen(), mass});
@@ -150,7 +151,10 @@ void TOptimierung::lokalerSchritt(TZufall& zufall)
         return;
     }
     letzterGierig = false;
-    if (lokal->Arbeiten(zuegeProScheibe, zufall)) {
+    const long zuegeVorher = lokal->Zuege();
+    const bool fertig = lokal->Arbeiten(zuegeProScheibe, zufall);
+    arbeit += lokal->Zuege() - zuegeVorher;
+    if (fertig) {
         const TPlan plan = lokal->Ergebnis();
         versuchLaeuft = false;
         if (Besser(plan.Mass, bestes->Mass, spaltenMinimieren))
@@ -220,10 +224,11 @@ double Wanduhr()
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
-TLaufErgebnis OptimierungLaufen(TOptimierung& optimierung, TZufall& zufall, double sekunden, const TUhr& uhr,
+TLaufErgebnis OptimierungLaufen(TOptimierung& optimierung, TZufall& zufall, TLaufGrenze grenze, const TUhr& uhr,
                                 const std::function<bool(bool besser)>& weiter)
 {
     const double start = uhr();
+    const long long arbeitStart = optimierung.Arbeit();
     TLaufErgebnis ergebnis;
     for (;;) {
         const long vorher = optimierung.Verbesserungen();
@@ -235,7 +240,9 @@ TLaufErgebnis OptimierungLaufen(TOptimierung& optimierung, TZufall& zufall, doub
             ergebnis.SekundenBisBestes = vergangen;
         if (weiter && !weiter(besser))
             break;
-        if (optimierung.Optimal() || vergangen >= sekunden)
+        const bool verbraucht = grenze.Einheiten > 0 ? optimierung.Arbeit() - arbeitStart >= grenze.Einheiten
+                                                     : vergangen >= grenze.Sekunden;
+        if (optimierung.Optimal() || verbraucht)
             break;
     }
     return ergebnis;

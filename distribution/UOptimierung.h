@@ -54,6 +54,9 @@ public:
     // How often the best plan changed: a step found a better one, or Vorgeben took one.
     long Verbesserungen() const { return verbesserungen; }
     int Klassenzahl() const { return suche.Klassenzahl(); }
+    // The work of all steps so far in units that do not depend on the machine: a move of
+    // the improving search is one unit, a greedy pass one unit per class.
+    long long Arbeit() const { return arbeit; }
 
 private:
     void gierigerSchritt(TZufall& zufall);
@@ -75,6 +78,7 @@ private:
     bool versuchLaeuft = false;
     long versuche = 0;
     long verbesserungen = 0;
+    long long arbeit = 0;
 };
 
 // A clock in seconds from any fixed moment. The loop reads it to end on time and to tell
@@ -83,15 +87,25 @@ using TUhr = std::function<double()>;
 // The steady clock of the system.
 double Wanduhr();
 
+// When the loop ends: after `Sekunden` on the clock or, when `Einheiten` is above 0, after
+// that much work (TOptimierung::Arbeit) instead, which makes a run with a fixed seed give
+// the same plan on any machine.
+struct TLaufGrenze
+{
+    TLaufGrenze(double sekunden = 1, long long einheiten = 0) : Sekunden(sekunden), Einheiten(einheiten) {}
+    double Sekunden;
+    long long Einheiten;
+};
+
 struct TLaufErgebnis
 {
     double SekundenBisBestes = 0; // from the start of the loop to the step that found the best plan
     long Schritte = 0;
 };
 
-// The optimisation loop of the result window and of the command line: steps until
-// `sekunden` have passed on the clock, the best plan is optimal, or weiter (called after
-// every step with whether that step found a better plan) answers false. Takes at least
-// one step. The best plan is then optimierung.BesterPlan().
-TLaufErgebnis OptimierungLaufen(TOptimierung& optimierung, TZufall& zufall, double sekunden, const TUhr& uhr,
+// The optimisation loop of the result window and of the command line: steps until the
+// budget is spent, the best plan is optimal, or weiter (called after every step with
+// whether that step found a better plan) answers false. Takes at least one step. The best
+// plan is then optimierung.BesterPlan().
+TLaufErgebnis OptimierungLaufen(TOptimierung& optimierung, TZufall& zufall, TLaufGrenze grenze, const TUhr& uhr,
                                 const std::function<bool(bool besser)>& weiter = {});

@@ -34,6 +34,8 @@ public:
     void Beginnen(const std::vector<int>& gruppeVon, int gruppen, int kapazitaet);
     // Up to `zuege` moves. True when every class has its place; Ergebnis() is then a plan.
     bool Arbeiten(long zuege, TZufall& zufall);
+    // Moves of this attempt so far.
+    long Zuege() const { return zug; }
     // Moves since the fewest classes without a group were last lowered.
     long ZuegeOhneFortschritt() const { return zug - letzterFortschritt; }
     TPlan Ergebnis() const { return PlanAusGruppen(gruppeVon); }

@@ -90,6 +90,8 @@ TEST_F(Verteilen, Fehler)
         {{pfad, "--grenze", "11"}, "Der Wert von --grenze muss eine ganze Zahl von 1 bis 10 sein"},
         {{pfad, "--sekunden", "-1"}, "Der Wert von --sekunden muss eine Zahl von 0 bis 3600 sein, nicht \"-1\"."},
         {{pfad, "--sekunden", "bald"}, "Der Wert von --sekunden muss eine Zahl von 0 bis 3600 sein, nicht \"bald\"."},
+        {{pfad, "--schritte", "0"}, "Der Wert von --schritte muss eine ganze Zahl von 1 bis 1000000000000 sein"},
+        {{pfad, "--schritte", "5", "--sekunden", "1"}, "--schritte und --sekunden schließen einander aus."},
         {{pfad, "--startwert", "-5"}, "Der Wert von --startwert muss eine ganze Zahl von 0 bis 4294967295 sein"},
         {{pfad, "--schnell"}, "Unbekannte Option \"--schnell\"."},
         {{}, "Es fehlt ein Argument."},
