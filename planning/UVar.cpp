@@ -10,6 +10,7 @@ std::unique_ptr<TKlassenliste> Klassenliste = std::make_unique<TKlassenliste>();
 std::unique_ptr<TVerteilung> Verteilung = std::make_unique<TVerteilung>();
 bool Geaendert = false;
 QString Dateiname;
+TDateiStand Dateistand;
 QString Programmpfad;
 
 QString Schriftname = QStringLiteral("Calibri");
