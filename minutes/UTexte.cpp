@@ -63,11 +63,14 @@ TTexteErgebnis TexteSpeichern(const TTextAuftrag& auftrag, ITextUeberschreiben& 
     const QDir ordner(auftrag.Ordner);
     QSet<QString> vergeben;
     for (const TKlasse* klasse : auftrag.Klassen) {
+        const QString eigener = TextDateiname(klasse->Bezeichnung, auftrag.Mitte);
+        const bool hinaus = fuehrtHinaus(ordner, eigener) && !vergeben.contains(eigener.toCaseFolded());
         const QString name = freierName(klasse->Bezeichnung, auftrag.Mitte, ordner, vergeben);
-        if (name != TextDateiname(klasse->Bezeichnung, auftrag.Mitte))
-            ergebnis.Umbenannt << QStringLiteral("Der Text der Klasse \"%1\" steht in \"%2\", weil ihr Dateiname schon "
-                                                 "vergeben ist.")
-                                      .arg(klasse->Bezeichnung, name);
+        if (name != eigener)
+            ergebnis.Umbenannt << QStringLiteral("Der Text der Klasse \"%1\" steht in \"%2\", weil %3")
+                                      .arg(klasse->Bezeichnung, name,
+                                           hinaus ? QStringLiteral("ihr Dateiname eine Verknüpfung aus dem Zielordner hinaus ist.")
+                                                  : QStringLiteral("ihr Dateiname schon vergeben ist."));
         const QString pfad = ordner.filePath(name);
         if (QFileInfo::exists(pfad)) {
             bool ersetzen = vorhandene == Immer;

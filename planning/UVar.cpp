@@ -63,6 +63,7 @@ void PlanungsdatenStarten()
     Dateiversion = 0;
     Geaendert = false;
     Dateiname.clear();
+    Dateistand = TDateiStand();
 }
 
 void PlanungsdatenBeenden()

@@ -114,4 +114,6 @@ TEST(CliTexte, JederDateinameEinmal)
     EXPECT_TRUE(lauf.Fehler.contains(QStringLiteral("Hinweis: Der Text der Klasse \"5_a\" steht in \"5_a-2-Klassendaten.rtf\", "
                                                     "weil ihr Dateiname schon vergeben ist.")))
         << lauf.Fehler.toStdString();
+    EXPECT_TRUE(lauf.Fehler.contains(QStringLiteral("\"8c\" steht in \"8c-2-Klassendaten.rtf\", weil ihr Dateiname eine "
+                                                    "Verknüpfung aus dem Zielordner hinaus ist.")));
 }
