@@ -30,10 +30,17 @@ bool zeichenverlustErlaubt(IDialoge& dialoge, QWidget* fenster)
     QStringList zeilen = texte.mid(0, hoechstens);
     if (texte.size() > hoechstens)
         zeilen << QStringLiteral("…");
+    // abbreviations that become equal would put the wrong teachers into the classes
+    QString gleiche = QStringLiteral(" ");
+    if (const QStringList kuerzel = GleicheKuerzelImSpeicher(*Lehrerliste); !kuerzel.isEmpty())
+        gleiche = QStringLiteral("\n\n") + kuerzel.mid(0, hoechstens).join(QLatin1Char('\n'))
+                  + QStringLiteral("\nDie Klassen nennen ihre Lehrkräfte beim Kürzel: Nach dem Öffnen stünden dort "
+                                   "die falschen Lehrkräfte.\n\n");
     return dialoge.Frage(fenster, QStringLiteral("Hinweis:"),
                          zeilen.join(QLatin1Char('\n'))
                              + QStringLiteral("\n\nDiese Zeichen können in der Projektdatei nicht gespeichert werden "
-                                              "und werden durch ? ersetzt. Trotzdem speichern?"));
+                                              "und werden durch ? ersetzt.")
+                             + gleiche + QStringLiteral("Trotzdem speichern?"));
 }
 
 // The save dialog starts at the current project's file, for a new project in the documents.
@@ -124,6 +131,7 @@ bool TFMain::ProjektOeffnen(const QString& datei)
     Dateiversion = projekt.Version;
     Geaendert = false;
     Dateiname = datei;
+    Dateistand = projekt.Stand;
     Edit1->setText(QDir::toNativeSeparators(Dateiname));
     StaticText1->setFocus();
 
@@ -140,6 +148,9 @@ bool TFMain::speichern(bool neuerName)
 {
     if (!zeichenverlustErlaubt(Dialoge(), this))
         return false;
+    // Saved under its own name, the file must still be the one opened or saved before; a name
+    // chosen in the dialog replaces whatever is there, as the user agreed.
+    bool pruefen = true;
     if (neuerName || Dateiname.isEmpty()) {
         SD1.Filter = ProjektFilter;
         SD1.FilterIndex = 1;
@@ -150,8 +161,10 @@ bool TFMain::speichern(bool neuerName)
             return false;
         Dateiname = SD1.Dateiname;
         Edit1->setText(QDir::toNativeSeparators(Dateiname));
+        pruefen = false;
     }
-    const QString fehler = ProjektSchreiben(Dateiname, *Lehrerliste, *Klassenliste, Projektzusatz);
+    const QString fehler =
+        ProjektSchreiben(Dateiname, *Lehrerliste, *Klassenliste, Projektzusatz, pruefen ? &Dateistand : nullptr, &Dateistand);
     if (!fehler.isEmpty()) {
         Dialoge().Fehlermeldung(this, fehler);
         return false;

@@ -44,12 +44,13 @@ int BefehlImportCsv(const QStringList& argumente, TCli& cli)
     const TArgumente args(argumente,
                           {QStringLiteral("projekt"), QStringLiteral("name"), QStringLiteral("kuerzel"),
                            QStringLiteral("anrede"), QStringLiteral("wahr")},
-                          {QStringLiteral("ohne-feldnamen")});
+                          {QStringLiteral("ohne-feldnamen"), QStringLiteral("trotzdem")});
     args.PositionenPruefen(1, 1);
     const QString projektdatei = args.Pflicht(QStringLiteral("projekt"));
     args.Pflicht(QStringLiteral("name"));
 
     const QString datei = args.Positionen.first();
+    NichtDieEingabe(projektdatei, datei);
     TCsvListe liste;
     const QString lesefehler = CsvLesen(datei, liste);
     if (!lesefehler.isEmpty())
@@ -62,7 +63,8 @@ int BefehlImportCsv(const QStringList& argumente, TCli& cli)
     const QList<QStringList> datensaetze = liste.Datensaetze();
     const QString wahr = wahrAnrede(args, WahrheitswertDerErstenZeile(datensaetze, wahl[SlotAnrede]));
 
-    // a project file that is not there yet is created; one that cannot be read is an error
+    // a project file that is not there yet is created; one that cannot be read is an error.
+    // Saved, it must still be as read (or still not there): another program's save stays.
     TProjektErgebnis projekt;
     if (QFileInfo::exists(projektdatei)) {
         projekt = ProjektOderFehler(projektdatei);
@@ -71,7 +73,8 @@ int BefehlImportCsv(const QStringList& argumente, TCli& cli)
         projekt.Klassen = std::make_unique<TKlassenliste>();
     }
     const TImportErgebnis ergebnis = LehrerImportieren(*projekt.Lehrer, datensaetze, wahl, wahr);
-    const QString schreibfehler = ProjektSchreiben(projektdatei, *projekt.Lehrer, *projekt.Klassen);
+    ZeichenverlustMelden(*projekt.Lehrer, *projekt.Klassen, args.Hat(QStringLiteral("trotzdem")), cli);
+    const QString schreibfehler = ProjektSchreiben(projektdatei, *projekt.Lehrer, *projekt.Klassen, projekt.Zusatz, &projekt.Stand);
     if (!schreibfehler.isEmpty())
         throw TFehler(schreibfehler);
     cli.Aus << ergebnis.Angelegt << " Lehrkräfte hinzugefügt, " << ergebnis.Ersetzt << " Kürzel durch Nummern ersetzt.\n";

@@ -39,8 +39,8 @@ std::optional<TStufen> stufenLesen(const TArgumente& args)
         stufen.Bis = teile[1].toInt(&bisOk);
     }
     const auto gueltig = [](int stufe) { return stufe >= 1 && stufe <= 13; };
-    if (!vonOk || !bisOk || !gueltig(stufen.Von) || !gueltig(stufen.Bis))
-        throw TFehler(QStringLiteral("Der Wert von --stufen muss die Form VON-BIS mit Stufen von 1 bis 13 haben, nicht \"%1\".")
+    if (!vonOk || !bisOk || !gueltig(stufen.Von) || !gueltig(stufen.Bis) || stufen.Von > stufen.Bis)
+        throw TFehler(QStringLiteral("Der Wert von --stufen muss die Form VON-BIS mit Stufen von 1 bis 13 (VON nicht größer als BIS) haben, nicht \"%1\".")
                           .arg(wert));
     return stufen;
 }
@@ -64,10 +64,12 @@ qsizetype summe(const TKlassenliste& klassen, QList<TLehrer*> TKlasse::*liste)
 
 int BefehlImportXml(const QStringList& argumente, TCli& cli)
 {
-    const TArgumente args(argumente, {QStringLiteral("o"), QStringLiteral("stufen"), QStringLiteral("mehrklassen")}, {});
+    const TArgumente args(argumente, {QStringLiteral("o"), QStringLiteral("stufen"), QStringLiteral("mehrklassen")},
+                          {QStringLiteral("trotzdem")});
     args.PositionenPruefen(1, 1);
     const QString ziel =
         args.Pflicht(QStringLiteral("o"), QStringLiteral("Es fehlt die Projektdatei, die geschrieben werden soll (-o DATEI.spz)."));
+    NichtDieEingabe(ziel, args.Positionen.first());
     TFesteAntworten fragen(stufenLesen(args), antwortLesen(args));
 
     const TXmlImport import = UntisXmlImportieren(args.Positionen.first(), fragen);
@@ -75,6 +77,7 @@ int BefehlImportXml(const QStringList& argumente, TCli& cli)
         throw TFehler(import.Fehler);
     if (!import.Gefunden)
         throw TFehler(MeldungNichtsGefunden);
+    ZeichenverlustMelden(*import.Lehrer, *import.Klassen, args.Hat(QStringLiteral("trotzdem")), cli);
     const QString fehler = ProjektSchreiben(ziel, *import.Lehrer, *import.Klassen);
     if (!fehler.isEmpty())
         throw TFehler(fehler);

@@ -78,6 +78,8 @@ int BefehlTexte(const QStringList& argumente, TCli& cli)
     const TTexteErgebnis ergebnis = TexteSpeichern(auftrag, ersetzen);
     for (const QString& pfad : ergebnis.Geschrieben)
         cli.Aus << Anzeigename(pfad) << '\n';
+    for (const QString& hinweis : ergebnis.Umbenannt)
+        cli.Fehler << "Hinweis: " << hinweis << '\n';
     if (!ergebnis.Ok())
         throw TFehler(ergebnis.Fehler);
     return 0;

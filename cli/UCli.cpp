@@ -1,9 +1,12 @@
 #include "cli/UCli.h"
 
 #include "cli/UCliOptimierung.h"
-
+#include "planning/UDatei.h"
 #include "planning/UFehler.h"
 #include "planning/UProjekt.h"
+
+#include <QFileDevice>
+#include <QFileInfo>
 
 #include <array>
 
@@ -23,16 +26,19 @@ struct TBefehl
 const std::array befehle = {
     TBefehl{"pruefen", "DATEI.spz", "liest eine Projektdatei und nennt Version, Lehrkräfte und Klassen", "",
             BefehlPruefen, false},
-    TBefehl{"import-xml", "EXPORT.xml -o DATEI.spz [--stufen VON-BIS] [--mehrklassen ja|nein]",
+    TBefehl{"import-xml", "EXPORT.xml -o DATEI.spz [--stufen VON-BIS] [--mehrklassen ja|nein] [--trotzdem]",
             "liest den XML-Export des Stundenplanprogramms in eine neue Projektdatei",
             "  -o DATEI.spz          die Projektdatei, die geschrieben wird (eine vorhandene wird ersetzt)\n"
             "  --stufen VON-BIS      die Klassenstufen, die übernommen werden (1 bis 13); ohne die Angabe\n"
             "                        5-12 für ein Gymnasium, sonst 1-13\n"
             "  --mehrklassen ja|nein ob eine Lehrkraft, deren Unterricht mehrere Klassen umfasst, allen\n"
-            "                        diesen Klassen zugeordnet wird (ohne die Angabe: ja)\n",
+            "                        diesen Klassen zugeordnet wird (ohne die Angabe: ja)\n"
+            "  --trotzdem            auch schreiben, wenn zwei Kürzel in der Datei gleich würden (Zeichen\n"
+            "                        außerhalb von Windows-1252 werden als ? gespeichert)\n",
             BefehlImportXml, false},
     TBefehl{"import-csv",
-            "LISTE.csv --projekt DATEI.spz --name N [--kuerzel N] [--anrede N] [--ohne-feldnamen] [--wahr Herr|Frau]",
+            "LISTE.csv --projekt DATEI.spz --name N [--kuerzel N] [--anrede N] [--ohne-feldnamen] [--wahr Herr|Frau] "
+            "[--trotzdem]",
             "hängt die Lehrkräfte einer Textliste (CSV) an eine Projektdatei an",
             "  --projekt DATEI.spz  die Projektdatei; sie wird angelegt, wenn es sie noch nicht gibt\n"
             "  --name N             die Spalte (ab 1) mit den Namen der Lehrkräfte\n"
@@ -41,7 +47,9 @@ const std::array befehle = {
             "  --ohne-feldnamen     die erste Zeile ist schon ein Datensatz (das gilt auch ohne diese\n"
             "                       Option, wenn sie ein leeres Feld hat oder die einzige Zeile ist)\n"
             "  --wahr Herr|Frau     wofür der Wahrheitswert steht, wenn die erste Anrede einer ist\n"
-            "                       (etwa 1, wahr, f); jeder andere Wert gibt dann die andere Anrede\n",
+            "                       (etwa 1, wahr, f); jeder andere Wert gibt dann die andere Anrede\n"
+            "  --trotzdem           auch schreiben, wenn zwei Kürzel in der Datei gleich würden (Zeichen\n"
+            "                       außerhalb von Windows-1252 werden als ? gespeichert)\n",
             BefehlImportCsv, false},
     TBefehl{"texte", "DATEI.spz -o ORDNER [--vorlage VORLAGE.rtf] [--mf] [--klassen 5a,6b]",
             "schreibt die Texte für die Konferenzprotokolle, eine RTF-Datei je Klasse",
@@ -106,10 +114,13 @@ int fehler(TCli& cli, const QString& meldung)
 
 } // namespace
 
-int CliAusfuehren(const QStringList& argumente, TCli& cli)
+namespace {
+
+// The command line without the final check of the output; throws TFehler.
+int ausfuehren(const QStringList& argumente, TCli& cli)
 {
     if (argumente.isEmpty())
-        return fehler(cli, QStringLiteral("Kein Befehl angegeben. Eine Übersicht gibt \"simultano-cli --help\"."));
+        throw TFehler(QStringLiteral("Kein Befehl angegeben. Eine Übersicht gibt \"simultano-cli --help\"."));
     const QString name = argumente.first();
     if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("hilfe")) {
         uebersicht(cli.Aus);
@@ -121,20 +132,58 @@ int CliAusfuehren(const QStringList& argumente, TCli& cli)
     }
     const TBefehl* befehl = befehlSuchen(name);
     if (!befehl)
-        return fehler(cli, QStringLiteral("Unbekannter Befehl \"%1\". Eine Übersicht gibt \"simultano-cli --help\".").arg(name));
+        throw TFehler(QStringLiteral("Unbekannter Befehl \"%1\". Eine Übersicht gibt \"simultano-cli --help\".").arg(name));
     const QStringList rest = argumente.mid(1);
     if (rest.contains(QLatin1String("--help")) || rest.contains(QLatin1String("-h"))) {
         befehlHilfe(*befehl, cli.Aus);
         return 0;
     }
+    return befehl->Ausfuehren(rest, cli);
+}
+
+} // namespace
+
+int CliAusfuehren(const QStringList& argumente, TCli& cli)
+{
     try {
-        const int status = befehl->Ausfuehren(rest, cli);
-        cli.Aus.flush();
+        const int status = ausfuehren(argumente, cli);
+        AusgabePruefen(cli.Aus);
         cli.Fehler.flush();
         return status;
     } catch (const TFehler& f) {
         return fehler(cli, f.Meldung);
     }
+}
+
+void AusgabePruefen(QTextStream& aus)
+{
+    aus.flush();
+    auto* datei = qobject_cast<QFileDevice*>(aus.device());
+    const bool geschrieben = aus.status() == QTextStream::Ok && (!datei || (datei->flush() && datei->error() == QFileDevice::NoError));
+    if (!geschrieben)
+        throw TFehler(QStringLiteral("Die Ausgabe konnte nicht vollständig geschrieben werden. %1")
+                          .arg(Satz(datei ? datei->errorString() : QString()))
+                          .trimmed());
+}
+
+void ZeichenverlustMelden(const TLehrerliste& lehrer, const TKlassenliste& klassen, bool trotzdem, TCli& cli)
+{
+    for (const QString& stelle : NichtSpeicherbareStellen(lehrer, klassen))
+        cli.Fehler << "Warnung: " << stelle << '\n';
+    const QStringList gleiche = GleicheKuerzelImSpeicher(lehrer);
+    if (gleiche.isEmpty() || trotzdem)
+        return;
+    throw TFehler(gleiche.join(QLatin1Char(' '))
+                  + QStringLiteral(" Die Klassen nennen ihre Lehrkräfte beim Kürzel; nach dem Öffnen stünden dort die "
+                                   "falschen Lehrkräfte. Es wurde nichts geschrieben; mit --trotzdem wird die Datei "
+                                   "dennoch geschrieben."));
+}
+
+void NichtDieEingabe(const QString& ziel, const QString& eingabe)
+{
+    const QString zielPfad = QFileInfo(ziel).canonicalFilePath();
+    if (!zielPfad.isEmpty() && zielPfad == QFileInfo(eingabe).canonicalFilePath())
+        throw TFehler(QStringLiteral("Die Datei %1 ist die Eingabe; sie würde überschrieben.").arg(Anzeigename(ziel)));
 }
 
 TArgumente::TArgumente(const QStringList& argumente, const QStringList& mitWert, const QStringList& schalter)
@@ -165,6 +214,9 @@ TArgumente::TArgumente(const QStringList& argumente, const QStringList& mitWert,
         if (option == geschrieben.end() || (!option->second.second && gleich >= 0))
             throw TFehler(QStringLiteral("Unbekannte Option \"%1\".").arg(arg));
         const auto& [erster, nimmtWert] = option->second;
+        // a second value would silently win over the first
+        if (nimmtWert && optionen_.count(erster))
+            throw TFehler(QStringLiteral("Die Option %1 ist mehrfach angegeben.").arg(arg.left(gleich)));
         if (!nimmtWert)
             optionen_[erster] = QString();
         else if (gleich >= 0)

@@ -7,6 +7,8 @@
 #include <map>
 
 struct TProjektErgebnis;
+class TLehrerliste;
+class TKlassenliste;
 
 // The command-line companion: every subcommand calls the same core function as the command
 // of the window it stands for. Messages are German; a failure ends with exit status 1.
@@ -26,8 +28,8 @@ int CliAusfuehren(const QStringList& argumente, TCli& cli);
 // A one-letter name is written with one dash ("-o DATEI"), a longer one with two
 // ("--grenze 4", "--grenze=4", "--json"). An option may have several names, declared as
 // "o|ordner": "-o" and "--ordner" then give the same option, which any of its names reads.
-// Unknown options, a missing value and a wrong number of positional arguments throw a
-// TFehler with a German message.
+// Unknown options, a missing value, an option with a value given twice and a wrong number
+// of positional arguments throw a TFehler with a German message.
 class TArgumente
 {
 public:
@@ -52,6 +54,15 @@ private:
     std::map<QString, QString> optionen_;    // by the first name of the option
     std::map<QString, QString> namen_;       // every name of an option: its first name
 };
+
+// Flushes the results; when they did not reach their file (a full disk, a closed pipe,
+// /dev/full) it throws a TFehler: the run must not end as a success.
+void AusgabePruefen(QTextStream& aus);
+// Warns on Fehler about every text the project file would hold as "?", naming its record;
+// throws a TFehler when two abbreviations would become equal, unless trotzdem.
+void ZeichenverlustMelden(const TLehrerliste& lehrer, const TKlassenliste& klassen, bool trotzdem, TCli& cli);
+// Throws a TFehler when ziel names the same file as eingabe (also through links).
+void NichtDieEingabe(const QString& ziel, const QString& eingabe);
 
 // The project of a file, read as "Öffnen" reads it; a file that cannot be read throws a
 // TFehler with the reader's message.

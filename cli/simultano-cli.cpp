@@ -12,5 +12,12 @@ int main(int argc, char* argv[])
     QTextStream aus(stdout);
     QTextStream fehler(stderr);
     TCli cli{aus, fehler};
-    return CliAusfuehren(QCoreApplication::arguments().mid(1), cli);
+    const int status = CliAusfuehren(QCoreApplication::arguments().mid(1), cli);
+    // the last bytes leave the C library's buffer only now: a failure here is a failure too
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        if (status == 0) // a failure has said so already
+            std::fputs("simultano-cli: Die Ausgabe konnte nicht vollständig geschrieben werden.\n", stderr);
+        return 1;
+    }
+    return status;
 }

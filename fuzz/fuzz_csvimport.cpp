@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the teacher-list reader (line splitting, repair of the character
 // set, separator detection, quotes) and creates teachers from what it read. Besides the
-// sanitizers it checks that every record has a field and no field keeps blanks or control
-// characters at its ends, that the first line is a record exactly when it has an empty
+// sanitizers it checks that every record has a field, no field keeps blanks at its ends nor
+// a control character anywhere, that the first line is a record exactly when it has an empty
 // field or is the only line, that the created abbreviations are unique and not empty, and
 // that a project with the new teachers can be written and read again.
 #include "fuzz/Pruefen.h"
@@ -18,6 +18,8 @@ void feldPruefen(const QString& feld)
 {
     if (!feld.isEmpty())
         pruefen(feld.front().unicode() > 32 && feld.back().unicode() > 32);
+    for (const QChar c : feld)
+        pruefen(c.category() != QChar::Other_Control);
 }
 
 // A field assignment taken from the input itself, so the fuzzer varies it too.

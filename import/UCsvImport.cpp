@@ -157,7 +157,17 @@ void FeldHinzu(QStringList& felder, const QString& feld)
         if (text.endsWith(u'"'))
             text.chop(1);
     }
-    felder << ohneRand(text).toString();
+    // a control character inside a field (NUL above all) would end an abbreviation early
+    // wherever it is written; a tab is a blank there
+    QString sauber;
+    sauber.reserve(text.size());
+    for (const QChar c : ohneRand(text)) {
+        if (c == u'\t')
+            sauber += u' ';
+        else if (c.category() != QChar::Other_Control)
+            sauber += c;
+    }
+    felder << sauber;
 }
 
 QStringList ZeileZerlegen(const QString& zeile, const TTrennung& trennung)
@@ -221,16 +231,40 @@ TCsvListe CsvAusZeilen(QStringList zeilen)
     return liste;
 }
 
+std::optional<QStringConverter::Encoding> Utf16OhneMarke(QByteArrayView bytes)
+{
+    // Text in UTF-16 is mostly Latin letters: one byte of each pair is 0, and it is always the
+    // same one. A Windows-1252 file holds no NUL at all.
+    const qsizetype paare = std::min<qsizetype>(bytes.size() / 2, 4096);
+    if (paare == 0 || BomKodierung(bytes))
+        return std::nullopt;
+    qsizetype nullVorn = 0, nullHinten = 0;
+    for (qsizetype i = 0; i < paare; ++i) {
+        nullVorn += bytes[2 * i] == '\0';
+        nullHinten += bytes[2 * i + 1] == '\0';
+    }
+    if (2 * nullHinten >= paare && 10 * nullVorn < paare)
+        return QStringConverter::Utf16LE;
+    if (2 * nullVorn >= paare && 10 * nullHinten < paare)
+        return QStringConverter::Utf16BE;
+    return std::nullopt;
+}
+
 TCsvListe CsvAusBytes(const QByteArray& bytes)
 {
-    return CsvAusZeilen(InZeilen(TextAusBytes(bytes)));
+    QString text;
+    if (const std::optional<QStringConverter::Encoding> utf16 = Utf16OhneMarke(bytes))
+        TextDekodieren(*utf16, bytes, text); // a damaged pair shows as the replacement character
+    else
+        text = TextAusBytes(bytes);
+    return CsvAusZeilen(InZeilen(text));
 }
 
 QString CsvLesen(const QString& dateiname, TCsvListe& liste)
 {
-    QStringList zeilen;
-    const QString fehler = TextdateiLesen(dateiname, zeilen);
-    liste = fehler.isEmpty() ? CsvAusZeilen(std::move(zeilen)) : TCsvListe();
+    QByteArray bytes;
+    const QString fehler = DateiLesen(dateiname, bytes);
+    liste = fehler.isEmpty() ? CsvAusBytes(bytes) : TCsvListe();
     return fehler;
 }
 

@@ -7,9 +7,11 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QStringConverter>
 #include <QStringView>
 
 #include <array>
+#include <optional>
 
 // The teacher list import from delimited text files (CSV exports of spreadsheets and school
 // administration programs): reading, repair of umlauts decoded with the wrong character
@@ -51,7 +53,8 @@ struct TTrennung
 TTrennung TrennzeichenSuchen(QStringList& zeilen);
 
 // Cleans one field and appends it: one enclosing pair of quotes goes (for fields longer
-// than one character), then blanks and control characters at both ends.
+// than one character), then blanks and control characters at both ends; inside, a tab
+// becomes a blank and other control characters (NUL among them) are dropped.
 void FeldHinzu(QStringList& felder, const QString& feld);
 // The fields of one line; separators inside double quotes do not split. A line always
 // gives at least one field.
@@ -77,9 +80,14 @@ struct TCsvListe
 // separator and splits. The first line counts as a record when it has an empty field or
 // is the only line.
 TCsvListe CsvAusZeilen(QStringList zeilen);
+// The text of a file's bytes: by the byte-order mark, UTF-16 recognised without one
+// (Utf16OhneMarke), else Windows-1252; then as CsvAusZeilen.
 TCsvListe CsvAusBytes(const QByteArray& bytes);
-// Reads the file with the shared text-file reader (byte-order mark, else Windows-1252;
-// size limit). Returns the German message, or the empty text when it was read.
+// UTF-16 text without a byte-order mark, told by the NUL bytes of its Latin letters: the
+// byte order found, none for other bytes.
+std::optional<QStringConverter::Encoding> Utf16OhneMarke(QByteArrayView bytes);
+// Reads the file with the shared reader (size limit, regular files only) and CsvAusBytes.
+// Returns the German message, or the empty text when it was read.
 QString CsvLesen(const QString& dateiname, TCsvListe& liste);
 
 // ---- creating the teachers

@@ -21,9 +21,19 @@ namespace {
 
 constexpr QLatin1StringView LehrerPraefix("TR_");
 constexpr QLatin1StringView KlassenPraefix("CL_");
-// document element, section ("teachers"), record ("teacher"), field ("surname"): nothing
-// deeper is read.
-constexpr int Baumtiefe = 4;
+// What the import reads: below the document element its sections ("teachers"), each record
+// of a section whatever its name ("teacher"), and the fields of a record ("surname").
+const TXmlAuswahl& untisAuswahl()
+{
+    static const TXmlAuswahl auswahl = XmlKnoten(
+        u"*", {XmlKnoten(u"general", {XmlKnoten(u"schooltype"), XmlKnoten(u"schoolnumber")}),
+               XmlKnoten(u"teachers", {XmlKnoten(u"*", {XmlKnoten(u"surname"), XmlKnoten(u"gender")})}),
+               XmlKnoten(u"classes", {XmlKnoten(u"*", {XmlKnoten(u"class_teacher")})}),
+               XmlKnoten(u"subjects", {XmlKnoten(u"*", {XmlKnoten(u"longname")})}),
+               XmlKnoten(u"lessons", {XmlKnoten(u"*", {XmlKnoten(u"lesson_teacher"), XmlKnoten(u"lesson_subject"),
+                                                       XmlKnoten(u"lesson_classes")})})});
+    return auswahl;
+}
 
 QString ohnePraefix(QStringView id, QLatin1StringView praefix)
 {
@@ -128,9 +138,11 @@ void TLauf::KlassenLesen(const TStufen& stufen)
             continue;
         TKlasse* klasse = ergebnis.Klassen->Add(std::make_unique<TKlasse>(bezeichnung));
         klassenNachBezeichnung.insert(bezeichnung, klasse);
+        QSet<const TLehrer*> leiter; // a long list of leaders is checked in constant time each
         for (const QString& kuerzel : leitung) {
             TLehrer* lehrer = lehrerNachKuerzel.value(kuerzel);
-            if (lehrer && !klasse->K_Leitung.contains(lehrer)) {
+            if (lehrer && !leiter.contains(lehrer)) {
+                leiter.insert(lehrer);
                 klasse->K_Leitung << lehrer;
                 zuordnen(klasse, lehrer);
             }
@@ -269,7 +281,7 @@ QStringList IdsTeilen(const QString& liste, QLatin1StringView praefix, bool komm
 TXmlImport UntisXmlAusBytes(const QByteArray& bytes, const QString& dateiname, IImportFragen& fragen)
 {
     TXmlImport ergebnis;
-    const TXmlDokument dokument = XmlLesen(bytes, dateiname, Baumtiefe);
+    const TXmlDokument dokument = XmlLesen(bytes, dateiname, untisAuswahl());
     if (!dokument.Wurzel) {
         ergebnis.Fehler = dokument.Fehler;
         return ergebnis;

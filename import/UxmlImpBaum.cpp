@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+
 namespace {
 
 // The encoding labels of the XML declaration that the import reads, in lower case.
@@ -168,7 +170,97 @@ bool XmlTextDekodieren(const QByteArray& bytes, QString& text, QString& grund)
     return false;
 }
 
-TXmlDokument XmlLesen(const QByteArray& bytes, const QString& dateiname, int tiefe)
+TXmlAuswahl XmlKnoten(QStringView name, std::vector<TXmlAuswahl> kinder)
+{
+    return TXmlAuswahl{name.toString(), std::move(kinder)};
+}
+
+namespace {
+
+const TXmlAuswahl* kindAuswahl(const TXmlAuswahl& auswahl, QStringView name)
+{
+    for (const TXmlAuswahl& kind : auswahl.Kinder)
+        if (kind.Name == name || kind.Name == u"*")
+            return &kind;
+    return nullptr;
+}
+
+bool mitId(const TXmlElement& element)
+{
+    return std::any_of(element.Attribute.begin(), element.Attribute.end(),
+                       [](const auto& attribut) { return attribut.first == u"id"; });
+}
+
+// The kept elements from the document element down to the innermost open one, and the
+// elements not kept inside it.
+class TAufbau
+{
+public:
+    TAufbau(TXmlElement& wurzel, const TXmlAuswahl& auswahl) : wurzel(wurzel), auswahl(auswahl) {}
+
+    void Anfang(const QXmlStreamReader& leser, TNamen& namen)
+    {
+        if (verborgen > 0) {
+            ++verborgen;
+            return;
+        }
+        if (offen.empty()) {
+            elementFuellen(wurzel, leser, namen);
+            offen.push_back({&wurzel, &auswahl});
+            return;
+        }
+        const TOffen& eltern = offen.back();
+        eltern.Element->HatInhalt = true;
+        const TXmlAuswahl* art = kindAuswahl(*eltern.Auswahl, leser.name());
+        if (!art) {
+            verborgen = 1;
+            // below a field, deeper markup is part of the field's text
+            textBehalten = eltern.Auswahl->Kinder.empty();
+            return;
+        }
+        // each element lives in its parent's child list, which grows only once it is closed
+        TXmlElement& kind = eltern.Element->Kinder.emplace_back();
+        elementFuellen(kind, leser, namen);
+        offen.push_back({&kind, art});
+    }
+
+    void Ende()
+    {
+        if (verborgen > 0) {
+            --verborgen;
+            return;
+        }
+        const TOffen zu = offen.back();
+        offen.pop_back();
+        if (!offen.empty() && zu.Auswahl->Name == u"*" && zu.Element->Kinder.empty() && !mitId(*zu.Element))
+            offen.back().Element->Kinder.pop_back();
+    }
+
+    void Text(const QXmlStreamReader& leser)
+    {
+        if (offen.empty() || (verborgen > 0 && !textBehalten))
+            return;
+        offen.back().Element->Text += leser.text();
+        if (!leser.isWhitespace())
+            offen.back().Element->HatInhalt = true;
+    }
+
+private:
+    struct TOffen
+    {
+        TXmlElement* Element;
+        const TXmlAuswahl* Auswahl;
+    };
+    TXmlElement& wurzel;
+    const TXmlAuswahl& auswahl;
+    std::vector<TOffen> offen;
+    int verborgen = 0;        // depth inside an element that is not kept
+    bool textBehalten = false; // its text counts for the innermost kept element
+};
+
+} // namespace
+
+TXmlDokument XmlLesen(const QByteArray& bytes, const QString& dateiname, const TXmlAuswahl& auswahl)
 {
     TXmlDokument dokument;
     QString text;
@@ -185,10 +277,7 @@ TXmlDokument XmlLesen(const QByteArray& bytes, const QString& dateiname, int tie
     text = QString(); // the reader keeps its own copy
     TNamen namen;
     auto wurzel = std::make_unique<TXmlElement>();
-    // The kept elements from the document element down to the innermost open one; each
-    // lives in its parent's child list, which only grows once that element is closed.
-    std::vector<TXmlElement*> offen;
-    int ebene = 0;
+    TAufbau aufbau(*wurzel, auswahl);
     while (!leser.atEnd()) {
         switch (leser.readNext()) {
         case QXmlStreamReader::DTD:
@@ -199,30 +288,13 @@ TXmlDokument XmlLesen(const QByteArray& bytes, const QString& dateiname, int tie
             leser.raiseError(QStringLiteral("Die Datei verweist auf die unbekannte Entität \"&%1;\".").arg(leser.name()));
             break;
         case QXmlStreamReader::StartElement:
-            ++ebene;
-            if (offen.empty()) {
-                elementFuellen(*wurzel, leser, namen);
-                offen.push_back(wurzel.get());
-            } else {
-                offen.back()->HatInhalt = true;
-                if (ebene <= tiefe) {
-                    TXmlElement& kind = offen.back()->Kinder.emplace_back();
-                    elementFuellen(kind, leser, namen);
-                    offen.push_back(&kind);
-                }
-            }
+            aufbau.Anfang(leser, namen);
             break;
         case QXmlStreamReader::EndElement:
-            if (ebene <= tiefe)
-                offen.pop_back();
-            --ebene;
+            aufbau.Ende();
             break;
         case QXmlStreamReader::Characters:
-            if (!offen.empty()) {
-                offen.back()->Text += leser.text();
-                if (!leser.isWhitespace())
-                    offen.back()->HatInhalt = true;
-            }
+            aufbau.Text(leser);
             break;
         default:
             break;

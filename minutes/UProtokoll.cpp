@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -144,7 +145,8 @@ TProtokollSchrift ProtokollSchriftLesen(const TIniDatei& ini)
     const QString abschnitt = QStringLiteral("Font");
     TProtokollSchrift schrift;
     schrift.Name = ini.ReadString(abschnitt, QStringLiteral("name"), schrift.Name);
-    schrift.Groesse = ini.ReadInteger(abschnitt, QStringLiteral("size"), schrift.Groesse);
+    // \fs counts half points in an int: a size beyond what any word processor offers would overflow
+    schrift.Groesse = std::clamp(ini.ReadInteger(abschnitt, QStringLiteral("size"), schrift.Groesse), 1, 144);
     schrift.Stil = SchriftstilLesen(ini);
     return schrift;
 }
@@ -270,17 +272,41 @@ QByteArray VorlageBytes(const QStringList& zeilen)
     return bytes;
 }
 
-QStringList ProtokollZeilen(const QStringList& vorlage, const TKlasse& klasse, bool mf)
+QStringList ProtokollZeilen(const QStringList& vorlage, const TKlasse& klasse, bool mf, bool* zuGross)
 {
     const QList<TErsetzung> liste = ersetzungen(klasse, mf);
     QStringList zeilen = vorlage;
+    // the length of the text is known before each replacement is made
+    qsizetype laenge = 0;
+    for (const QString& zeile : zeilen)
+        laenge += zeile.size() + Zeilenende.size();
+    if (zuGross)
+        *zuGross = false;
     for (QString& zeile : zeilen)
-        for (const TErsetzung& e : liste)
+        for (const TErsetzung& e : liste) {
+            const qsizetype anzahl = e.Alt.isEmpty() ? 0 : zeile.count(e.Alt);
+            if (anzahl == 0)
+                continue;
+            laenge += anzahl * (e.Neu.size() - e.Alt.size());
+            if (laenge > HoechsteTextgroesse) {
+                if (zuGross)
+                    *zuGross = true;
+                return {};
+            }
             zeile.replace(e.Alt, e.Neu); // every occurrence, inserted text is not searched again
+        }
     return zeilen;
 }
 
-QByteArray ProtokollTextSchreiben(const TKlasse& klasse, const QStringList& vorlage, bool mf)
+QByteArray ProtokollTextSchreiben(const TKlasse& klasse, const QStringList& vorlage, bool mf, QString* fehler)
 {
-    return VorlageBytes(ProtokollZeilen(vorlage, klasse, mf));
+    bool zuGross = false;
+    const QStringList zeilen = ProtokollZeilen(vorlage, klasse, mf, &zuGross);
+    if (fehler)
+        *fehler = zuGross ? QStringLiteral("Der Text der Klasse \"%1\" würde größer als %2 MB: Die Vorlage wiederholt "
+                                           "ihre Platzhalter zu oft.")
+                                .arg(klasse.Bezeichnung)
+                                .arg(HoechsteTextgroesse / (1024 * 1024))
+                          : QString();
+    return VorlageBytes(zeilen);
 }

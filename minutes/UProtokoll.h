@@ -72,8 +72,14 @@ QByteArray VorlageBytes(const QStringList& zeilen);
 
 // ---- the text
 
+// No text of one class grows beyond this many characters: a template repeating its
+// placeholders could otherwise ask for gigabytes.
+constexpr qsizetype HoechsteTextgroesse = 16 * 1024 * 1024;
+
 // Makes the replacements in every line, in their fixed order, each over the whole line and
-// one pass each: a replacement never meets the text it inserted, later ones do.
-QStringList ProtokollZeilen(const QStringList& vorlage, const TKlasse& klasse, bool mf);
+// one pass each: a replacement never meets the text it inserted, later ones do. A text that
+// would grow beyond HoechsteTextgroesse gives no lines and sets zuGross.
+QStringList ProtokollZeilen(const QStringList& vorlage, const TKlasse& klasse, bool mf, bool* zuGross = nullptr);
 // The document of the class: the replaced lines as a file, as VorlageBytes writes them.
-QByteArray ProtokollTextSchreiben(const TKlasse& klasse, const QStringList& vorlage, bool mf);
+// A text too large gives no bytes and the German message in fehler (else the empty text).
+QByteArray ProtokollTextSchreiben(const TKlasse& klasse, const QStringList& vorlage, bool mf, QString* fehler = nullptr);

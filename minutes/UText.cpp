@@ -214,6 +214,8 @@ void TFText::BokClick()
     auftrag.MF = MFnutzen;
     TUeberschreibenFrage frage(Dialoge(), this);
     const TTexteErgebnis ergebnis = TexteSpeichern(auftrag, frage);
+    if (!ergebnis.Umbenannt.isEmpty())
+        Dialoge().Meldung(this, ergebnis.Umbenannt.join(QLatin1Char('\n')));
     if (!ergebnis.Ok())
         Dialoge().Fehlermeldung(this, ergebnis.Fehler);
     accept();

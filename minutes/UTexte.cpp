@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 
 QString DateinamenteilSicher(const QString& teil)
 {
@@ -24,6 +25,33 @@ QString TextDateiname(const QString& bezeichnung, const QString& mitte, const QS
     return DateinamenteilSicher(bezeichnung + QLatin1Char('-') + mitte + endung);
 }
 
+namespace {
+
+// A link planted in the folder must not carry a text elsewhere.
+bool fuehrtHinaus(const QDir& ordner, const QString& name)
+{
+    const QFileInfo info(ordner.filePath(name));
+    if (!info.isSymLink())
+        return false;
+    const QString ziel = info.canonicalFilePath();
+    return ziel.isEmpty() || QFileInfo(ziel).absolutePath() != ordner.canonicalPath();
+}
+
+// The class's file name, or the first numbered one that is neither used nor such a link.
+QString freierName(const QString& bezeichnung, const QString& mitte, const QDir& ordner, QSet<QString>& vergeben)
+{
+    for (int nummer = 1;; ++nummer) {
+        const QString name =
+            TextDateiname(nummer == 1 ? bezeichnung : bezeichnung + QLatin1Char('-') + QString::number(nummer), mitte);
+        if (!vergeben.contains(name.toCaseFolded()) && !fuehrtHinaus(ordner, name)) {
+            vergeben.insert(name.toCaseFolded());
+            return name;
+        }
+    }
+}
+
+} // namespace
+
 TTexteErgebnis TexteSpeichern(const TTextAuftrag& auftrag, ITextUeberschreiben& frage)
 {
     TTexteErgebnis ergebnis;
@@ -33,8 +61,16 @@ TTexteErgebnis TexteSpeichern(const TTextAuftrag& auftrag, ITextUeberschreiben& 
         return ergebnis;
     enum { Fragen, Immer, Nie } vorhandene = Fragen;
     const QDir ordner(auftrag.Ordner);
+    QSet<QString> vergeben;
     for (const TKlasse* klasse : auftrag.Klassen) {
-        const QString name = TextDateiname(klasse->Bezeichnung, auftrag.Mitte);
+        const QString eigener = TextDateiname(klasse->Bezeichnung, auftrag.Mitte);
+        const bool hinaus = fuehrtHinaus(ordner, eigener) && !vergeben.contains(eigener.toCaseFolded());
+        const QString name = freierName(klasse->Bezeichnung, auftrag.Mitte, ordner, vergeben);
+        if (name != eigener)
+            ergebnis.Umbenannt << QStringLiteral("Der Text der Klasse \"%1\" steht in \"%2\", weil %3")
+                                      .arg(klasse->Bezeichnung, name,
+                                           hinaus ? QStringLiteral("ihr Dateiname eine Verknüpfung aus dem Zielordner hinaus ist.")
+                                                  : QStringLiteral("ihr Dateiname schon vergeben ist."));
         const QString pfad = ordner.filePath(name);
         if (QFileInfo::exists(pfad)) {
             bool ersetzen = vorhandene == Immer;
@@ -49,7 +85,9 @@ TTexteErgebnis TexteSpeichern(const TTextAuftrag& auftrag, ITextUeberschreiben& 
                 continue;
             }
         }
-        ergebnis.Fehler = DateiSchreiben(pfad, ProtokollTextSchreiben(*klasse, vorlage.Zeilen, auftrag.MF));
+        const QByteArray text = ProtokollTextSchreiben(*klasse, vorlage.Zeilen, auftrag.MF, &ergebnis.Fehler);
+        if (ergebnis.Ok())
+            ergebnis.Fehler = DateiSchreiben(pfad, text);
         if (!ergebnis.Ok())
             return ergebnis;
         ergebnis.Geschrieben << pfad;

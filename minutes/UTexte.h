@@ -47,6 +47,7 @@ struct TTexteErgebnis
 {
     QStringList Geschrieben;   // full paths, in order
     QStringList Uebersprungen; // existing files the user kept
+    QStringList Umbenannt;     // one sentence for each class whose file got a numbered name
     QString Fehler;            // German message of the write that failed; the rest was not written
     bool Ok() const { return Fehler.isEmpty(); }
 };
@@ -55,4 +56,7 @@ struct TTexteErgebnis
 // safe writer. An existing file is replaced or kept as the question answers; with "nicht
 // mehr fragen" that answer holds for every later existing file. A template that cannot be
 // read writes nothing; the first write that fails ends the run.
+// Within one run a file name (letter case aside) serves one class: a later class whose name
+// gives a name already used, as does a name that is a link leading out of the folder, gets
+// the first free numbered name ("5_a-2-Klassendaten.rtf"), and Umbenannt says so.
 TTexteErgebnis TexteSpeichern(const TTextAuftrag& auftrag, ITextUeberschreiben& frage);

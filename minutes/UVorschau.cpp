@@ -4,6 +4,7 @@
 #include "app/UHilfe.h"
 #include "editing/UDialogHilfen.h"
 #include "minutes/UEditor.h"
+#include "minutes/UEditorHinweis.h"
 #include "minutes/UFensterhilfe.h"
 #include "minutes/URtf.h"
 #include "minutes/URtfAnzeige.h"
@@ -18,8 +19,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -28,7 +27,6 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QShortcut>
 #include <QShowEvent>
@@ -201,8 +199,12 @@ void TFVorschau::fuelleRE()
     Text.clear();
     if (!Vorlage.Fehler.isEmpty())
         Dialoge().Fehlermeldung(this, Vorlage.Fehler);
-    else if (aktuelleKlasse)
-        Text = ProtokollTextSchreiben(*aktuelleKlasse, Vorlage.Zeilen, tmpMF);
+    else if (aktuelleKlasse) {
+        QString fehler;
+        Text = ProtokollTextSchreiben(*aktuelleKlasse, Vorlage.Zeilen, tmpMF, &fehler);
+        if (!fehler.isEmpty())
+            Dialoge().Fehlermeldung(this, fehler);
+    }
     const TRtfDokument dokument = RtfLesen(Text);
     re->setLineWrapColumnOrWidth(RtfTextbreite(dokument) + 2 * static_cast<int>(re->document()->documentMargin()));
     RtfAnzeigen(dokument, *re->document());
@@ -223,12 +225,6 @@ void TFVorschau::BCloseClick()
         MFnutzen = tmpMF;
     }
     accept();
-}
-
-void TFVorschau::reject()
-{
-    if (!editorLaeuft)
-        TDialogFenster::reject();
 }
 
 void TFVorschau::BStandardClick()
@@ -312,8 +308,7 @@ void TFVorschau::vorlageBearbeiten(const TEditor& editor)
                                                      "finden. Installieren Sie LibreOffice Writer oder AbiWord, oder tragen "
                                                      "Sie ein Programm in Simultano.ini unter [Option] als editor= ein."));
     else if (editorHinweis(editor))
-        editorWarten(editor);
-    fuelleRE(); // the edited template
+        editorStarten(editor);
 }
 
 // The hint about the editor, unless switched off; false when the user cancels.
@@ -325,8 +320,8 @@ bool TFVorschau::editorHinweis(const TEditor& editor)
     TAufgabe hinweis;
     hinweis.Fenstertitel = QStringLiteral("Hinweis:");
     hinweis.Hauptanweisung =
-        QStringLiteral("Zum Bearbeiten der Vorlage wird %1 aufgerufen. Sie müssen %1 beenden, bevor Sie mit \"Simultano\" "
-                       "weiter arbeiten können. Eventuell müssen Sie nach dem Schließen von %1 ein paar Sekunden warten.\n"
+        QStringLiteral("Zum Bearbeiten der Vorlage wird %1 aufgerufen. Speichern Sie die Vorlage dort und klicken Sie "
+                       "dann auf \"Fertig\"; bis dahin können Sie mit \"Simultano\" weiter arbeiten.\n"
                        "Die Vorlage kann auch mit einer anderen Textverarbeitung bearbeitet werden, achten Sie beim "
                        "Speichern dann auf das RichText-Format!")
             .arg(name);
@@ -341,40 +336,23 @@ bool TFVorschau::editorHinweis(const TEditor& editor)
     return true;
 }
 
-// Starts the editor with the template and waits for it, the window locked meanwhile. An
-// editor that hands the file to a running instance returns at once: then the user says
-// when the editing is done.
-void TFVorschau::editorWarten(const TEditor& editor)
+// Starts the editor with the template and shows the note: the window stays usable, and
+// "Fertig" takes the template back.
+void TFVorschau::editorStarten(const TEditor& editor)
 {
-    QProcess prozess;
-    prozess.setProgram(editor.Programm);
-    prozess.setArguments(editor.Argumente + QStringList{QDir::toNativeSeparators(VorlageDatei)});
-    QElapsedTimer uhr;
-    uhr.start();
-    prozess.start();
-    if (!prozess.waitForStarted(10000)) {
-        Dialoge().Fehlermeldung(this, QStringLiteral("%1 (%2) kann nicht gestartet werden.").arg(editor.Name, editor.Programm));
-        return;
+    if (!editorHinweis_) {
+        editorHinweis_ = new TEditorHinweis(this);
+        connect(editorHinweis_, &TEditorHinweis::Fertig, this, &TFVorschau::fuelleRE);
+        connect(this, &QDialog::finished, editorHinweis_, &QDialog::reject); // the note goes with the window
     }
-    editorLaeuft = true;
-    setEnabled(false);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    QEventLoop warten;
-    connect(&prozess, &QProcess::finished, &warten, &QEventLoop::quit);
-    if (prozess.state() != QProcess::NotRunning)
-        warten.exec();
-    QApplication::restoreOverrideCursor();
-    setEnabled(true);
-    editorLaeuft = false;
-    if (uhr.elapsed() >= EditorMindestdauer)
-        return;
-    TAufgabe fertig;
-    fertig.Fenstertitel = QStringLiteral("Textvorlage");
-    fertig.Hauptanweisung = QStringLiteral("Die Vorlage ist jetzt in %1 geöffnet.").arg(editor.Name);
-    fertig.Text = QStringLiteral("Bearbeiten Sie die Vorlage dort, speichern Sie sie im RichText-Format und klicken Sie "
-                                 "dann auf OK.");
-    fertig.Knoepfe = TKnopfsatz::Ok;
-    Dialoge().Aufgabe(this, fertig);
+    if (!editorHinweis_->Starten(editor.Programm, editor.Argumente + QStringList{QDir::toNativeSeparators(VorlageDatei)},
+                                 editor.Name))
+        Dialoge().Fehlermeldung(this, QStringLiteral("%1 (%2) kann nicht gestartet werden.").arg(editor.Name, editor.Programm));
+}
+
+TEditorHinweis* TFVorschau::EditorHinweis() const
+{
+    return editorHinweis_;
 }
 
 void TFVorschau::TextKopieren()

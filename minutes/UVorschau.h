@@ -10,6 +10,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QTextEdit;
+class TEditorHinweis;
 class TFText;
 class TKlasse;
 struct TEditor;
@@ -37,16 +38,13 @@ public:
     void BClipboardcopyClick();
     void BTextSpeichClick();
     void FormHelp();
-    // Esc and the close box: the MF choice is discarded (not while the editor runs).
-    void reject() override;
     // Shows the text of aktuelleKlasse.
     void fuelleRE();
 
     // The folder where the built-in template is saved for editing (the user's data folder).
     static QString Vorlagenordner();
-    // Below this many milliseconds the editor has handed the file on and returned: the user
-    // confirms when the editing is done.
-    static constexpr int EditorMindestdauer = 5000;
+    // The note shown while the template is edited; null before the first edit.
+    TEditorHinweis* EditorHinweis() const;
 
     // ---- components
     QPlainTextEdit* Memo1 = nullptr;
@@ -73,10 +71,10 @@ private:
     void TextKopieren();
     void vorlageBearbeiten(const TEditor& editor);
     bool editorHinweis(const TEditor& editor);
-    void editorWarten(const TEditor& editor);
+    void editorStarten(const TEditor& editor);
 
     TFText* textFenster = nullptr;
-    bool editorLaeuft = false;
+    TEditorHinweis* editorHinweis_ = nullptr;
     TDateiDialog OD;
     TDateiDialog SD;
 };

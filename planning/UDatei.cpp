@@ -5,32 +5,111 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-TSchreibfehler DateiSicherSchreiben(const QString& dateiname, const QByteArray& bytes, QString* grund)
+#include <cerrno>
+#include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+TDateiStand standAus(const struct stat& s)
 {
-    QSaveFile datei(dateiname);
-    const auto fehler = [&](TSchreibfehler art) {
+    TDateiStand stand;
+    stand.Vorhanden = true;
+    stand.Groesse = s.st_size;
+    stand.Geaendert = qint64(s.st_mtim.tv_sec) * 1000000000 + s.st_mtim.tv_nsec;
+    stand.Status = qint64(s.st_ctim.tv_sec) * 1000000000 + s.st_ctim.tv_nsec;
+    stand.Geraet = s.st_dev;
+    stand.Knoten = s.st_ino;
+    return stand;
+}
+
+QString keineDateiGrund(mode_t art)
+{
+    if (S_ISREG(art))
+        return QString();
+    if (S_ISDIR(art))
+        return QStringLiteral("Sie ist ein Ordner, keine Datei.");
+    return QStringLiteral("Sie ist keine gewöhnliche Datei, sondern ein Gerät, eine Pipe oder ein Socket.");
+}
+
+} // namespace
+
+TDateiStand DateiStand(const QString& dateiname)
+{
+    struct stat s;
+    if (::stat(QFile::encodeName(dateiname).constData(), &s) != 0)
+        return {};
+    return standAus(s);
+}
+
+QString KeineGewoehnlicheDatei(const QString& dateiname)
+{
+    struct stat s;
+    if (::stat(QFile::encodeName(dateiname).constData(), &s) != 0)
+        return QString();
+    return keineDateiGrund(s.st_mode);
+}
+
+QString GeaendertMeldung()
+{
+    return QStringLiteral("Die Datei wurde inzwischen von einem anderen Programm geändert.");
+}
+
+TSchreibfehler DateiSicherSchreiben(const QString& dateiname, const QByteArray& bytes, QString* grund,
+                                    const TDateiStand* erwartet, TDateiStand* neu)
+{
+    const auto fehler = [&](TSchreibfehler art, const QString& text) {
         if (grund)
-            *grund = datei.errorString();
+            *grund = text;
         return art;
     };
+    // the rename would put a regular file in place of a device or a pipe
+    if (const QString keine = KeineGewoehnlicheDatei(dateiname); !keine.isEmpty())
+        return fehler(TSchreibfehler::NichtErstellt, keine);
+    QSaveFile datei(dateiname);
     if (!datei.open(QIODevice::WriteOnly))
-        return fehler(TSchreibfehler::NichtErstellt);
+        return fehler(TSchreibfehler::NichtErstellt, datei.errorString());
     // commit() does not notice when flushing its buffer writes only part of it, so the
     // buffer is flushed and checked first; without a commit the temporary file is discarded.
-    if (datei.write(bytes) != bytes.size() || !datei.flush() || !datei.commit())
-        return fehler(TSchreibfehler::Abgebrochen);
+    if (datei.write(bytes) != bytes.size() || !datei.flush())
+        return fehler(TSchreibfehler::Abgebrochen, datei.errorString());
+    std::optional<QLockFile> sperre;
+    if (erwartet) {
+        sperre.emplace(dateiname + QStringLiteral(".lock"));
+        if (!sperre->tryLock(10000))
+            return fehler(TSchreibfehler::Abgebrochen, QStringLiteral("Ein anderes Programm schreibt sie gerade."));
+        if (DateiStand(dateiname) != *erwartet)
+            return fehler(TSchreibfehler::Geaendert, GeaendertMeldung());
+    }
+    if (const QString keine = KeineGewoehnlicheDatei(dateiname); !keine.isEmpty())
+        return fehler(TSchreibfehler::NichtErstellt, keine);
+    if (!datei.commit())
+        return fehler(TSchreibfehler::Abgebrochen, datei.errorString());
+    if (neu)
+        *neu = DateiStand(dateiname);
     return TSchreibfehler::Keiner;
 }
 
-QString DateiSchreiben(const QString& dateiname, const QByteArray& bytes)
+QString DateiSchreiben(const QString& dateiname, const QByteArray& bytes, const TDateiStand* erwartet, TDateiStand* neu)
 {
     QString grund;
-    if (DateiSicherSchreiben(dateiname, bytes, &grund) == TSchreibfehler::Keiner)
+    switch (DateiSicherSchreiben(dateiname, bytes, &grund, erwartet, neu)) {
+    case TSchreibfehler::Keiner:
         return QString();
+    case TSchreibfehler::Geaendert:
+        return grund;
+    case TSchreibfehler::NichtErstellt:
+    case TSchreibfehler::Abgebrochen:
+        break;
+    }
     return NichtErstelltMeldung(dateiname, grund);
 }
 
@@ -39,34 +118,50 @@ QString NichtErstelltMeldung(const QString& dateiname, const QString& grund)
     return QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(Anzeigename(dateiname), Satz(grund));
 }
 
-TLesefehler DateiBegrenztLesen(const QString& dateiname, QByteArray& bytes, QString* grund, qint64 hoechstens)
+TLesefehler DateiBegrenztLesen(const QString& dateiname, QByteArray& bytes, QString* grund, qint64 hoechstens,
+                               TDateiStand* stand)
 {
     bytes.clear();
-    QFile datei(dateiname);
-    const auto fehler = [&](TLesefehler art) {
+    const auto fehler = [&](TLesefehler art, const QString& text) {
         if (grund)
-            *grund = datei.errorString();
+            *grund = text;
         bytes.clear();
         return art;
     };
-    if (!datei.open(QIODevice::ReadOnly))
-        return fehler(TLesefehler::NichtGeoeffnet);
+    // Opened without waiting: opening a named pipe would otherwise block until some writer comes.
+    const int fd = ::open(QFile::encodeName(dateiname).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return fehler(TLesefehler::NichtGeoeffnet, qt_error_string(errno));
+    struct stat s;
+    const bool gelesen = ::fstat(fd, &s) == 0;
+    if (!gelesen || !S_ISREG(s.st_mode)) {
+        const QString text = gelesen ? keineDateiGrund(s.st_mode) : qt_error_string(errno);
+        ::close(fd);
+        return fehler(TLesefehler::NichtGeoeffnet, text);
+    }
+    if (stand)
+        *stand = standAus(s);
+    QFile datei;
+    if (!datei.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return fehler(TLesefehler::NichtGeoeffnet, datei.errorString());
+    }
     char puffer[64 * 1024];
     while (bytes.size() <= hoechstens) {
         const qint64 gelesen = datei.read(puffer, sizeof puffer);
         if (gelesen < 0)
-            return fehler(TLesefehler::NichtGeoeffnet);
+            return fehler(TLesefehler::NichtGeoeffnet, datei.errorString());
         if (gelesen == 0)
             return TLesefehler::Keiner;
         bytes.append(puffer, gelesen);
     }
-    return fehler(TLesefehler::ZuGross);
+    return fehler(TLesefehler::ZuGross, QString());
 }
 
-QString DateiLesen(const QString& dateiname, QByteArray& bytes, qint64 hoechstens)
+QString DateiLesen(const QString& dateiname, QByteArray& bytes, qint64 hoechstens, TDateiStand* stand)
 {
     QString grund;
-    switch (DateiBegrenztLesen(dateiname, bytes, &grund, hoechstens)) {
+    switch (DateiBegrenztLesen(dateiname, bytes, &grund, hoechstens, stand)) {
     case TLesefehler::Keiner:
         return QString();
     case TLesefehler::NichtGeoeffnet:

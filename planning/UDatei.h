@@ -12,20 +12,49 @@
 // a few hundred kilobytes at most; anything this large is none of them.
 constexpr qint64 HoechsteDateigroesse = 64 * 1024 * 1024;
 
+// One version of a file on disk, as far as another program's write would change it: a write
+// through the safe writer gives a new file (inode) with a new modification time.
+struct TDateiStand
+{
+    bool Vorhanden = false;
+    qint64 Groesse = 0;
+    qint64 Geaendert = 0;  // modification time, nanoseconds
+    qint64 Status = 0;     // time of the last status change, nanoseconds
+    quint64 Geraet = 0;
+    quint64 Knoten = 0;
+    bool operator==(const TDateiStand&) const = default;
+};
+// The file as it is now (links followed); Vorhanden is false when there is none.
+TDateiStand DateiStand(const QString& dateiname);
+
+// Why a file is refused as a source or a target: it exists and is no regular file (nor a
+// link to one). The empty text for a regular file or a name that does not exist.
+QString KeineGewoehnlicheDatei(const QString& dateiname);
+
 enum class TSchreibfehler
 {
     Keiner,
-    NichtErstellt, // the file could not be created
+    NichtErstellt, // the file could not be created, or the target is a device, a pipe or a folder
     Abgebrochen,   // writing or flushing failed; the previous file is untouched
+    Geaendert,     // the file on disk is no longer the one that was read; it stays as it is
 };
+
+// "Die Datei wurde inzwischen von einem anderen Programm geändert."
+QString GeaendertMeldung();
 
 // Writes the bytes to a temporary file beside the target and renames it over the target
 // only after every byte was written and flushed, so a full disk or a crash always leaves
-// the previous file. grund receives the system's reason on failure.
-TSchreibfehler DateiSicherSchreiben(const QString& dateiname, const QByteArray& bytes, QString* grund = nullptr);
-// As DateiSicherSchreiben; any failure gives "Datei "<file>" kann nicht erstellt werden. <reason>",
-// success the empty text.
-QString DateiSchreiben(const QString& dateiname, const QByteArray& bytes);
+// the previous file. A target that exists and is no regular file is never replaced.
+// grund receives the system's reason on failure.
+// With erwartet, the rename happens only while the file on disk is still that one (checked
+// under a lock file beside it, so that two such writers take turns); neu then receives the
+// file as written, for the next save.
+TSchreibfehler DateiSicherSchreiben(const QString& dateiname, const QByteArray& bytes, QString* grund = nullptr,
+                                    const TDateiStand* erwartet = nullptr, TDateiStand* neu = nullptr);
+// As DateiSicherSchreiben; any failure gives "Datei "<file>" kann nicht erstellt werden. <reason>"
+// (or GeaendertMeldung), success the empty text.
+QString DateiSchreiben(const QString& dateiname, const QByteArray& bytes, const TDateiStand* erwartet = nullptr,
+                       TDateiStand* neu = nullptr);
 // That message of DateiSchreiben, for a writer that reports an aborted write its own way.
 QString NichtErstelltMeldung(const QString& dateiname, const QString& grund);
 
@@ -36,12 +65,15 @@ enum class TLesefehler
     ZuGross,        // the file holds more than the limit
 };
 
-// Reads the whole file, but stops one byte beyond the limit: a device or a pipe may never end.
+// Reads the whole file, but stops one byte beyond the limit. Only regular files are read: a
+// device or a pipe (which may never end, or never begin) is refused as not opened. stand
+// receives the file as it was opened.
 TLesefehler DateiBegrenztLesen(const QString& dateiname, QByteArray& bytes, QString* grund = nullptr,
-                               qint64 hoechstens = HoechsteDateigroesse);
+                               qint64 hoechstens = HoechsteDateigroesse, TDateiStand* stand = nullptr);
 // As DateiBegrenztLesen with the messages for the user: "Datei <file> kann nicht geöffnet
 // werden. <reason>" or the size refusal; the empty text when the file was read.
-QString DateiLesen(const QString& dateiname, QByteArray& bytes, qint64 hoechstens = HoechsteDateigroesse);
+QString DateiLesen(const QString& dateiname, QByteArray& bytes, qint64 hoechstens = HoechsteDateigroesse,
+                   TDateiStand* stand = nullptr);
 
 // The text as a sentence for a message: a full stop is added unless it ends with '.', '!' or
 // '?' (the system's reasons come without one); the empty text stays empty.

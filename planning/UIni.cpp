@@ -1,10 +1,12 @@
 #include "planning/UIni.h"
 
+#include "planning/UCodepage.h"
 #include "planning/UDatei.h"
 #include "planning/UFehler.h"
 #include "planning/UVar.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -120,23 +122,33 @@ bool einzeilig(const QString& text)
 
 TIniDatei::TIniDatei(QString dateiname) : dateiname_(std::move(dateiname)) {}
 
-TIniDatei::TText TIniDatei::textLesen() const
+const TIniDatei::TText& TIniDatei::textLesen() const
 {
-    TText text;
+    // A file changed within the last seconds may change again within the same tick of the
+    // file system's clock without a trace in its state: only an older one is taken as known.
+    const TDateiStand stand = DateiStand(dateiname_);
+    if (stand.Vorhanden && stand == text_.Stand && !text_.Frisch)
+        return text_;
+    text_ = TText();
+    constexpr qint64 frischNs = 2'000'000'000;
+    text_.Frisch = QDateTime::currentMSecsSinceEpoch() * 1'000'000 - stand.Geaendert < frischNs;
     QByteArray bytes;
-    switch (DateiBegrenztLesen(dateiname_, bytes)) {
+    ++lesungen_;
+    switch (DateiBegrenztLesen(dateiname_, bytes, nullptr, HoechsteDateigroesse, &text_.Stand)) {
     case TLesefehler::Keiner:
         break;
     case TLesefehler::NichtGeoeffnet:
-        return text;
+        text_.Stand = stand; // an unreadable file gives the defaults and is written anew
+        return text_;
     case TLesefehler::ZuGross:
-        text.ZuGross = true;
-        return text;
+        text_.Stand = TDateiStand();
+        text_.ZuGross = true;
+        return text_;
     }
-    const QString inhalt = TextAusBytes(bytes, &text.Marke);
-    text.Zeilen = InZeilen(inhalt);
-    text.Zeilenende = zeilenendeErkennen(inhalt);
-    return text;
+    const QString inhalt = TextAusBytes(bytes, &text_.Marke);
+    text_.Zeilen = InZeilen(inhalt);
+    text_.Zeilenende = zeilenendeErkennen(inhalt);
+    return text_;
 }
 
 QString TIniDatei::ReadString(const QString& abschnitt, const QString& schluessel, const QString& vorgabe) const
@@ -167,12 +179,22 @@ bool TIniDatei::ReadBool(const QString& abschnitt, const QString& schluessel, bo
 
 void TIniDatei::WriteString(const QString& abschnitt, const QString& schluessel, const QString& wert)
 {
+    // such a value is refused, not escaped: no reader of INI files would turn it back
+    if (!einzeilig(abschnitt) || !einzeilig(schluessel) || !einzeilig(wert))
+        throw TFehler(QStringLiteral("In %1 kann nicht geschrieben werden.").arg(QDir::toNativeSeparators(dateiname_)));
+    // another program's write in between: its keys stay, this key is set in its file
+    for (int versuch = 0; versuch < 5; ++versuch)
+        if (schreibversuch(abschnitt, schluessel, wert))
+            return;
+    throw TFehler(QStringLiteral("In %1 kann nicht geschrieben werden. %2")
+                      .arg(QDir::toNativeSeparators(dateiname_), GeaendertMeldung()));
+}
+
+bool TIniDatei::schreibversuch(const QString& abschnitt, const QString& schluessel, const QString& wert)
+{
     const auto fehler = [this] {
         return TFehler(QStringLiteral("In %1 kann nicht geschrieben werden.").arg(QDir::toNativeSeparators(dateiname_)));
     };
-    // such a value is refused, not escaped: no reader of INI files would turn it back
-    if (!einzeilig(abschnitt) || !einzeilig(schluessel) || !einzeilig(wert))
-        throw fehler();
     TText text = textLesen();
     if (text.ZuGross)
         throw fehler(); // written anew, it would lose every other line
@@ -211,10 +233,21 @@ void TIniDatei::WriteString(const QString& abschnitt, const QString& schluessel,
         }
     }
 
-    const QByteArray bytes = BytesAusText(zeilen.join(text.Zeilenende) + text.Zeilenende, text.Marke);
+    const QString inhalt = zeilen.join(text.Zeilenende) + text.Zeilenende;
+    // Windows-1252 stays as long as it holds every character
+    if (!text.Stand.Vorhanden || (text.Marke.isEmpty() && !Cp1252Darstellbar(inhalt)))
+        text.Marke = QByteArrayLiteral("\xEF\xBB\xBF");
     QDir().mkpath(QFileInfo(dateiname_).absolutePath());
-    if (DateiSicherSchreiben(dateiname_, bytes) != TSchreibfehler::Keiner)
-        throw fehler();
+    switch (DateiSicherSchreiben(dateiname_, BytesAusText(inhalt, text.Marke), nullptr, &text.Stand)) {
+    case TSchreibfehler::Keiner:
+        return true;
+    case TSchreibfehler::Geaendert:
+        return false;
+    case TSchreibfehler::NichtErstellt:
+    case TSchreibfehler::Abgebrochen:
+        break;
+    }
+    throw fehler();
 }
 
 void TIniDatei::WriteInteger(const QString& abschnitt, const QString& schluessel, int wert)

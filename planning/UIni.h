@@ -4,11 +4,16 @@
 #include <QByteArray>
 #include <QStringList>
 
+#include "planning/UDatei.h"
+
 #include <memory>
 
-// The settings file Simultano.ini in the INI layout, Windows-1252 encoded.
-// Every read looks at the file as it is now; every write goes to the file at once,
-// changes only its own key and keeps every other line as it was.
+// The settings file Simultano.ini in the INI layout: Windows-1252, or UTF-8 after its byte-order
+// mark. A new file is written in UTF-8 with the mark; an existing Windows-1252 file is rewritten
+// in UTF-8 only when a value needs a character Windows-1252 does not have.
+// Every read looks at the file as it is now (read again only when it changed on disk); every
+// write goes to the file at once, changes only its own key and keeps every other line as it
+// was, also when another program wrote the file meanwhile.
 class TIniDatei
 {
 public:
@@ -31,6 +36,9 @@ public:
     void WriteInteger(const QString& abschnitt, const QString& schluessel, int wert);
     void WriteBool(const QString& abschnitt, const QString& schluessel, bool wert);
 
+    // How often the file was read from disk.
+    int Lesungen() const { return lesungen_; }
+
 private:
     // The file's lines (line ends CR LF, LF or CR), the line end it writes and its byte-order
     // mark, kept on writing; without a mark the file is Windows-1252.
@@ -40,10 +48,16 @@ private:
         QString Zeilenende = QStringLiteral("\r\n");
         QByteArray Marke;
         bool ZuGross = false; // the file was not read: it is larger than any reader accepts
+        TDateiStand Stand;    // the file as read
+        bool Frisch = true;   // it was changed just before it was read: read it again next time
     };
-    TText textLesen() const;
+    const TText& textLesen() const;
+    // One attempt at a write; false when another program changed the file meanwhile.
+    bool schreibversuch(const QString& abschnitt, const QString& schluessel, const QString& wert);
 
     QString dateiname_;
+    mutable TText text_; // the file as last read
+    mutable int lesungen_ = 0;
 };
 
 // Style bits of the names in the minutes texts.

@@ -6,6 +6,8 @@
 
 #include <QSet>
 
+#include <map>
+
 namespace {
 
 constexpr qint32 kopfVersion2 = 2 << 16;
@@ -95,11 +97,14 @@ TProjektErgebnis ProjektAusBytes(const QByteArray& bytes, const QString& dateina
 TProjektErgebnis ProjektLesen(const QString& dateiname)
 {
     QByteArray bytes;
-    const QString fehler = DateiLesen(dateiname, bytes);
-    if (fehler.isEmpty())
-        return ProjektAusBytes(bytes, dateiname);
+    TDateiStand stand;
+    const QString fehler = DateiLesen(dateiname, bytes, HoechsteDateigroesse, &stand);
     TProjektErgebnis ergebnis;
-    ergebnis.Fehler = fehler;
+    if (fehler.isEmpty())
+        ergebnis = ProjektAusBytes(bytes, dateiname);
+    else
+        ergebnis.Fehler = fehler;
+    ergebnis.Stand = stand;
     return ergebnis;
 }
 
@@ -117,7 +122,7 @@ QByteArray ProjektBytes(const TLehrerliste& lehrer, const TKlassenliste& klassen
 }
 
 QString ProjektSchreiben(const QString& dateiname, const TLehrerliste& lehrer, const TKlassenliste& klassen,
-                         const TProjektZusatz& zusatz)
+                         const TProjektZusatz& zusatz, const TDateiStand* erwartet, TDateiStand* neu)
 {
     // Every failure names the file; the previous file stays as it was.
     const auto schreibfehler = [&](const QString& grund) {
@@ -132,7 +137,9 @@ QString ProjektSchreiben(const QString& dateiname, const TLehrerliste& lehrer, c
         return schreibfehler(QString());
     }
     QString grund;
-    switch (DateiSicherSchreiben(dateiname, bytes, &grund)) {
+    switch (DateiSicherSchreiben(dateiname, bytes, &grund, erwartet, neu)) {
+    case TSchreibfehler::Geaendert:
+        return grund;
     case TSchreibfehler::NichtErstellt:
         return NichtErstelltMeldung(dateiname, grund);
     case TSchreibfehler::Abgebrochen:
@@ -167,4 +174,72 @@ QStringList NichtSpeicherbareTexte(const TLehrerliste& lehrer, const TKlassenlis
         }
     }
     return texte;
+}
+
+namespace {
+
+// The text as the project file gives it back.
+QString gespeichert(const QString& text)
+{
+    return Cp1252Dekodieren(Cp1252Kodieren(text));
+}
+
+QString zitiert(const QString& text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+} // namespace
+
+QStringList NichtSpeicherbareStellen(const TLehrerliste& lehrer, const TKlassenliste& klassen)
+{
+    QStringList stellen;
+    const auto pruefen = [&](const QString& datensatz, const QString& feld, const QString& text) {
+        if (!Cp1252Darstellbar(text))
+            stellen << QStringLiteral("%1: %2 %3 wird zu %4.").arg(datensatz, feld, zitiert(text), zitiert(gespeichert(text)));
+    };
+    for (const TLehrer* l : lehrer) {
+        const QString datensatz = QStringLiteral("Lehrkraft ") + l->Kuerzel;
+        pruefen(datensatz, QStringLiteral("Kürzel"), l->Kuerzel);
+        pruefen(datensatz, QStringLiteral("Name"), l->Name);
+        pruefen(datensatz, QStringLiteral("Anrede"), l->Anrede);
+        for (const QString& fach : l->Unterrichtsfaecher)
+            pruefen(datensatz, QStringLiteral("Fach"), fach);
+    }
+    for (const TKlasse* k : klassen) {
+        const QString datensatz = QStringLiteral("Klasse ") + k->Bezeichnung;
+        pruefen(datensatz, QStringLiteral("Bezeichnung"), k->Bezeichnung);
+        for (const TEltern* e : k->Elternvertreter) {
+            pruefen(datensatz, QStringLiteral("Anrede eines Elternvertreters"), e->Anrede);
+            pruefen(datensatz, QStringLiteral("Elternvertreter"), e->Name);
+        }
+    }
+    return stellen;
+}
+
+QStringList GleicheKuerzelImSpeicher(const TLehrerliste& lehrer)
+{
+    // by stored form: the distinct abbreviations, in list order
+    std::map<QString, QStringList> nachForm;
+    QStringList formen;
+    for (const TLehrer* l : lehrer) {
+        const QString form = gespeichert(l->Kuerzel);
+        QStringList& kuerzel = nachForm[form];
+        if (kuerzel.isEmpty())
+            formen << form;
+        if (!kuerzel.contains(l->Kuerzel))
+            kuerzel << l->Kuerzel;
+    }
+    QStringList zeilen;
+    for (const QString& form : formen) {
+        QStringList kuerzel = nachForm[form];
+        if (kuerzel.size() < 2)
+            continue;
+        for (QString& k : kuerzel)
+            k = zitiert(k);
+        const QString letztes = kuerzel.takeLast();
+        zeilen << QStringLiteral("Die Kürzel %1 und %2 werden beide zu %3.")
+                      .arg(kuerzel.join(QStringLiteral(", ")), letztes, zitiert(form));
+    }
+    return zeilen;
 }

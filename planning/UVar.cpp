@@ -11,6 +11,7 @@ std::unique_ptr<TVerteilung> Verteilung = std::make_unique<TVerteilung>();
 TProjektZusatz Projektzusatz;
 bool Geaendert = false;
 QString Dateiname;
+TDateiStand Dateistand;
 QString Programmpfad;
 
 QString Schriftname = QStringLiteral("Calibri");
@@ -65,6 +66,7 @@ void PlanungsdatenStarten()
     Dateiversion = 0;
     Geaendert = false;
     Dateiname.clear();
+    Dateistand = TDateiStand();
 }
 
 void PlanungsdatenBeenden()

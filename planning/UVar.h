@@ -1,6 +1,7 @@
 #pragma once
 
 #include "planning/UClasses.h"
+#include "planning/UDatei.h"
 #include "planning/UZusatz.h"
 
 #include <QString>
@@ -17,6 +18,7 @@ extern std::unique_ptr<TVerteilung> Verteilung;
 extern TProjektZusatz Projektzusatz;
 extern bool Geaendert;          // the planning data have changes that are not saved
 extern QString Dateiname;       // full path of the project file; empty = no file yet
+extern TDateiStand Dateistand;  // that file as it was last opened or saved
 extern QString Programmpfad;    // folder of the program, with a trailing separator
 
 // Minutes-text settings, read from the settings file at start-up.

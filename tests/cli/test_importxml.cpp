@@ -32,7 +32,7 @@ TEST_F(CliImportXml, SchreibtProjektUndNenntAnzahlen)
         {{}, "gymnasium.xml", "6 Lehrkräfte, 4 Klassen, 6 Klassenleitungen, 13 Lehrkräfte den Klassen zugeordnet", ""},
         {{"--stufen", "5-13", "--mehrklassen", "nein"}, "gymnasium.xml",
          "6 Lehrkräfte, 5 Klassen, 7 Klassenleitungen, 9 Lehrkräfte den Klassen zugeordnet", ""},
-        {{"--stufen=10-9"}, "gymnasium.xml", "6 Lehrkräfte, 0 Klassen, 0 Klassenleitungen, 0 Lehrkräfte", ""},
+        {{"--stufen=1-4"}, "gymnasium.xml", "6 Lehrkräfte, 0 Klassen, 0 Klassenleitungen, 0 Lehrkräfte", ""},
         {{}, "ohne_leitung.xml", "2 Lehrkräfte, 2 Klassen, 0 Klassenleitungen, 2 Lehrkräfte",
          "Hinweis: Die Datei nennt keine Klassenleitungen"},
     };

@@ -78,3 +78,42 @@ TEST(CliTexte, SchreibtWieDasFenster)
         EXPECT_TRUE(lauf.Fehler.contains(QString::fromUtf8(f.fehler))) << lauf.Fehler.toStdString();
     }
 }
+
+// Two classes whose names give one file name never share it, whatever the letter case; a
+// link planted in the folder that leads out of it is never written through. The closing
+// hints name each class that got a numbered name.
+TEST(CliTexte, JederDateinameEinmal)
+{
+    int argc = 1;
+    char name[] = "test_cli";
+    char* argv[] = {name, nullptr};
+    const QCoreApplication programm(argc, argv);
+    QTemporaryDir ordner, draussen;
+    const QDir dir(ordner.path());
+    const QString projekt = dir.filePath(QStringLiteral("schule.spz"));
+    TLehrerliste lehrer;
+    TKlassenliste klassen;
+    for (const char* bezeichnung : {"5/a", "5_a", "5_A", "7b", "7b", "8c"})
+        klassen.Add(std::make_unique<TKlasse>(QString::fromUtf8(bezeichnung)));
+    ASSERT_EQ(ProjektSchreiben(projekt, lehrer, klassen), QString());
+    const QString fremd = QDir(draussen.path()).filePath(QStringLiteral("fremd.rtf"));
+    ASSERT_EQ(DateiSchreiben(fremd, "fremd"), QString());
+    ASSERT_TRUE(QFile::link(fremd, dir.filePath(QStringLiteral("8c-Klassendaten.rtf"))));
+
+    const TCliLauf lauf({"texte", projekt, "-o", ordner.path()});
+    EXPECT_EQ(lauf.Status, 0) << lauf.Fehler.toStdString();
+    QStringList erwartet;
+    for (const char* datei : {"5_a-Klassendaten.rtf", "5_a-2-Klassendaten.rtf", "5_A-3-Klassendaten.rtf", "7b-Klassendaten.rtf",
+                              "7b-2-Klassendaten.rtf", "8c-2-Klassendaten.rtf"})
+        erwartet << dir.filePath(QString::fromUtf8(datei));
+    EXPECT_EQ(lauf.Aus, erwartet.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    for (const QString& datei : erwartet)
+        EXPECT_TRUE(lesen(datei).startsWith("{\\rtf1")) << datei.toStdString();
+    EXPECT_EQ(lesen(fremd), "fremd");
+    EXPECT_EQ(lauf.Fehler.count(QStringLiteral("Hinweis: Der Text der Klasse ")), 4);
+    EXPECT_TRUE(lauf.Fehler.contains(QStringLiteral("Hinweis: Der Text der Klasse \"5_a\" steht in \"5_a-2-Klassendaten.rtf\", "
+                                                    "weil ihr Dateiname schon vergeben ist.")))
+        << lauf.Fehler.toStdString();
+    EXPECT_TRUE(lauf.Fehler.contains(QStringLiteral("\"8c\" steht in \"8c-2-Klassendaten.rtf\", weil ihr Dateiname eine "
+                                                    "Verknüpfung aus dem Zielordner hinaus ist.")));
+}

@@ -1,9 +1,11 @@
 #include "core/VollePlatte.h"
+#include "minutes/UProtokoll.h"
 #include "planning/UCodepage.h"
 #include "planning/UDatei.h"
 #include "planning/UFehler.h"
 #include "planning/UIni.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -121,8 +123,59 @@ TEST_F(Einstellungen, SchreibenAendertNurDenEigenenSchluessel)
 TEST_F(Einstellungen, ErsterSchreibvorgangLegtDieDateiAn)
 {
     ini.WriteBool(Option, QStringLiteral("useMF"), false);
-    EXPECT_EQ(inhalt(), QByteArray("[Option]\r\nuseMF=0\r\n"));
+    EXPECT_EQ(inhalt(), QByteArray("\xEF\xBB\xBF[Option]\r\nuseMF=0\r\n"));
     EXPECT_FALSE(ini.ReadBool(Option, QStringLiteral("useMF"), true));
+}
+
+// Every value comes back as stored: a new file is UTF-8 with its mark; a Windows-1252 file
+// stays so until a value needs more, and is then rewritten in UTF-8 with every other line.
+TEST_F(Einstellungen, WerteAusserhalbVonWindows1252GehenNichtVerloren)
+{
+    const QString polnisch = QStringLiteral("/home/ola/łódź/vorlage.rtf");
+    const struct
+    {
+        QByteArray vorher;
+        QString wert;
+        QByteArray nachher;
+    } faelle[] = {
+        {"", polnisch, "\xEF\xBB\xBF[Data]\r\ntemplate=/home/ola/\xC5\x82\xC3\xB3\x64\xC5\xBA/vorlage.rtf\r\n"},
+        {"[Data]\r\nopen=/\xD6/\r\n", QStringLiteral("/Gr\u00FC\u00DFe/"), "[Data]\r\nopen=/\xD6/\r\ntemplate=/Gr\xFC\xDF\x65/\r\n"},
+        {"[Data]\r\nopen=/\xD6/\r\n", polnisch,
+         "\xEF\xBB\xBF[Data]\r\nopen=/\xC3\x96/\r\ntemplate=/home/ola/\xC5\x82\xC3\xB3\x64\xC5\xBA/vorlage.rtf\r\n"},
+    };
+    for (const auto& f : faelle) {
+        QFile::remove(pfad());
+        if (!f.vorher.isEmpty())
+            schreibe(f.vorher);
+        ini.WriteString(Data, QStringLiteral("template"), f.wert);
+        EXPECT_EQ(inhalt(), f.nachher);
+        EXPECT_EQ(ini.ReadString(Data, QStringLiteral("template"), {}), f.wert);
+    }
+    EXPECT_EQ(ini.ReadString(Data, QStringLiteral("open"), {}), QStringLiteral("/Ö/"));
+}
+
+// Sizes beyond what a word processor offers would overflow the RTF size; the file is read
+// once for all keys of a command, and again only after it changed.
+TEST_F(Einstellungen, SchriftgroesseBegrenztUndDateiEinmalGelesen)
+{
+    const std::pair<const char*, int> faelle[] = {{"1500000000", 144}, {"144", 144}, {"0", 1}, {"-30000", 1}, {"12", 12}};
+    int lesungen = ini.Lesungen();
+    for (const auto& [wert, groesse] : faelle) {
+        QFile::remove(pfad());
+        schreibe(QByteArray("[Font]\r\nname=Arial\r\nstyle=b\r\nsize=") + wert + "\r\n");
+        {
+            // written long ago: a file changed just now is read again for safety
+            QFile datei(pfad());
+            ASSERT_TRUE(datei.open(QIODevice::ReadWrite));
+            ASSERT_TRUE(datei.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+        }
+        const TProtokollSchrift schrift = ProtokollSchriftLesen(ini);
+        EXPECT_EQ(schrift.Groesse, groesse) << wert;
+        EXPECT_EQ(schrift.Name, QStringLiteral("Arial"));
+        EXPECT_EQ(ini.Lesungen(), ++lesungen) << wert;
+    }
+    EXPECT_TRUE(Standardvorlage(ProtokollSchriftLesen(ini)).join(QString()).contains(QStringLiteral("\\fs24\\b")));
+    EXPECT_EQ(ini.Lesungen(), lesungen);
 }
 
 TEST_F(Einstellungen, FehlgeschlagenesSchreibenMeldetDieDatei)

@@ -540,6 +540,36 @@ TEST_F(ProjektdateiAufPlatte, SchreibfehlerBehaeltDieAlteDatei)
 }
 #endif
 
+// Two programs save one project: the save that comes second finds the file no longer as it
+// read it, stops and keeps the other's file; a save after one's own save goes through.
+TEST_F(ProjektdateiAufPlatte, ZweiSchreiberVerlierenNichts)
+{
+    const Projekt eins = einLehrerEineKlasse();
+    const Projekt reich = reichesProjekt();
+    const QString datei = pfad("schule.spz");
+    ASSERT_EQ(ProjektSchreiben(datei, *eins.Lehrer, *eins.Klassen), QString());
+    const TProjektErgebnis fenster = ProjektLesen(datei);   // the window opened it
+    const TProjektErgebnis befehl = ProjektLesen(datei);    // a command line reads it too
+    const TProjektErgebnis neu = ProjektLesen(pfad("neu.spz")); // not there yet
+    ASSERT_TRUE(fenster.Ok());
+    EXPECT_FALSE(neu.Stand.Vorhanden);
+
+    TDateiStand gespeichert;
+    ASSERT_EQ(ProjektSchreiben(datei, *reich.Lehrer, *reich.Klassen, {}, &befehl.Stand, &gespeichert), QString());
+    EXPECT_EQ(ProjektSchreiben(datei, *eins.Lehrer, *eins.Klassen, {}, &fenster.Stand),
+              QStringLiteral("Die Datei wurde inzwischen von einem anderen Programm geändert."));
+    EXPECT_EQ(inhalt("schule.spz"), reich.bytes());
+    // the command line saves again on what it wrote itself
+    EXPECT_EQ(ProjektSchreiben(datei, *eins.Lehrer, *eins.Klassen, {}, &gespeichert, &gespeichert), QString());
+    EXPECT_EQ(inhalt("schule.spz"), eins.bytes());
+    // a file that someone else created meanwhile is not replaced either
+    schreibeRoh("neu.spz", "anderes");
+    EXPECT_EQ(ProjektSchreiben(pfad("neu.spz"), *eins.Lehrer, *eins.Klassen, {}, &neu.Stand),
+              QStringLiteral("Die Datei wurde inzwischen von einem anderen Programm geändert."));
+    EXPECT_EQ(inhalt("neu.spz"), "anderes");
+    EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files), QStringList({"neu.spz", "schule.spz"})); // no lock or temporary file left
+}
+
 // ---------------------------------------------------------------- seed corpus of the fuzzer
 
 namespace {

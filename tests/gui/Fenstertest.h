@@ -28,6 +28,7 @@ protected:
         LeeresProjekt();
         Geaendert = false;
         Dateiname.clear();
+        Dateistand = TDateiStand();
         Dateiversion = 0;
         auto script = std::make_unique<TScriptDialoge>();
         dialoge = script.get();

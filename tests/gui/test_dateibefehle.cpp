@@ -372,3 +372,18 @@ TEST_F(TDateibefehle, ZeichenAusserhalbDerCodepageNurNachFrage)
         EXPECT_EQ(Geaendert, !ja);
     }
 }
+
+// Two abbreviations that the file would make equal are named in the question as well.
+TEST_F(TDateibefehle, GleicheKuerzelWerdenGenannt)
+{
+    bearbeitet();
+    lehrer(QStringLiteral("ŁA"), QStringLiteral("Adam"));
+    lehrer(QStringLiteral("ŚA"), QStringLiteral("Bauer"));
+    dialoge->FrageBeantworten(false);
+    haupt->Speichern1->trigger();
+    ASSERT_EQ(dialoge->Gezeigt.size(), 1u);
+    EXPECT_EQ(dialoge->Gezeigt[0].Text,
+              QStringLiteral("ŁA\nŚA\n\nDiese Zeichen können in der Projektdatei nicht gespeichert werden und werden durch ? "
+                             "ersetzt.\n\nDie Kürzel \"ŁA\" und \"ŚA\" werden beide zu \"?A\".\nDie Klassen nennen ihre "
+                             "Lehrkräfte beim Kürzel: Nach dem Öffnen stünden dort die falschen Lehrkräfte.\n\nTrotzdem speichern?"));
+}

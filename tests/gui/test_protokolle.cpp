@@ -1,6 +1,7 @@
 // The preview and the save window of the minutes texts, with scripted dialogs.
 #include "gui/Fenstertest.h"
 
+#include "minutes/UEditorHinweis.h"
 #include "minutes/UProtokoll.h"
 #include "minutes/URtf.h"
 #include "minutes/UText.h"
@@ -8,6 +9,7 @@
 #include "planning/UDatei.h"
 #include "planning/UProjekt.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
@@ -117,6 +119,42 @@ TEST_F(TProtokollFenster, MFGiltNachSchliessen)
     EXPECT_EQ(einstellung("Option", "useMF"), QStringLiteral("1"));
 }
 
+// The editor runs beside the program: a small note waits for "Fertig", which takes the edited
+// template back; "Abbrechen" only ends the wait. Meanwhile the window stays usable.
+TEST_F(TProtokollFenster, VorlageWirdNebenherBearbeitet)
+{
+    kleineSchule();
+    const QString vorlage = pfad(QStringLiteral("eigene.rtf"));
+    ASSERT_EQ(DateiSchreiben(vorlage, "{\\rtf1 Alt <Klasse>}"), QString());
+    Ini->WriteString(QStringLiteral("Data"), QStringLiteral("template"), vorlage);
+    Ini->WriteString(QStringLiteral("Option"), QStringLiteral("editor"), QStringLiteral("true"));
+    Ini->WriteBool(QStringLiteral("Option"), QStringLiteral("hint1"), false);
+    vorschau->FormShow();
+    vorschau->BVorlBearbClick();
+    TEditorHinweis* hinweis = vorschau->EditorHinweis();
+    ASSERT_TRUE(hinweis);
+    EXPECT_TRUE(hinweis->isVisible());
+    EXPECT_FALSE(hinweis->isModal());
+    EXPECT_EQ(hinweis->Text->text(), QStringLiteral("Die Vorlage wird in true bearbeitet."));
+    EXPECT_TRUE(vorschau->isEnabled());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(dialoge->Gezeigt.empty());
+    // the editor handed the file on and returned at once: the note waits for the user
+    ASSERT_EQ(DateiSchreiben(vorlage, "{\\rtf1 Neu <Klasse>}"), QString());
+    QTest::qWait(800);
+    EXPECT_TRUE(hinweis->isVisible());
+    EXPECT_EQ(vorschauText(), QStringLiteral("Alt 5a"));
+    hinweis->BFertig->click();
+    EXPECT_FALSE(hinweis->isVisible());
+    EXPECT_EQ(vorschauText(), QStringLiteral("Neu 5a"));
+
+    vorschau->BVorlBearbClick();
+    ASSERT_EQ(DateiSchreiben(vorlage, "{\\rtf1 Verworfen <Klasse>}"), QString());
+    hinweis->BAbbrechen->click();
+    EXPECT_FALSE(hinweis->isVisible());
+    EXPECT_EQ(vorschauText(), QStringLiteral("Neu 5a"));
+}
+
 TEST_F(TProtokollFenster, AndereVorlageOeffnenUndZurueck)
 {
     kleineSchule();
@@ -159,9 +197,8 @@ TEST_F(TProtokollFenster, StandardvorlageSpeichernUndBearbeiten)
     dialoge->AufgabeBeantworten(TKnopf::Ok);       // save it first?
     dialoge->DateiWaehlen(datei);                  // where
     dialoge->AufgabeBeantworten(TKnopf::Ok, true); // the editor hint, not again
-    dialoge->AufgabeBeantworten(TKnopf::Ok);       // the editor returned at once: done?
     vorschau->BVorlBearbClick();
-    ASSERT_EQ(dialoge->Gezeigt.size(), 4u);
+    ASSERT_EQ(dialoge->Gezeigt.size(), 3u);
     EXPECT_EQ(dialoge->Gezeigt[0].Aufgabe.Hauptanweisung,
               QStringLiteral("Zum Bearbeiten der aktuellen Textvorlage muss sie zunächst gespeichert werden. Anschließend "
                              "können Sie sie mit true bearbeiten & speichern."));
@@ -171,8 +208,11 @@ TEST_F(TProtokollFenster, StandardvorlageSpeichernUndBearbeiten)
     EXPECT_EQ(sd.Filter, QStringLiteral("Richtext-Dateien (*.rtf)|*.rtf|Alle Dateien (*.*)|*.*"));
     EXPECT_TRUE(sd.UeberschreibenFragen);
     EXPECT_TRUE(dialoge->Gezeigt[2].Aufgabe.Hauptanweisung.startsWith(
-        QStringLiteral("Zum Bearbeiten der Vorlage wird true aufgerufen. Sie müssen true beenden")));
-    EXPECT_EQ(dialoge->Gezeigt[3].Aufgabe.Hauptanweisung, QStringLiteral("Die Vorlage ist jetzt in true geöffnet."));
+        QStringLiteral("Zum Bearbeiten der Vorlage wird true aufgerufen. Speichern Sie die Vorlage dort und klicken Sie "
+                       "dann auf \"Fertig\"")));
+    ASSERT_TRUE(vorschau->EditorHinweis());
+    EXPECT_TRUE(vorschau->EditorHinweis()->isVisible());
+    vorschau->EditorHinweis()->BFertig->click();
     EXPECT_EQ(lesen(datei), VorlageBytes(Standardvorlage(TProtokollSchrift())));
     EXPECT_EQ(einstellung("Data", "template"), QStringLiteral("./protokoll.rtf"));
     EXPECT_EQ(einstellung("Option", "hint1"), QStringLiteral("0"));
