@@ -1,5 +1,6 @@
 // The preview and the save window of the minutes texts, with scripted dialogs.
 #include "gui/Fenstertest.h"
+#include "gui/ImDialog.h"
 
 #include "minutes/UProtokoll.h"
 #include "minutes/URtf.h"
@@ -115,6 +116,29 @@ TEST_F(TProtokollFenster, MFGiltNachSchliessen)
     vorschau->BCloseClick();
     EXPECT_TRUE(MFnutzen);
     EXPECT_EQ(einstellung("Option", "useMF"), QStringLiteral("1"));
+}
+
+// The texts saved from the preview are the texts it shows, with the m/w choice not yet closed.
+TEST_F(TProtokollFenster, GespeicherteTexteWieDieVorschau)
+{
+    kleineSchule();
+    k5a->Vorsitz = ab;
+    MFnutzen = true;
+    const QString ziel = pfad(QStringLiteral("texte"));
+    ASSERT_TRUE(QDir().mkpath(ziel));
+    QByteArray gezeigt;
+    ASSERT_TRUE(ImDialog<TFVorschau>([&] { haupt->TexteSpeichernClick(); }, [&](TFVorschau& v) {
+        v.cbMF->click();
+        EXPECT_TRUE(vorschauText().contains(QStringLiteral("Vorsitzende/r:\tFrau Albers")));
+        gezeigt = v.Text;
+        EXPECT_TRUE(ImDialog<TFText>([&] { v.BTextSpeich->click(); }, [&](TFText& t) {
+            dialoge->OrdnerWaehlen(ziel);
+            t.BPfadClick();
+            t.BokClick();
+        }));
+    }));
+    EXPECT_EQ(lesen(ziel + QStringLiteral("/5a-Klassendaten.rtf")), gezeigt);
+    EXPECT_TRUE(MFnutzen); // the choice itself is kept only by "Schließen"
 }
 
 TEST_F(TProtokollFenster, AndereVorlageOeffnenUndZurueck)
