@@ -24,8 +24,8 @@ TAufgabe elternHinweis()
     TAufgabe a;
     a.Fenstertitel = QStringLiteral("Hinweis:");
     a.Hauptanweisung = QStringLiteral(
-        "Die vorliegende Version des Programms kann zwar Elternvertreter (mit ID) verwalten, berücksichtigt aber diese "
-        "noch nicht bei der Auswertung. So ist nicht ausgeschlossen, dass zwei Klassen als parallel ausgegeben werden, "
+        "Elternvertreter (mit ID) zählen bei der Auswertung nur, wenn im Ergebnisfenster \"Gemeinsame Elternvertreter "
+        "berücksichtigen\" angekreuzt ist. Ohne dieses Häkchen können zwei Klassen als parallel ausgegeben werden, "
         "obwohl sie einen Elternvertreter gemeinsam haben.");
     a.Text = QStringLiteral("Sie können diesen Hinweis zukünftig unterdrücken.");
     a.Symbol = TSymbol::Information;

@@ -49,6 +49,8 @@ void TFMain::ImportXMLClick()
         Dialoge().Fehlermeldung(this, import.Fehler);
         return;
     }
+    if (import.Abgebrochen)
+        return; // the user stopped it before the classes: the project stays as it was
     if (!import.Gefunden) {
         Dialoge().Meldung(this, MeldungNichtsGefunden);
         return;

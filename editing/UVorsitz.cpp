@@ -1,11 +1,12 @@
 #include "editing/UVorsitz.h"
 
+#include "app/UDialoge.h"
+#include "editing/UDatumsfeld.h"
 #include "editing/UDialogHilfen.h"
 #include "planning/UFunctions.h"
 #include "planning/UVar.h"
 
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,9 +51,7 @@ TFVorsitz::TFVorsitz(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(dial
     ek->setToolTip(QStringLiteral("Kleinbuchstaben genügen"));
     Label1 = Benannt<QLabel>(this, "Label1");
     rechts->addWidget(Label1);
-    dtp = Benannt<QDateEdit>(this, "dtp");
-    dtp->setCalendarPopup(true);
-    dtp->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    dtp = Benannt<TDatumsfeld>(this, "dtp");
     rechts->addWidget(dtp);
     KeinDatum = Benannt<QCheckBox>(this, "KeinDatum", QStringLiteral("&Kein Datum"));
     KeinDatum->setToolTip(QStringLiteral("Das Konferenzdatum der Klasse(n) löschen"));
@@ -67,7 +66,7 @@ TFVorsitz::TFVorsitz(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(dial
     std::tie(Button1, Button2) =
         OkAbbrechenZeile(this, spalte, "Button1", QStringLiteral("&OK"), QStringLiteral("&Abbrechen"));
 
-    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Button1, &QPushButton::clicked, this, &TFVorsitz::Button1Click);
     connect(ek, &QLineEdit::textChanged, this, &TFVorsitz::ekChange);
     connect(KeinDatum, &QCheckBox::toggled, dtp, &QWidget::setDisabled);
     setMinimumWidth(440);
@@ -76,6 +75,21 @@ TFVorsitz::TFVorsitz(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(dial
 double TFVorsitz::Datum() const
 {
     return KeinDatum->isChecked() ? 0.0 : DatumZuWert(dtp->date());
+}
+
+void TFVorsitz::Button1Click()
+{
+    if (fKonf && !KeinDatum->isChecked() && !dtp->date().isValid()) {
+        const QString eingabe = dtp->text().trimmed();
+        Dialoge().Meldung(this, (eingabe.isEmpty() ? QStringLiteral("Es ist kein Datum eingetragen.")
+                                                   : QStringLiteral("Das Datum \"%1\" gibt es nicht.").arg(eingabe)) +
+                                    QStringLiteral(" Bitte geben Sie das Datum als TT.MM.JJJJ ein (zum Beispiel "
+                                                   "22.01.2027) oder kreuzen Sie \"Kein Datum\" an."));
+        dtp->setFocus();
+        dtp->selectAll();
+        return;
+    }
+    accept();
 }
 
 void TFVorsitz::showEvent(QShowEvent* ereignis)

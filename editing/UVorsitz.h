@@ -5,18 +5,18 @@
 #include <QList>
 
 class QCheckBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class TDatumsfeld;
 class TKlasse;
 class TLehrer;
 
 // Conference chair or conference date of the selected classes. In chair mode the
 // abbreviation is looked up while it is typed (lower case suffices for its first two
-// letters); in date mode a date is picked, or no date.
+// letters); in date mode a date is typed or picked, or no date.
 class TFVorsitz : public TDialogFenster
 {
     Q_OBJECT
@@ -38,11 +38,13 @@ public:
     QLabel* ekLabel = nullptr;
     QLineEdit* ek = nullptr;
     QLabel* Label1 = nullptr;
-    QDateEdit* dtp = nullptr;
+    TDatumsfeld* dtp = nullptr;
     QCheckBox* KeinDatum = nullptr;
     QPushButton *Button1 = nullptr, *Button2 = nullptr;
 
     void ekChange(const QString& t);
+    // OK: in date mode only for a day that exists (or "Kein Datum").
+    void Button1Click();
 
 protected:
     void showEvent(QShowEvent* ereignis) override; // FormShow

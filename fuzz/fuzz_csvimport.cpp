@@ -3,9 +3,11 @@
 // sanitizers it checks that every record has a field, no field keeps blanks at its ends nor
 // a control character anywhere, that the first line is a record exactly when it has an empty
 // field or is the only line, that the created abbreviations are unique and not empty, and
-// that a project with the new teachers can be written and read again.
+// that a project with the new teachers can be written and read again. A gender word is never
+// taken for a truth value, and a teacher whose salutation field holds one has its salutation.
 #include "fuzz/Pruefen.h"
 #include "import/UCsvImport.h"
+#include "planning/UFunctions.h"
 #include "planning/UProjekt.h"
 
 #include <QSet>
@@ -55,8 +57,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
 
     TLehrerliste lehrer;
     lehrer.Add(std::make_unique<TLehrer>(QStringLiteral("001"), QStringLiteral("Vorher"), QString()));
-    const TImportErgebnis ergebnis = LehrerImportieren(lehrer, liste.Datensaetze(), wahlAus(bytes, liste.Kopf.size()),
-                                                       QStringLiteral("Frau"));
+    const TWahl wahl = wahlAus(bytes, liste.Kopf.size());
+    const QList<QStringList> datensaetze = liste.Datensaetze();
+    pruefen(AnredeAusGeschlecht(WahrheitswertDerErstenZeile(datensaetze, wahl[SlotAnrede])).isEmpty());
+    const TImportErgebnis ergebnis = LehrerImportieren(lehrer, datensaetze, wahl, QStringLiteral("Frau"));
     pruefen(lehrer.Count() == ergebnis.Angelegt + 1);
     QSet<QString> kuerzel;
     for (const TLehrer* l : lehrer) {
@@ -64,6 +68,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         kuerzel.insert(l->Kuerzel);
     }
     pruefen(kuerzel.size() == lehrer.Count());
+    // a single record whose salutation is a gender word: the teacher has that salutation
+    const QString geschlecht = datensaetze.size() == 1
+                                   ? AnredeAusGeschlecht(LeerzeichenBereinigen(FeldWert(datensaetze[0], wahl[SlotAnrede])))
+                                   : QString();
+    for (const TLehrer* l : lehrer)
+        if (l->Kuerzel != QLatin1String("001") && !geschlecht.isEmpty())
+            pruefen(l->Anrede == geschlecht);
     const TKlassenliste klassen;
     const TProjektErgebnis gelesen = ProjektAusBytes(ProjektBytes(lehrer, klassen), QStringLiteral("fuzz.spz"));
     pruefen(gelesen.Ok() && gelesen.Lehrer->Count() == lehrer.Count());

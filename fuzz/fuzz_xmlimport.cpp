@@ -1,8 +1,11 @@
 // Feeds arbitrary bytes to the XML import. Besides the sanitizers it checks what the program
-// relies on: a file that cannot be read gives a message naming it and no lists; an import
-// gives lists that hold together (every teacher a class refers to is in the teacher list, no
-// abbreviation or designation twice, every class inside the chosen range, class leaders teach
-// their class) and that can be written and read back as a project file.
+// relies on: a file that cannot be read gives a message naming it and no lists; a cancelled
+// grade-range question gives empty lists; an import gives lists that hold together (every
+// teacher a class refers to is in the teacher list, no abbreviation or designation twice,
+// every class inside the chosen range, classes in class order, class leaders teach their
+// class) and that can be written and read back as a project file. The cross-class question
+// names designations inside the range, each once, and is not asked after an answer for all
+// subjects.
 #include "fuzz/Pruefen.h"
 #include "import/UxmlImp.h"
 #include "planning/UFunctions.h"
@@ -22,6 +25,7 @@ public:
 
     std::optional<TStufen> Stufenwahl(bool IstGymnasium) override
     {
+        StufenGefragt = true;
         switch (zaehler++ % 4) {
         case 0: Gewaehlt = StufenVorwahl(IstGymnasium); break;
         case 1: Gewaehlt = TStufen{1, 13}; break;
@@ -34,16 +38,24 @@ public:
     TRueckfrage Mehrklassen(const TLehrer& le, const QString& fa, const QStringList& kl) override
     {
         pruefen(!le.Kuerzel.isEmpty() && !fa.isEmpty() && kl.size() > 1 && kl.size() == QSet<QString>(kl.begin(), kl.end()).size());
+        pruefen(Gewaehlt && !alleBeantwortet);
+        for (const QString& bezeichnung : kl) {
+            const int stufe = Klassenstufe(bezeichnung);
+            pruefen(stufe > 0 && stufe >= Gewaehlt->Von && stufe <= Gewaehlt->Bis);
+        }
         const std::size_t n = zaehler++;
         if (n % 17 == 16)
             return {TMehrklassenAntwort::Abbrechen, false};
-        return {n % 2 ? TMehrklassenAntwort::Ja : TMehrklassenAntwort::Nein, n % 3 == 0};
+        alleBeantwortet = n % 13 == 12;
+        return {n % 2 ? TMehrklassenAntwort::Ja : TMehrklassenAntwort::Nein, n % 3 == 0, alleBeantwortet};
     }
 
+    bool StufenGefragt = false;
     std::optional<TStufen> Gewaehlt;
 
 private:
     std::size_t zaehler;
+    bool alleBeantwortet = false; // an answer for all subjects was given: no further question
 };
 
 void listenPruefen(const TXmlImport& ergebnis, const std::optional<TStufen>& stufen)
@@ -57,7 +69,10 @@ void listenPruefen(const TXmlImport& ergebnis, const std::optional<TStufen>& stu
     }
     pruefen(stufen || ergebnis.Klassen->IsEmpty());
     QSet<QString> bezeichnungen;
+    const TKlasse* vorige = nullptr;
     for (const TKlasse* k : *ergebnis.Klassen) {
+        pruefen(!vorige || KlassenVergleich(vorige, k) <= 0);
+        vorige = k;
         const int stufe = Klassenstufe(k->Bezeichnung);
         pruefen(stufe >= stufen->Von && stufe <= stufen->Bis && !bezeichnungen.contains(k->Bezeichnung));
         bezeichnungen.insert(k->Bezeichnung);
@@ -82,6 +97,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         return 0;
     }
     pruefen(ergebnis.Lehrer && ergebnis.Klassen);
+    pruefen(ergebnis.Abgebrochen == (fragen.StufenGefragt && !fragen.Gewaehlt));
+    pruefen(!ergebnis.Abgebrochen || (ergebnis.Lehrer->IsEmpty() && ergebnis.Klassen->IsEmpty()));
     pruefen(ergebnis.Gefunden == (!ergebnis.Lehrer->IsEmpty() || !ergebnis.Klassen->IsEmpty()));
     listenPruefen(ergebnis, fragen.Gewaehlt);
     const TProjektErgebnis zurueck = ProjektAusBytes(ProjektBytes(*ergebnis.Lehrer, *ergebnis.Klassen), QStringLiteral("fuzz.spz"));

@@ -73,22 +73,14 @@ const QString Frau = QStringLiteral("Frau");
 
 QString anredeZuordnen(const QString& anrede, const TLehrerImport& lauf)
 {
+    const QString geschlecht = AnredeAusGeschlecht(anrede);
+    if (!geschlecht.isEmpty())
+        return geschlecht;
     if (!lauf.Wahrheitswert.isEmpty() && !lauf.WahrAnrede.isEmpty()) {
         if (anrede == lauf.Wahrheitswert)
             return lauf.WahrAnrede;
         return lauf.WahrAnrede == Herr ? Frau : Herr;
     }
-    if (anrede.size() == 1)
-        switch (anrede[0].unicode()) {
-        case u'm':
-        case u'M':
-            return Herr;
-        case u'f':
-        case u'F':
-        case u'w':
-        case u'W':
-            return Frau;
-        }
     return anrede;
 }
 
@@ -273,12 +265,24 @@ QString FeldWert(const QStringList& datensatz, int feld)
     return feld >= 0 && feld < datensatz.size() ? datensatz[feld] : QString();
 }
 
+QString AnredeAusGeschlecht(const QString& wert)
+{
+    static const QStringList weiblich = {"w", "weiblich", "f", "female"};
+    static const QStringList maennlich = {"m", QStringLiteral("männlich"), "maennlich", "male"};
+    if (weiblich.contains(wert, Qt::CaseInsensitive))
+        return Frau;
+    if (maennlich.contains(wert, Qt::CaseInsensitive))
+        return Herr;
+    return QString();
+}
+
 QString WahrheitswertDerErstenZeile(const QList<QStringList>& datensaetze, int anredeFeld)
 {
     if (datensaetze.isEmpty())
         return QString();
     const QString wert = FeldWert(datensaetze.first(), anredeFeld);
-    if (!wert.isEmpty() && QStringLiteral("truefalsewahrfalsch-0-1").contains(wert.toLower()))
+    if (!wert.isEmpty() && AnredeAusGeschlecht(wert).isEmpty() &&
+        QStringLiteral("truefalsewahrfalsch-0-1").contains(wert.toLower()))
         return wert;
     return QString();
 }

@@ -100,8 +100,13 @@ using TWahl = std::array<int, 3>;
 // fewer fields.
 QString FeldWert(const QStringList& datensatz, int feld);
 
+// The salutation a gender word stands for: "Frau" for w, weiblich, f and female, "Herr" for
+// m, männlich (maennlich) and male, in any letter case; the empty text for any other value.
+QString AnredeAusGeschlecht(const QString& wert);
+
 // The first record's salutation when it must be read as a truth value (a non-empty part
-// of "truefalsewahrfalsch-0-1", in any letter case), else the empty text.
+// of "truefalsewahrfalsch-0-1", in any letter case, that is no gender word), else the
+// empty text.
 QString WahrheitswertDerErstenZeile(const QList<QStringList>& datensaetze, int anredeFeld);
 
 // State of one import run into the list it was made for.
@@ -120,8 +125,9 @@ struct TLehrerImport
 
 // Creates one teacher from the values of record i and appends it. An empty abbreviation
 // becomes the row index; a taken one the next free number of the run's counter ("001").
-// Salutations m/M become "Herr", f/F/w/W "Frau"; with a truth mapping the first record's
-// value gives its salutation and every other value the other one.
+// A gender word becomes its salutation (AnredeAusGeschlecht), before anything else; with a
+// truth mapping the first record's value gives its salutation and every other value the
+// other one.
 TLehrer* LehrerAnlegen(TLehrerliste& liste, TLehrerImport& lauf, const QString& kuerzel, const QString& name,
                        const QString& anrede, int i);
 

@@ -39,6 +39,7 @@ TFMultClass::TFMultClass(IDialoge& dialoge, QWidget* besitzer)
     lab = textLabel("lab", QString(), true);
     L_immer = textLabel("L_immer", QString(), true);
     CheckBox1 = Benannt<QCheckBox>(this, "CheckBox1");
+    CheckBox2 = Benannt<QCheckBox>(this, "CheckBox2", QStringLiteral("Für &alle Fächer so entscheiden"));
     Button1 = knopf("Button1", QStringLiteral("&JA"), ErgebnisJa);
     Button1->setDefault(true);
     Button2 = knopf("Button2", QStringLiteral("&NEIN"), ErgebnisNein);
@@ -57,6 +58,7 @@ TFMultClass::TFMultClass(IDialoge& dialoge, QWidget* besitzer)
     rechts->addStretch(1);
     rechts->addWidget(L_immer);
     rechts->addWidget(CheckBox1);
+    rechts->addWidget(CheckBox2);
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addStretch(1);
     for (QPushButton* k : {Button1, Button2, Button3})
@@ -68,7 +70,7 @@ TFMultClass::TFMultClass(IDialoge& dialoge, QWidget* besitzer)
     raster->addLayout(rechts, 0, 1);
     raster->addLayout(knoepfe, 1, 0, 1, 2);
     raster->setSizeConstraint(QLayout::SetFixedSize);
-    Tabreihenfolge({LabeledEdit1, LabeledEdit2, libo, CheckBox1, Button1, Button2, Button3});
+    Tabreihenfolge({LabeledEdit1, LabeledEdit2, libo, CheckBox1, CheckBox2, Button1, Button2, Button3});
 }
 
 void TFMultClass::FormShow()
@@ -89,6 +91,7 @@ void TFMultClass::FormShow()
     faMitUnd.replace(QLatin1Char('&'), QLatin1String("&&")); // an "&" of the subject is no mnemonic
     CheckBox1->setText(QStringLiteral("JA/NEIN-Entscheidung gilt &stets für %1").arg(faMitUnd));
     CheckBox1->setChecked(false);
+    CheckBox2->setChecked(false);
     CheckBox1->setFocus();
     L_immer->setText(QStringLiteral("Sie können hier die Anzahl der Rückfragen einschränken:"));
 }
@@ -114,5 +117,6 @@ TRueckfrage TFMultClass::Fragen(const TLehrer& lehrer, const QString& fach, cons
         break;
     }
     antwort.Immer = CheckBox1->isChecked();
+    antwort.AlleFaecher = CheckBox2->isChecked();
     return antwort;
 }

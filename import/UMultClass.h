@@ -12,7 +12,7 @@ class TLehrer;
 
 // The question of the XML import about a lesson that spans several classes: is its teacher
 // to attend the conferences of all of them? The answer may hold for every further lesson of
-// the subject.
+// the subject, or for every further lesson of any subject.
 class TFMultClass : public TImpFrageFenster
 {
     Q_OBJECT
@@ -21,7 +21,7 @@ public:
     TFMultClass(IDialoge& dialoge, QWidget* besitzer);
 
     // Shows the question for the teacher le, the subject fa and the classes kl, centred on
-    // the screen; "JA", "NEIN" or "Import hier abbrechen" and whether the box was ticked.
+    // the screen; "JA", "NEIN" or "Import hier abbrechen" and which of the boxes were ticked.
     TRueckfrage Fragen(const TLehrer& le, const QString& fa, const QStringList& kl);
 
     // What the question is about; set by Fragen, not changed by the window.
@@ -32,7 +32,8 @@ public:
     QLabel *LabeledEdit1Label = nullptr, *LabeledEdit2Label = nullptr, *la = nullptr, *lab = nullptr, *L_immer = nullptr;
     QLineEdit *LabeledEdit1 = nullptr, *LabeledEdit2 = nullptr;
     QListWidget* libo = nullptr;
-    QCheckBox* CheckBox1 = nullptr;
+    QCheckBox* CheckBox1 = nullptr; // the answer holds for the subject
+    QCheckBox* CheckBox2 = nullptr; // the answer holds for every subject
     QPushButton *Button1 = nullptr, *Button2 = nullptr, *Button3 = nullptr;
 
 private:

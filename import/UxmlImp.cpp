@@ -85,7 +85,7 @@ public:
 
     void LehrerLesen();
     void KlassenLesen(const TStufen& stufen);
-    void UnterrichtLesen();
+    void UnterrichtLesen(const TStufen& stufen);
 
 private:
     void zuordnen(TKlasse* klasse, TLehrer* lehrer);
@@ -104,6 +104,7 @@ private:
     bool mitFaechern = false;          // the file lists subjects: lessons name them by long name
     QHash<QString, QString> langnamen; // subject id -> long name; the first subject of an id counts
     QSet<QString> ImmerJa, ImmerNein;  // subjects answered for good, case folded
+    std::optional<bool> alleFaecher;   // the answer for every other subject, once it was given
     bool Abbruch = false;
 };
 
@@ -203,16 +204,20 @@ bool TLauf::zustimmen(const TLehrer& le, const QString& fa, const QStringList& k
         return false;
     if (ImmerJa.contains(schluessel))
         return true;
+    // the answer for one subject goes before the one for all of them
+    if (alleFaecher)
+        return *alleFaecher;
     const TRueckfrage antwort = fragen.Mehrklassen(le, fa, kl);
     switch (antwort.Antwort) {
     case TMehrklassenAntwort::Ja:
+    case TMehrklassenAntwort::Nein: {
+        const bool ja = antwort.Antwort == TMehrklassenAntwort::Ja;
         if (antwort.Immer)
-            ImmerJa.insert(schluessel);
-        return true;
-    case TMehrklassenAntwort::Nein:
-        if (antwort.Immer)
-            ImmerNein.insert(schluessel);
-        return false;
+            (ja ? ImmerJa : ImmerNein).insert(schluessel);
+        if (antwort.AlleFaecher)
+            alleFaecher = ja;
+        return ja;
+    }
     case TMehrklassenAntwort::Abbrechen:
         break;
     }
@@ -221,7 +226,23 @@ bool TLauf::zustimmen(const TLehrer& le, const QString& fa, const QStringList& k
     return false;
 }
 
-void TLauf::UnterrichtLesen()
+// The designations of a lesson's classes inside the grade range, each once, in the order of
+// the file.
+QStringList klassenImBereich(const TXmlElement& klassenElement, const TStufen& stufen)
+{
+    QStringList kl;
+    QSet<QString> schonGenannt;
+    for (const QString& bezeichnung : IdsTeilen(klassenElement.Attribut(u"id"), KlassenPraefix, false)) {
+        const int stufe = Klassenstufe(bezeichnung);
+        if (stufe == 0 || stufe < stufen.Von || stufe > stufen.Bis || schonGenannt.contains(bezeichnung))
+            continue;
+        schonGenannt.insert(bezeichnung);
+        kl << bezeichnung;
+    }
+    return kl;
+}
+
+void TLauf::UnterrichtLesen(const TStufen& stufen)
 {
     langnamenLesen();
     for (const TXmlElement& stunde : abschnitt(wurzel, u"lessons")) {
@@ -232,23 +253,15 @@ void TLauf::UnterrichtLesen()
         const TXmlElement* klassenElement = stunde.Kind(u"lesson_classes");
         if (!klassenElement || !le || fa.isEmpty())
             continue;
-        // Only the classes that were imported count: those outside the grade range, those
-        // left out and those the file does not list have no conference here.
-        QList<TKlasse*> klassen;
-        QStringList kl;
-        QSet<const TKlasse*> schonGenannt;
-        for (const QString& bezeichnung : IdsTeilen(klassenElement->Attribut(u"id"), KlassenPraefix, false)) {
-            TKlasse* klasse = klassenNachBezeichnung.value(bezeichnung);
-            if (klasse && !schonGenannt.contains(klasse)) {
-                schonGenannt.insert(klasse);
-                klassen << klasse;
-                kl << bezeichnung;
-            }
-        }
-        if (klassen.size() > 1 && !zustimmen(*le, fa, kl))
+        // The question counts every class the lesson names inside the grade range: a lesson
+        // of one class together with a course group is a course. Only the assigning passes
+        // over the classes that were not imported (left out, or not listed by the file).
+        const QStringList kl = klassenImBereich(*klassenElement, stufen);
+        if (kl.size() > 1 && !zustimmen(*le, fa, kl))
             continue;
-        for (TKlasse* klasse : klassen)
-            zuordnen(klasse, le);
+        for (const QString& bezeichnung : kl)
+            if (TKlasse* klasse = klassenNachBezeichnung.value(bezeichnung))
+                zuordnen(klasse, le);
     }
 }
 
@@ -298,11 +311,18 @@ TXmlImport UntisXmlAusBytes(const QByteArray& bytes, const QString& dateiname, I
     // the school type begins with "gy" in any letter case
     const bool istGymnasium = GeneralWert(wurzel, u"schooltype").toLower().startsWith(QLatin1String("gy"));
     const std::optional<TStufen> stufen = fragen.Stufenwahl(istGymnasium);
-    if (stufen)
-        lauf.KlassenLesen(*stufen);
+    if (!stufen) {
+        // "Import abbrechen": nothing of the file is to be kept
+        ergebnis.Lehrer->Clear();
+        ergebnis.Abgebrochen = true;
+        return ergebnis;
+    }
+    lauf.KlassenLesen(*stufen);
     ergebnis.Gefunden = !ergebnis.Lehrer->IsEmpty() || !ergebnis.Klassen->IsEmpty();
-    if (ergebnis.Gefunden && stufen)
-        lauf.UnterrichtLesen();
+    if (ergebnis.Gefunden)
+        lauf.UnterrichtLesen(*stufen);
+    // every other change keeps the classes in class order; the file has its own
+    ergebnis.Klassen->Sort(KlassenVergleich);
     return ergebnis;
 }
 

@@ -28,7 +28,8 @@ enum class TMehrklassenAntwort { Ja, Nein, Abbrechen };
 struct TRueckfrage
 {
     TMehrklassenAntwort Antwort = TMehrklassenAntwort::Ja;
-    bool Immer = false; // the answer holds for every further lesson of the subject
+    bool Immer = false;       // the answer holds for every further lesson of the subject
+    bool AlleFaecher = false; // the answer holds for every further lesson of a subject not answered for good
 };
 
 // The two questions an import asks on its way: windows in the program, fixed answers in
@@ -40,8 +41,9 @@ public:
     // The grade levels to import, asked once after the teachers were read; none when the
     // user cancels the import.
     virtual std::optional<TStufen> Stufenwahl(bool IstGymnasium) = 0;
-    // A lesson of the teacher le in the subject fa spans the classes kl: is the teacher to
-    // attend the conferences of all of them?
+    // A lesson of the teacher le in the subject fa names the classes kl (the designations
+    // inside the grade range, each once, also those of classes that were not imported): is
+    // the teacher to attend the conferences of all of them?
     virtual TRueckfrage Mehrklassen(const TLehrer& le, const QString& fa, const QStringList& kl) = 0;
 };
 
@@ -49,9 +51,11 @@ public:
 struct TXmlImport
 {
     std::unique_ptr<TLehrerliste> Lehrer;   // sorted by name; null when the file could not be read
-    std::unique_ptr<TKlassenliste> Klassen; // in the order of the file
+    std::unique_ptr<TKlassenliste> Klassen; // in class order
     QString Fehler;                         // German message naming the file; empty when it was read
     bool Gefunden = false;                  // teachers or classes were found: the lists may replace the project
+    bool Abgebrochen = false;               // the grade-range question was cancelled: the lists are empty and
+                                            // the project stays as it was
     QStringList Hinweise;                   // notices for the user, in the order they arose
 
     bool Ok() const { return Fehler.isEmpty(); }

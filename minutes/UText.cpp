@@ -62,7 +62,8 @@ private:
 
 } // namespace
 
-TFText::TFText(IDialoge& dialoge, QWidget* besitzer) : TDialogFenster(dialoge, besitzer, QStringLiteral("TFText"))
+TFText::TFText(IDialoge& dialoge, QWidget* besitzer)
+    : TDialogFenster(dialoge, besitzer, QStringLiteral("TFText")), MF(MFnutzen)
 {
     setWindowTitle(QStringLiteral("Zum Einfügen in den Entwurf des Zeugnisprotokolls"));
     Fensterschrift(this);
@@ -141,9 +142,10 @@ void TFText::aufbauen()
     Tabreihenfolge({lb, Edit2, MPfad, BPfad, Bok, Bcanc});
 }
 
-void TFText::Ausfuehren(const QString& vorlageDatei)
+void TFText::Ausfuehren(const QString& vorlageDatei, bool mf)
 {
     VorlageDatei = vorlageDatei;
+    MF = mf;
     exec();
 }
 
@@ -211,7 +213,7 @@ void TFText::BokClick()
     auftrag.Mitte = Edit2->text();
     auftrag.VorlageDatei = VorlageDatei;
     auftrag.Schrift = EingestellteSchrift();
-    auftrag.MF = MFnutzen;
+    auftrag.MF = MF;
     TUeberschreibenFrage frage(Dialoge(), this);
     const TTexteErgebnis ergebnis = TexteSpeichern(auftrag, frage);
     if (!ergebnis.Umbenannt.isEmpty())

@@ -15,8 +15,9 @@ class TFText : public TDialogFenster
 public:
     TFText(IDialoge& dialoge, QWidget* besitzer);
 
-    // Opens the window modally for the template the preview uses (empty: the built-in one).
-    void Ausfuehren(const QString& vorlageDatei);
+    // Opens the window modally for the template the preview uses (empty: the built-in one)
+    // and the m/w choice it shows, so that the texts saved are the texts shown.
+    void Ausfuehren(const QString& vorlageDatei, bool mf);
 
     // ---- handlers
     void FormShow();
@@ -25,6 +26,7 @@ public:
     void BokClick();
 
     QString VorlageDatei;
+    bool MF; // gendered designations by salutation: the preview's choice, MFnutzen at the start
 
     // ---- components
     QLabel *Label12 = nullptr, *Label11 = nullptr, *Label4 = nullptr, *Label1 = nullptr;

@@ -388,7 +388,7 @@ bool TFVorschau::eventFilter(QObject* objekt, QEvent* ereignis)
 void TFVorschau::BTextSpeichClick()
 {
     if (textFenster)
-        textFenster->Ausfuehren(VorlageDatei);
+        textFenster->Ausfuehren(VorlageDatei, tmpMF);
 }
 
 void TFVorschau::FormHelp()

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -331,4 +332,18 @@ QString DatumText(double wert)
 {
     const QDateTime datum = WertZuDatum(wert);
     return datum.isValid() ? datum.date().toString(QStringLiteral("dd.MM.yyyy")) : QString();
+}
+
+QDate DatumLesen(const QString& text)
+{
+    static const QRegularExpression mitPunkten(QStringLiteral("^([0-9]{1,2})\\.([0-9]{1,2})\\.([0-9]{2}|[0-9]{4})$"));
+    static const QRegularExpression nurZiffern(QStringLiteral("^([0-9]{2})([0-9]{2})([0-9]{2}|[0-9]{4})$"));
+    const QString eingabe = text.trimmed();
+    QRegularExpressionMatch teile = mitPunkten.match(eingabe);
+    if (!teile.hasMatch())
+        teile = nurZiffern.match(eingabe);
+    if (!teile.hasMatch())
+        return QDate();
+    const int jahr = teile.captured(3).toInt() + (teile.capturedLength(3) == 2 ? 2000 : 0);
+    return QDate(jahr, teile.captured(2).toInt(), teile.captured(1).toInt());
 }

@@ -62,3 +62,7 @@ double DatumZuWert(const QDateTime& datum);
 double DatumZuWert(const QDate& datum);
 // "dd.mm.yyyy"
 QString DatumText(double wert);
+// A day as the user types it: "22.01.2027", "5.2.2027", "5.2.27" (a two-digit year is one
+// of 2000 to 2099) or the digits alone, "22012027" or "220127"; blanks around it do not
+// count. Invalid when the text names no day (31.02.2027 included).
+QDate DatumLesen(const QString& text);

@@ -45,7 +45,7 @@ TEST(CliImportCsv, FehlerSchreibenNichts)
     const QString liste = ordner.filePath(QStringLiteral("liste.csv"));
     const QString leer = ordner.filePath(QStringLiteral("leer.csv"));
     const QString kaputt = ordner.filePath(QStringLiteral("kaputt.spz"));
-    ASSERT_EQ(DateiSchreiben(liste, "Name;K;Anrede\r\nAlbers;AB;w\r\n"), QString());
+    ASSERT_EQ(DateiSchreiben(liste, "Name;K;Anrede\r\nAlbers;AB;wahr\r\n"), QString());
     ASSERT_EQ(DateiSchreiben(leer, ";\r\n\x1A"), QString());
     ASSERT_EQ(DateiSchreiben(kaputt, "kein Projekt"), QString());
     struct TFall
@@ -58,7 +58,7 @@ TEST(CliImportCsv, FehlerSchreibenNichts)
         {{liste, "--name", "1"}, "Die Option --projekt fehlt."},
         {{liste, "--projekt", projekt, "--name", "4"}, "Der Wert von --name muss eine ganze Zahl von 1 bis 3 sein"},
         {{liste, "--projekt", projekt, "--name", "1", "--kuerzel", "1"}, "Die Spalte 1 ist zwei Lehrerdaten zugeordnet."},
-        {{liste, "--projekt", projekt, "--name", "1", "--anrede", "3"}, "wofür 'w' steht"},
+        {{liste, "--projekt", projekt, "--name", "1", "--anrede", "3"}, "wofür 'wahr' steht"},
         {{liste, "--projekt", projekt, "--name", "1", "--wahr", "Mann"}, "\"Herr\" oder \"Frau\""},
         {{ordner.filePath("fehlt.csv"), "--projekt", projekt, "--name", "1"}, "kann nicht geöffnet werden"},
         {{leer, "--projekt", projekt, "--name", "1"}, "enthält keine Datensätze."},

@@ -80,9 +80,15 @@ TEST(CsvImport, LehrerAnlegen)
         {"m/w/M/F/d", {},
          datensaetze({{"A", "Anna", "m"}, {"B", "Bea", "w"}, {"C", "Carl", "M"}, {"D", "Dora", "F"}, {"E", "Emil", "d"}}),
          kna, {}, {"A:Anna:Herr", "B:Bea:Frau", "C:Carl:Herr", "D:Dora:Frau", "E:Emil:d"}, 0},
-        {"Wahrheitswert 1 für Frau", {},
-         datensaetze({{"A", "Anna", "1"}, {"B", "Bea", "0"}, {"C", "Carl", ""}, {"D", "Dora", "1"}, {"E", "Emil", "x"}}),
-         kna, "Frau", {"A:Anna:Frau", "B:Bea:Herr", "C:Carl:Herr", "D:Dora:Frau", "E:Emil:Herr"}, 0},
+        {"Geschlecht in Worten, auch in der ersten Zeile", {},
+         datensaetze({{"A", "Anna", "w"}, {"B", "Bea", "Weiblich"}, {"C", "Carl", "männlich"}, {"D", "Dora", "female"},
+                      {"E", "Emil", "MALE"}, {"F", "Fritz", "m"}}),
+         kna, "Herr", {"A:Anna:Frau", "B:Bea:Frau", "C:Carl:Herr", "D:Dora:Frau", "E:Emil:Herr", "F:Fritz:Herr"}, 0},
+        {"Wahrheitswert 1 für Frau; Geschlechtswörter gehen vor", {},
+         datensaetze({{"A", "Anna", "1"}, {"B", "Bea", "0"}, {"C", "Carl", ""}, {"D", "Dora", "1"}, {"E", "Emil", "x"},
+                      {"F", "Fritz", "m"}, {"G", "Gabi", "w"}}),
+         kna, "Frau",
+         {"A:Anna:Frau", "B:Bea:Herr", "C:Carl:Herr", "D:Dora:Frau", "E:Emil:Herr", "F:Fritz:Herr", "G:Gabi:Frau"}, 0},
         {"gleiche Kürzel; der Zähler überspringt vergebene Nummern", {"AB", "002"},
          datensaetze({{"AB", "Anna"}, {"AB", "Bea"}, {"XY", "Carl"}, {"AB", "Dora"}}), kna, {},
          {"001:Anna:", "003:Bea:", "XY:Carl:", "004:Dora:", "002:Vorher:", "AB:Vorher:"}, 4},
@@ -106,10 +112,11 @@ TEST(CsvImport, LehrerAnlegen)
 
 TEST(CsvImport, WahrheitswertDerErstenZeile)
 {
-    const char* const wahrheitswerte[] = {"1", "0", "-", "f", "w", "WAHR", "False", "true"};
+    const char* const wahrheitswerte[] = {"1", "0", "-", "WAHR", "False", "true", "falsch"};
     for (const char* wert : wahrheitswerte)
         EXPECT_EQ(WahrheitswertDerErstenZeile(datensaetze({{"A", wert}}), 1), QString::fromUtf8(wert));
-    const char* const anreden[] = {"m", "Herr", "Frau", "", "2"};
+    // "w" and "f" occur in the truth words, yet they are salutations
+    const char* const anreden[] = {"m", "w", "f", "W", "weiblich", "female", "Herr", "Frau", "", "2"};
     for (const char* wert : anreden)
         EXPECT_EQ(WahrheitswertDerErstenZeile(datensaetze({{"A", wert}}), 1), QString()) << wert;
     EXPECT_EQ(WahrheitswertDerErstenZeile(datensaetze({{"A"}}), 1), QString());

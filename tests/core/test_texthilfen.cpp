@@ -71,6 +71,24 @@ TEST(Datumswert, TageSeit1899)
     EXPECT_EQ(HalbjahrText(std::numeric_limits<double>::infinity()).right(10), QStringLiteral(". Halbjahr"));
 }
 
+TEST(Datumswert, GetipptesDatum)
+{
+    const struct
+    {
+        const char* text;
+        QDate datum; // invalid: refused
+    } faelle[] = {
+        {"22.01.2027", {2027, 1, 22}}, {" 5.2.2027 ", {2027, 2, 5}}, {"5.2.27", {2027, 2, 5}},
+        {"22012027", {2027, 1, 22}},   {"220127", {2027, 1, 22}},     {"29.02.2028", {2028, 2, 29}},
+        {"29.02.2027", {}},            {"31.02.2027", {}},            {"0.1.2027", {}},
+        {"22.13.2027", {}},            {"22.01.", {}},                {"22.01.202", {}},
+        {"2201202", {}},               {"22-01-2027", {}},            {"", {}},
+        {"\u0662\u0662.01.2027", {}}, // other digits than 0 to 9
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(DatumLesen(QString::fromUtf8(f.text)), f.datum) << f.text;
+}
+
 namespace {
 
 QStringList teilen(const QString& text, QStringList start = {})

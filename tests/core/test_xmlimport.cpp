@@ -69,7 +69,10 @@ const QStringList gymnasiumLehrer = {"ALB Albers Frau", "BÖH Böhm Herr", "lkr 
 constexpr TRueckfrage Ja{TMehrklassenAntwort::Ja, false};
 constexpr TRueckfrage JaImmer{TMehrklassenAntwort::Ja, true};
 constexpr TRueckfrage Nein{TMehrklassenAntwort::Nein, false};
+constexpr TRueckfrage NeinImmer{TMehrklassenAntwort::Nein, true};
 constexpr TRueckfrage Abbrechen{TMehrklassenAntwort::Abbrechen, false};
+constexpr TRueckfrage JaAlle{TMehrklassenAntwort::Ja, false, true};
+constexpr TRueckfrage NeinAlle{TMehrklassenAntwort::Nein, false, true};
 
 struct TFall
 {
@@ -87,15 +90,24 @@ struct TFall
 TEST(XmlImport, EchteExporte)
 {
     const TFall faelle[] = {
-        {"Vorwahl des Gymnasiums, immer JA gilt auch für andere Schreibweise",
+        {"Vorwahl des Gymnasiums, immer JA gilt auch für andere Schreibweise; die Frage nennt alle Klassen im "
+         "Bereich, auch die nicht übernommenen (9x, 6c), und immer NEIN gilt dann auch für Q1",
          "gymnasium.xml",
          std::nullopt,
          false,
-         {JaImmer, Nein, Ja},
-         {"Stufen gy", "BÖH Religion 5a,5b", "KRÄ SU_B  G1 5b,6 B", "XTR_Y latein 5a,Q1"},
-         {"5a [ALB/BÖH]: ALB BÖH MÜL XTR_Y", "5b [MÜL/lkr isl]: MÜL lkr isl BÖH ALB", "6 B [KRÄ]: KRÄ lkr isl",
-          "Q1 [BÖH]: BÖH XTR_Y"},
+         {JaImmer, Nein, NeinImmer},
+         {"Stufen gy", "BÖH Religion 5a,5b", "KRÄ SU_B  G1 5b,6 B,9x", "XTR_Y latein Q1,6c"},
+         {"5a [ALB/BÖH]: ALB BÖH MÜL", "5b [MÜL/lkr isl]: MÜL lkr isl BÖH ALB", "6 B [KRÄ]: KRÄ lkr isl", "Q1 [BÖH]: BÖH"},
          {}},
+        {"Klassen nach der Klassenfolge; eine doppelt genannte Klasse zählt einmal",
+         "klassenfolge.xml",
+         std::nullopt,
+         false,
+         {NeinImmer, Ja},
+         {"Stufen -", "BE SU_CH 11,12 1", "AN SU_D 10a,3x"},
+         {"8a [BE]: BE", "9a [AN]: AN BE", "10a [BE]: BE AN", "10b [AN]: AN", "11 [AN]: AN"},
+         {},
+         {"AN Arnold Frau", "BE Berger Herr"}},
         {"JA ohne Haken fragt wieder, Abbruch behält das Bisherige",
          "gymnasium.xml",
          TStufen{5, 13},
@@ -105,7 +117,24 @@ TEST(XmlImport, EchteExporte)
          {"5a [ALB/BÖH]: ALB BÖH", "5b [MÜL/lkr isl]: MÜL lkr isl BÖH", "6 B [KRÄ]: KRÄ", "Q1 [BÖH]: BÖH",
           "13 [XTR_Y]: XTR_Y"},
          {MeldungTeilweiseZugeordnet}},
-        {"Abbruch der Stufenwahl: nur Lehrkräfte", "gymnasium.xml", std::nullopt, true, {}, {"Stufen gy"}, {}, {}},
+        {"JA für alle Fächer: keine weitere Frage",
+         "gymnasium.xml",
+         std::nullopt,
+         false,
+         {JaAlle},
+         {"Stufen gy", "BÖH Religion 5a,5b"},
+         {"5a [ALB/BÖH]: ALB BÖH MÜL XTR_Y", "5b [MÜL/lkr isl]: MÜL lkr isl BÖH KRÄ ALB", "6 B [KRÄ]: KRÄ lkr isl",
+          "Q1 [BÖH]: BÖH XTR_Y"},
+         {}},
+        {"Abbruch der Stufenwahl: nichts bleibt", "gymnasium.xml", std::nullopt, true, {}, {"Stufen gy"}, {}, {}, {}},
+        {"NEIN für alle Fächer nach stets JA für Religion",
+         "gymnasium.xml",
+         std::nullopt,
+         false,
+         {JaImmer, NeinAlle},
+         {"Stufen gy", "BÖH Religion 5a,5b", "KRÄ SU_B  G1 5b,6 B,9x"},
+         {"5a [ALB/BÖH]: ALB BÖH MÜL", "5b [MÜL/lkr isl]: MÜL lkr isl BÖH ALB", "6 B [KRÄ]: KRÄ lkr isl", "Q1 [BÖH]: BÖH"},
+         {}},
         {"Bereich ohne Klasse", "gymnasium.xml", TStufen{10, 9}, false, {}, {"Stufen gy"}, {}, {}},
         {"UTF-8, Latein-Korrektur nur für \"latein\"",
          "latein.xml",
@@ -134,7 +163,8 @@ TEST(XmlImport, EchteExporte)
         skript.Antworten.assign(f.antworten.begin(), f.antworten.end());
         const TXmlImport ergebnis = UntisXmlImportieren(datei(f.datei), skript);
         ASSERT_TRUE(ergebnis.Ok()) << ergebnis.Fehler.toStdString();
-        EXPECT_TRUE(ergebnis.Gefunden);
+        EXPECT_EQ(ergebnis.Gefunden, !f.stufenAbbrechen);
+        EXPECT_EQ(ergebnis.Abgebrochen, f.stufenAbbrechen);
         EXPECT_EQ(skript.Gefragt, f.gefragt);
         EXPECT_TRUE(skript.Antworten.empty());
         EXPECT_EQ(inhalt(ergebnis), f.lehrer + f.klassen);
@@ -146,7 +176,7 @@ TEST(XmlImport, ZweimalGleich)
 {
     const auto bytes = [] {
         TSkript skript;
-        skript.Antworten = {JaImmer, Nein, Ja};
+        skript.Antworten = {JaImmer, Nein, Ja, Ja};
         const TXmlImport ergebnis = UntisXmlImportieren(datei("gymnasium.xml"), skript);
         return ProjektBytes(*ergebnis.Lehrer, *ergebnis.Klassen);
     };

@@ -143,6 +143,9 @@ TEST_F(Ergebnisfenster, AuswertenMeldungenUndDieGemerktenKaestchen)
     auswerten([] {});
     ASSERT_EQ(dialoge->Gezeigt.size(), 2u);
     EXPECT_EQ(dialoge->Letzter().Titel, "Hinweis:");
+    // the hint names the box that makes parent representatives count
+    EXPECT_TRUE(dialoge->Letzter().Aufgabe.Hauptanweisung.contains(
+        QStringLiteral("nur, wenn im Ergebnisfenster \"%1\" angekreuzt ist.").arg(ergebnis->CEltern->text().remove(u'&'))));
     EXPECT_EQ(dialoge->Letzter().Aufgabe.Kontrollkaestchen, "Hinweis nicht mehr anzeigen");
     EXPECT_FALSE(Ini->ReadBool(QStringLiteral("Option"), QStringLiteral("hint2"), true));
 

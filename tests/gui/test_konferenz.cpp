@@ -1,6 +1,7 @@
 #include "gui/Fenstertest.h"
 #include "gui/ImDialog.h"
 
+#include "editing/UDatumsfeld.h"
 #include "editing/UElternAdd.h"
 #include "editing/UElternliste.h"
 #include "editing/UKlBez.h"
@@ -11,7 +12,8 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDateEdit>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -106,6 +108,45 @@ TEST_F(TKonferenz, DatumAmErstenKlassendatumOderHeute_KeinDatum)
     });
     EXPECT_EQ(k5a->Konferenzdatum, 0.0);
     EXPECT_EQ(k5b->Konferenzdatum, 0.0);
+}
+
+// The date as the user types or pastes it: with or without dots, one-digit day and month.
+TEST_F(TKonferenz, DatumGetipptOderEingefuegt)
+{
+    kleineSchule();
+    zeigen();
+    const struct
+    {
+        const char* eingabe;
+        bool einfuegen;
+        const char* datum;
+    } faelle[] = {
+        {"22.01.2027", false, "22.01.2027"}, {"22012027", false, "22.01.2027"}, {"5.2.2027", false, "05.02.2027"},
+        {"05.2.27", false, "05.02.2027"},    {"22.01.2027", true, "22.01.2027"},
+    };
+    for (const auto& f : faelle) {
+        klassenWaehlen({0});
+        vorsitz(haupt->BKonferenz, [&](TFVorsitz&) {
+            if (f.einfuegen) {
+                QGuiApplication::clipboard()->setText(QString::fromUtf8(f.eingabe));
+                Taste(Qt::Key_V, Qt::ControlModifier);
+            } else {
+                Tippen(QString::fromUtf8(f.eingabe));
+            }
+            Taste(Qt::Key_Return);
+        });
+        EXPECT_EQ(DatumText(k5a->Konferenzdatum), QString::fromUtf8(f.datum)) << f.eingabe;
+    }
+    // a day that does not exist is refused with a message and never stored as another day
+    klassenWaehlen({0});
+    dialoge->MeldungBestaetigen();
+    vorsitz(haupt->BKonferenz, [](TFVorsitz& d) {
+        Tippen(QStringLiteral("31.02.2027"));
+        Taste(Qt::Key_Return);
+        EXPECT_TRUE(d.isVisible()); // left open, and cancelled afterwards
+    });
+    EXPECT_TRUE(dialoge->Letzter().Text.contains(QStringLiteral("31.02.2027"))) << dialoge->Letzter().Text.toStdString();
+    EXPECT_EQ(DatumText(k5a->Konferenzdatum), QStringLiteral("22.01.2027"));
 }
 
 TEST_F(TKonferenz, ElternvertreterIDsUndWeiterZurNaechstenKlasse)

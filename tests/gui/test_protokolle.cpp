@@ -1,5 +1,6 @@
 // The preview and the save window of the minutes texts, with scripted dialogs.
 #include "gui/Fenstertest.h"
+#include "gui/ImDialog.h"
 
 #include "minutes/UEditorHinweis.h"
 #include "minutes/UProtokoll.h"
@@ -153,6 +154,29 @@ TEST_F(TProtokollFenster, VorlageWirdNebenherBearbeitet)
     hinweis->BAbbrechen->click();
     EXPECT_FALSE(hinweis->isVisible());
     EXPECT_EQ(vorschauText(), QStringLiteral("Neu 5a"));
+}
+
+// The texts saved from the preview are the texts it shows, with the m/w choice not yet closed.
+TEST_F(TProtokollFenster, GespeicherteTexteWieDieVorschau)
+{
+    kleineSchule();
+    k5a->Vorsitz = ab;
+    MFnutzen = true;
+    const QString ziel = pfad(QStringLiteral("texte"));
+    ASSERT_TRUE(QDir().mkpath(ziel));
+    QByteArray gezeigt;
+    ASSERT_TRUE(ImDialog<TFVorschau>([&] { haupt->TexteSpeichernClick(); }, [&](TFVorschau& v) {
+        v.cbMF->click();
+        EXPECT_TRUE(vorschauText().contains(QStringLiteral("Vorsitzende/r:\tFrau Albers")));
+        gezeigt = v.Text;
+        EXPECT_TRUE(ImDialog<TFText>([&] { v.BTextSpeich->click(); }, [&](TFText& t) {
+            dialoge->OrdnerWaehlen(ziel);
+            t.BPfadClick();
+            t.BokClick();
+        }));
+    }));
+    EXPECT_EQ(lesen(ziel + QStringLiteral("/5a-Klassendaten.rtf")), gezeigt);
+    EXPECT_TRUE(MFnutzen); // the choice itself is kept only by "Schließen"
 }
 
 TEST_F(TProtokollFenster, AndereVorlageOeffnenUndZurueck)

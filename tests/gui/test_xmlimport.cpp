@@ -5,6 +5,7 @@
 #include "import/UImpStufenwahl.h"
 #include "import/UMultClass.h"
 #include "import/UxmlImp.h"
+#include "planning/UProjekt.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -185,7 +186,19 @@ TEST_F(TXmlImportBefehl, EchterExportErsetztDasProjekt)
         EXPECT_FALSE(f->CheckBox1->isChecked());
         antwort(&TFMultClass::Button2)(f);
     });
-    skript.Dann(antwort(&TFMultClass::Button1));
+    skript.Dann([](QDialog* d) {
+        auto* f = qobject_cast<TFMultClass*>(d);
+        ASSERT_TRUE(f);
+        // 6c is no class of the import, yet the lesson names it: the question is asked
+        ASSERT_EQ(f->libo->count(), 2);
+        EXPECT_EQ(f->libo->item(0)->text() + f->libo->item(1)->text(), QStringLiteral("Q16c"));
+        auto* alle = f->findChild<QCheckBox*>(QStringLiteral("CheckBox2"));
+        ASSERT_TRUE(alle);
+        EXPECT_EQ(alle->text(), QStringLiteral("Für &alle Fächer so entscheiden"));
+        EXPECT_FALSE(alle->isChecked());
+        alle->setChecked(true); // the later latein lesson of 5a and Q1 is not asked about
+        f->Button1->click();
+    });
     importieren("gymnasium.xml");
 
     const TScriptDialoge::TGezeigt& datei = dialoge->Gezeigt.at(0);
@@ -234,19 +247,21 @@ TEST_F(TXmlImportBefehl, FehlerUndLeereDateiLassenDasProjekt)
 
 TEST_F(TXmlImportBefehl, AbbruecheUndHinweise)
 {
-    kleineSchule();
-    Geaendert = true;
-    // the unsaved changes are dropped, the grade-range question is cancelled: teachers only
-    dialoge->AufgabeBeantworten(TKnopf::Nein);
+    offenesProjekt();
+    const QByteArray vorher = ProjektBytes(*Lehrerliste, *Klassenliste);
+    // the grade-range question cancelled: the project stays exactly as it was
     skript.Dann([](QDialog* d) { qobject_cast<TFImpStufenwahl*>(d)->Button2->click(); });
     importieren("gymnasium.xml");
-    EXPECT_EQ(Lehrerliste->Count(), 6);
-    EXPECT_EQ(haupt->LV->rowCount(), 6);
-    EXPECT_EQ(haupt->TV->topLevelItemCount(), 0);
-    EXPECT_TRUE(Geaendert);
+    EXPECT_EQ(ProjektBytes(*Lehrerliste, *Klassenliste), vorher);
+    EXPECT_EQ(haupt->LV->rowCount(), 4);
+    EXPECT_EQ(haupt->TV->topLevelItemCount(), 3);
+    EXPECT_EQ(Verteilung->Count(), 1);
+    EXPECT_EQ(Dateiname, haupt->Edit1->text());
+    EXPECT_FALSE(Dateiname.isEmpty());
+    EXPECT_FALSE(Geaendert);
+    EXPECT_EQ(dialoge->Gezeigt.size(), 1u); // the file dialog only
 
     // "Import hier abbrechen" keeps what was assigned so far and says so after the import
-    Geaendert = false;
     skript.Dann(stufen(5, 13));
     skript.Dann(antwort(&TFMultClass::Button3));
     importieren("gymnasium.xml", TScriptDialoge::TArt::Meldung);
