@@ -55,13 +55,13 @@ TEST_F(Verteilen, JsonMitSchrankeUndGruppen)
     };
     const TFall faelle[] = {
         {{"--grenze", "2"},
-         R"({"zeilen": 2, "spalten": 2, "untergrenze": 2, "optimal": true, "gruppen": [["5a","Q1 Ma"], ["5b"]]})"},
+         R"({"zeilen": 2, "spalten": 2, "untergrenze": 2, "optimal": true, "bewiesen_durch": "untergrenze", "gruppen": [["5a","Q1 Ma"], ["5b"]]})"},
         {{"--grenze=2", "--vorsitz"},
-         R"({"zeilen": 3, "spalten": 1, "untergrenze": 3, "optimal": true, "gruppen": [["5a"], ["5b"], ["Q1 Ma"]]})"},
+         R"({"zeilen": 3, "spalten": 1, "untergrenze": 3, "optimal": true, "bewiesen_durch": "untergrenze", "gruppen": [["5a"], ["5b"], ["Q1 Ma"]]})"},
         {{"--eltern", "--sekunden", "0,2"},
-         R"({"zeilen": 3, "spalten": 1, "untergrenze": 3, "optimal": true, "gruppen": [["5a"], ["5b"], ["Q1 Ma"]]})"},
+         R"({"zeilen": 3, "spalten": 1, "untergrenze": 3, "optimal": true, "bewiesen_durch": "untergrenze", "gruppen": [["5a"], ["5b"], ["Q1 Ma"]]})"},
         {{"--grenze", "1", "--spalten", "--sekunden", "0"},
-         R"({"zeilen": 3, "spalten": 1, "untergrenze": 3, "optimal": true, "gruppen": [["5a"], ["5b"], ["Q1 Ma"]]})"},
+         R"({"zeilen": 3, "spalten": 1, "untergrenze": 3, "optimal": true, "bewiesen_durch": "untergrenze", "gruppen": [["5a"], ["5b"], ["Q1 Ma"]]})"},
     };
     const QRegularExpression sekunden(QStringLiteral(R"(, "sekunden_bis_bestes": \d+\.\d{3})"));
     for (const TFall& f : faelle) {
