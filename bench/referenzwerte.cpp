@@ -10,7 +10,7 @@
 // Times are CPU time of the running thread.
 
 #include "Benchmarkschulen.h"
-#include "Beweis.h"
+#include "distribution/UVerzweigung.h"
 #include "distribution/UOptimierung.h"
 #include "distribution/USucheGraph.h"
 #include "support/Schulgenerator.h"
@@ -117,7 +117,7 @@ int main(int argc, char** argv)
     std::printf("# Referenzwerte der Optimierung, erzeugt mit: referenzwerte --sekunden %g --laeufe %d --knoten %ld\n"
                 "# bestbekannt: die wenigsten Zeilen aus %d Läufen der Optimierung je %g s CPU-Zeit; nachweis:\n"
                 "#   Schranke    = bestbekannt ist die Untergrenze (Klassen / Grenze oder größte Clique), also optimal\n"
-                "#   Verzweigung = die exakte Verzweigungssuche (bench/Beweis.cpp) zeigt, dass es mit einer Zeile\n"
+                "#   Verzweigung = die exakte Verzweigungssuche (distribution/UVerzweigung.cpp) zeigt, dass es mit einer Zeile\n"
                 "#                 weniger nicht geht, also optimal\n"
                 "#   SAT         = die exakte Entscheidung der Optimierung (TGruppenEntscheidung) zeigt, dass\n"
                 "#                 es mit einer Zeile weniger nicht geht, also optimal\n"

@@ -1,5 +1,7 @@
 #include "distribution/UGruppenEntscheidung.h"
 
+#include "distribution/UVerzweigung.h"
+
 #include <cadical.hpp>
 
 #include <algorithm>
@@ -22,6 +24,9 @@ namespace {
 // one unit per this many variables of the model.
 constexpr long long variablenProEinheit = 4;
 constexpr long long einheitenProKlausel = 2;
+// The branch and bound tried first, each attempt anew with this many nodes at most; a node
+// costs one unit per 32 pairs of class and group.
+constexpr long verzweigungsKnoten[] = {2000, 10000};
 
 } // namespace
 
@@ -148,10 +153,29 @@ void TGruppenEntscheidung::aufbauen()
     arbeit += klauseln * einheitenProKlausel;
 }
 
+// One attempt of the branch and bound; true when it answered.
+bool TGruppenEntscheidung::verzweigen()
+{
+    const long knoten = verzweigungsKnoten[verzweigungen++];
+    const TBeweis beweis = GruppenBeweisen(graph, gruppen, kapazitaet, knoten);
+    arbeit += beweis.Knoten * (1 + static_cast<long long>(graph.Anzahl()) * gruppen / 32);
+    if (beweis.Antwort == ::TAntwort::Offen)
+        return false;
+    antwort = beweis.Antwort == ::TAntwort::Ja ? TAntwort::Ja : TAntwort::Nein;
+    gruppeVon = beweis.GruppeVon;
+    return true;
+}
+
 TGruppenEntscheidung::TAntwort TGruppenEntscheidung::Arbeiten(long long einheiten)
 {
     if (antwort != TAntwort::Offen || abbrechen)
         return antwort;
+    // the branch and bound knows no rules beyond the conflicts and the capacity
+    if (!loeser && verboten.empty() && hoechstensRegeln.empty() &&
+        verzweigungen < static_cast<int>(std::size(verzweigungsKnoten))) {
+        verzweigen();
+        return antwort;
+    }
     if (!loeser) {
         aufbauen();
         if (antwort != TAntwort::Offen)

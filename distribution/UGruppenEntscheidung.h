@@ -11,8 +11,10 @@ class Solver;
 }
 
 // The exact question "can the classes be placed in `gruppen` groups (time slots) of at most
-// `kapazitaet` classes each, no group holding two conflicting classes?", answered by a SAT
-// solver: one variable per class and group, a clause per class (it needs a group), one per
+// `kapazitaet` classes each, no group holding two conflicting classes?". Most questions of
+// real schools the branch and bound of UVerzweigung.h answers within a few thousand nodes,
+// so it is tried first, twice with a growing limit of nodes (one slice each); the rest goes
+// to a SAT solver: one variable per class and group, a clause per class (it needs a group), one per
 // conflict and group (not both), and per group a sequential counter that allows at most
 // `kapazitaet` of its classes. A set of pairwise conflicting classes is fixed to the first
 // groups, and the other classes may only open the next unused group (the k-th of them at
@@ -61,6 +63,7 @@ public:
 private:
     class TAbbruch;
     int variable(int klasse, int gruppe) const { return klasse * gruppen + gruppe + 1; }
+    bool verzweigen();
     void aufbauen();
     void hoechstens(const std::vector<int>& literale, int anzahl);
     void klausel(std::initializer_list<int> literale);
@@ -78,5 +81,6 @@ private:
     TAntwort antwort = TAntwort::Offen;
     std::vector<int> gruppeVon;
     long long arbeit = 0;
+    int verzweigungen = 0;
     std::atomic<bool> abbrechen = false;
 };

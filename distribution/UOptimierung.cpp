@@ -20,8 +20,8 @@ constexpr long zuegeProScheibe = 1000;
 constexpr int gierigeProScheibe = 10;
 constexpr int gierigeZuBeginn = 50;
 constexpr long zuegeBisNeubeginn = 20000;
-// After each slice of the improving search the exact search gets a slice of this many
-// units, about a third of the loop's time while a question is open.
+// Once the improving search has given up an attempt on the best plan, the exact search
+// gets a slice of this many units after each of its slices.
 constexpr long long beweisEinheitenProScheibe = 1000;
 
 int aufgerundet(int zaehler, int nenner)
@@ -105,7 +105,9 @@ TBeweisArt TOptimierung::BewiesenDurch() const
 
 bool TOptimierung::beweisNoetig() const
 {
-    return mitBeweis && bestes && Klassenzahl() >= 2 && bestes->Mass.Zeilen > untergrenze;
+    // only once the improving search has given up an attempt on the best plan: before that
+    // it usually finds the plan of one row less sooner
+    return mitBeweis && bestes && Klassenzahl() >= 2 && bestes->Mass.Zeilen > untergrenze && versuche > 0;
 }
 
 // A slice of the exact search on the question "one row less than the best plan?". Its

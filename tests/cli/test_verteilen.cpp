@@ -1,6 +1,7 @@
 // simultano-cli verteilen: the plan as text and as JSON, the kinds of conflict, the errors.
 #include "cli/CliLauf.h"
 #include "planning/UProjekt.h"
+#include "support/Schulgenerator.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -104,4 +105,18 @@ TEST_F(Verteilen, Fehler)
         EXPECT_EQ(lauf.Aus, QString());
         EXPECT_TRUE(lauf.Fehler.contains(QString::fromUtf8(f.meldung))) << lauf.Fehler.toStdString();
     }
+}
+
+TEST(VerteilenSchritte, GleicherStartwertUndSchrittzahlGebenGleicheAusgabe)
+{
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("gross.spz"));
+    const TSchule schule = SchuleErzeugen(90, 90008);
+    ASSERT_EQ(ProjektSchreiben(pfad, *schule.Lehrer, *schule.Klassen), QString());
+    const QStringList argumente{"verteilen", pfad, "--grenze", "7", "--startwert", "5", "--schritte", "300000"};
+    const TCliLauf erster(argumente);
+    const TCliLauf zweiter(argumente);
+    EXPECT_EQ(erster.Status, 0) << erster.Fehler.toStdString();
+    EXPECT_FALSE(erster.Aus.isEmpty());
+    EXPECT_EQ(erster.Aus, zweiter.Aus);
 }
