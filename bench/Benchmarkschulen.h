@@ -54,3 +54,15 @@ inline std::vector<TInstanz> Stichprobe()
         instanzen.push_back({20 + (i * 53) % 111, 500000u + static_cast<std::uint32_t>(i), 2 + (i * 4 + i / 9) % 9});
     return instanzen;
 }
+
+// Large schools (pools of teachers per grade): 160 and 250 classes at the limits 2, 4, 6, 8
+// and 10, three schools of each size.
+inline std::vector<TInstanz> GrosseSchulen()
+{
+    std::vector<TInstanz> instanzen;
+    for (int klassen : {160, 250})
+        for (int grenze : {2, 4, 6, 8, 10})
+            for (std::uint32_t schule = 1; schule <= 3; ++schule)
+                instanzen.push_back({klassen, 1000u * static_cast<std::uint32_t>(klassen) + schule, grenze});
+    return instanzen;
+}

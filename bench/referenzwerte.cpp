@@ -3,14 +3,14 @@
 // an exact branch and bound that either finds a plan with one row less or proves that
 // there is none. Writes one CSV line per instance (bench/referenzwerte.csv is its output).
 //
-//   referenzwerte [--sekunden S] [--laeufe L] [--knoten N] [--nur tabelle|stichprobe]
+//   referenzwerte [--sekunden S] [--laeufe L] [--knoten N] [--nur tabelle|stichprobe|gross]
 //   referenzwerte [...] --instanz SATZ,KLASSEN,STARTWERT,GRENZE    (one line, e.g. to look again
 //                                                                  with a larger node limit)
 //
 // Times are CPU time of the running thread.
 
 #include "Benchmarkschulen.h"
-#include "Beweis.h"
+#include "distribution/UVerzweigung.h"
 #include "distribution/UOptimierung.h"
 #include "distribution/USucheGraph.h"
 #include "support/Schulgenerator.h"
@@ -35,21 +35,29 @@ TReferenz referenz(const TInstanz& instanz, double sekunden, int laeufe, long kn
 {
     const TSchule schule = SchuleErzeugen(instanz.Klassen, instanz.Startwert);
     TReferenz r;
+    bool sat = false;
     for (int lauf = 0; lauf < laeufe; ++lauf) {
         TOptimierung optimierung(*schule.Klassen, instanz.Grenze, false, {});
         TZufall zufall((instanz.Startwert ^ 0x5eed1234u) + static_cast<std::uint32_t>(lauf) * 7919u);
         OptimierungLaufen(optimierung, zufall, sekunden, Rechenzeit);
-        r.Untergrenze = optimierung.Untergrenze();
         if (lauf == 0 || optimierung.Bestes().Zeilen < r.Zeilen)
             r.Zeilen = optimierung.Bestes().Zeilen;
-        if (r.Zeilen == r.Untergrenze)
+        if (optimierung.BewiesenDurch() == TBeweisArt::Suche) {
+            r.Nachweis = "SAT";
+            sat = true;
+            break;
+        }
+        if (optimierung.Optimal())
             break;
     }
+    const TSuche suche(*schule.Klassen);
+    const TKonfliktgraph graph(suche);
+    r.Untergrenze = Untergrenze(graph, instanz.Grenze);
+    if (sat)
+        return r;
     r.Nachweis = "Schranke";
     if (r.Zeilen == r.Untergrenze)
         return r;
-    const TSuche suche(*schule.Klassen);
-    const TKonfliktgraph graph(suche);
     while (r.Zeilen > r.Untergrenze) {
         TBeweis beweis = GruppenBeweisen(graph, r.Zeilen - 1, instanz.Grenze, knotenGrenze);
         r.Knoten += beweis.Knoten;
@@ -109,8 +117,10 @@ int main(int argc, char** argv)
     std::printf("# Referenzwerte der Optimierung, erzeugt mit: referenzwerte --sekunden %g --laeufe %d --knoten %ld\n"
                 "# bestbekannt: die wenigsten Zeilen aus %d Läufen der Optimierung je %g s CPU-Zeit; nachweis:\n"
                 "#   Schranke    = bestbekannt ist die Untergrenze (Klassen / Grenze oder größte Clique), also optimal\n"
-                "#   Verzweigung = die exakte Verzweigungssuche (bench/Beweis.cpp) zeigt, dass es mit einer Zeile\n"
+                "#   Verzweigung = die exakte Verzweigungssuche (distribution/UVerzweigung.cpp) zeigt, dass es mit einer Zeile\n"
                 "#                 weniger nicht geht, also optimal\n"
+                "#   SAT         = die exakte Entscheidung der Optimierung (TGruppenEntscheidung) zeigt, dass\n"
+                "#                 es mit einer Zeile weniger nicht geht, also optimal\n"
                 "#   offen       = die exakte Suche kam bis zur Knotengrenze %ld zu keinem Ergebnis; bestbekannt\n"
                 "#                 ist die beste gefundene Zeilenzahl, nicht bewiesen\n"
                 "# satz,klassen,startwert,grenze,untergrenze,bestbekannt,nachweis,knoten\n",
@@ -119,5 +129,7 @@ int main(int argc, char** argv)
         ausgeben("tabelle", Tabelleninstanzen());
     if (nur.empty() || nur == "stichprobe")
         ausgeben("stichprobe", Stichprobe());
+    if (nur.empty() || nur == "gross")
+        ausgeben("gross", GrosseSchulen());
     return 0;
 }

@@ -20,6 +20,16 @@ QString jsonText(const QString& text)
     return QString::fromUtf8(feld.mid(1, feld.size() - 2));
 }
 
+QString beweisArt(TBeweisArt art)
+{
+    switch (art) {
+    case TBeweisArt::Untergrenze: return QStringLiteral("\"untergrenze\"");
+    case TBeweisArt::Suche: return QStringLiteral("\"suche\"");
+    case TBeweisArt::Keiner: break;
+    }
+    return QStringLiteral("null");
+}
+
 QString alsJson(const TOptimierung& optimierung, const TVerteilung& plan, const TLaufErgebnis& lauf)
 {
     const TVerteilungsMass mass = optimierung.Bestes();
@@ -31,11 +41,12 @@ QString alsJson(const TOptimierung& optimierung, const TVerteilung& plan, const 
         gruppen << QLatin1Char('[') + klassen.join(u',') + QLatin1Char(']');
     }
     return QStringLiteral("{\"zeilen\": %1, \"spalten\": %2, \"untergrenze\": %3, \"optimal\": %4, "
-                          "\"sekunden_bis_bestes\": %5, \"gruppen\": [%6]}\n")
+                          "\"bewiesen_durch\": %5, \"sekunden_bis_bestes\": %6, \"gruppen\": [%7]}\n")
         .arg(mass.Zeilen)
         .arg(mass.Spalten)
         .arg(optimierung.Untergrenze())
-        .arg(mass.Zeilen <= optimierung.Untergrenze() ? QStringLiteral("true") : QStringLiteral("false"))
+        .arg(optimierung.BewiesenDurch() != TBeweisArt::Keiner ? QStringLiteral("true") : QStringLiteral("false"))
+        .arg(beweisArt(optimierung.BewiesenDurch()))
         .arg(QString::number(lauf.SekundenBisBestes, 'f', 3))
         .arg(gruppen.join(QStringLiteral(", ")));
 }

@@ -64,7 +64,12 @@ const std::array befehle = {
             "DATEI.spz [--grenze N] [--sekunden S | --schritte N] [--spalten] [--vorsitz] [--eltern] [--startwert Z] "
             "[--json]",
             "sucht wie \"Start (Optimierung)\" eine Verteilung mit möglichst wenigen Zeitfenstern",
-            "  --json          ein JSON-Objekt statt der Tabelle als Text\n",
+            "  --json          ein JSON-Objekt statt der Tabelle als Text: zeilen, spalten, untergrenze\n"
+            "                  (auch die von der exakten Suche angehobene), optimal (nur wenn bewiesen),\n"
+            "                  bewiesen_durch (\"untergrenze\": die Zeilen erreichen Klassen / Grenze oder\n"
+            "                  die größte Zahl von Klassen mit paarweisem Konflikt; \"suche\": die exakte\n"
+            "                  Suche zeigt, dass eine Zeile weniger nicht geht; null: nicht bewiesen),\n"
+            "                  sekunden_bis_bestes, gruppen\n",
             BefehlVerteilen, true},
 };
 

@@ -96,7 +96,8 @@ void TFErgebnis::schleifeMitC1()
 }
 
 // Runs the optimisation step by step until the countdown or "Abbruch" ends it, or until
-// the plan shown cannot be beaten; each better plan replaces the one shown.
+// the plan shown cannot be beaten; each better plan replaces the one shown. The exact
+// search of the loop may raise the lower bound; the label then shows the raised one.
 void TFErgebnis::Button3Click()
 {
     if (Edit2->value() <= 0) {
@@ -117,12 +118,19 @@ void TFErgebnis::Button3Click()
     optimierung.Vorgeben(*Verteilung);
     // the same loop as on the command line, without an end of its own: the countdown or
     // "Abbruch" ends it, or a plan that nothing can beat
+    // "or a plan that nothing can beat": the exact search runs in slices of the same loop,
+    // and when it raises the lower bound, the label shows the new one
+    untergrenze = TUntergrenze{grenze, arten, optimierung.Untergrenze()};
     OptimierungLaufen(optimierung, Zufall, std::numeric_limits<double>::infinity(), Wanduhr, [&](bool besser) {
+        const bool angehoben = optimierung.Untergrenze() != untergrenze->Zeilen;
+        untergrenze->Zeilen = optimierung.Untergrenze();
         if (besser && Besser(optimierung.Bestes(), bisher, spalten)) {
             Verteilung = optimierung.BesterPlan();
             bisher = optimierung.Bestes();
             ColZahl = bisher.Spalten;
             ErgebnisAnzeigen();
+        } else if (angehoben) {
+            untergrenzeZeigen();
         }
         QCoreApplication::processEvents();
         return !stoppen;

@@ -1,5 +1,6 @@
 #include "distribution/UOptimierung.h"
 
+#include "distribution/UGruppenEntscheidung.h"
 #include "distribution/USucheLokal.h"
 
 #include <QHash>
@@ -19,6 +20,9 @@ constexpr long zuegeProScheibe = 1000;
 constexpr int gierigeProScheibe = 10;
 constexpr int gierigeZuBeginn = 50;
 constexpr long zuegeBisNeubeginn = 20000;
+// Once the improving search has given up an attempt on the best plan, the exact search
+// gets a slice of this many units after each of its slices.
+constexpr long long beweisEinheitenProScheibe = 1000;
 
 int aufgerundet(int zaehler, int nenner)
 {
@@ -39,20 +43,28 @@ TOptimierung::TOptimierung(const TKlassenliste& klassen, int grenze, bool spalte
       lokal(std::make_unique<TLokaleSuche>(*graph)), grenze(std::max(1, grenze)),
       spaltenMinimieren(spaltenMinimieren), gierigeSchritteNoch(gierigeZuBeginn)
 {
-    untergrenze = ::Untergrenze(*graph, this->grenze);
+    const int n = Klassenzahl();
+    if (n >= 2) {
+        clique = GroessteClique(*graph);
+        untergrenze = std::max(aufgerundet(n, this->grenze), static_cast<int>(clique.size()));
+    }
+    ersteUntergrenze = untergrenze;
 }
 
 TOptimierung::~TOptimierung() = default;
 
 TVerteilungsMass TOptimierung::Schritt(TZufall& zufall)
 {
-    if (!bestes || Klassenzahl() < 2 || Optimal() || gierigeSchritteNoch > 0) {
+    if (beweisDran && beweisNoetig()) {
+        beweisSchritt();
+    } else if (!bestes || Klassenzahl() < 2 || Optimal() || gierigeSchritteNoch > 0) {
         gierigeSchritteNoch = std::max(0, gierigeSchritteNoch - 1);
         gierigerSchritt(zufall);
     } else {
         lokalerSchritt(zufall);
         gierigeSchritteNoch = gierigeProScheibe;
     }
+    beweisDran = !beweisDran && !letzterGierig;
     return letzterGierig ? suche.LetztesMass() : bestes->Mass;
 }
 
@@ -82,6 +94,39 @@ bool TOptimierung::Optimal() const
     if (mass.Zeilen > untergrenze)
         return false;
     return !spaltenMinimieren || mass.Spalten <= aufgerundet(n, mass.Zeilen);
+}
+
+TBeweisArt TOptimierung::BewiesenDurch() const
+{
+    if (!bestes || bestes->Mass.Zeilen > untergrenze)
+        return TBeweisArt::Keiner;
+    return bestes->Mass.Zeilen <= ersteUntergrenze ? TBeweisArt::Untergrenze : TBeweisArt::Suche;
+}
+
+bool TOptimierung::beweisNoetig() const
+{
+    // only once the improving search has given up an attempt on the best plan: before that
+    // it usually finds the plan of one row less sooner
+    return mitBeweis && bestes && Klassenzahl() >= 2 && bestes->Mass.Zeilen > untergrenze && versuche > 0;
+}
+
+// A slice of the exact search on the question "one row less than the best plan?". Its
+// plan is taken; its "no" raises the lower bound to the rows of the best plan.
+void TOptimierung::beweisSchritt()
+{
+    letzterGierig = false;
+    const int frage = bestes->Mass.Zeilen - 1;
+    if (!beweis || beweis->Gruppen() != frage)
+        beweis = std::make_unique<TGruppenEntscheidung>(*graph, frage, grenze, clique);
+    const long long vorher = beweis->Arbeit();
+    const TGruppenEntscheidung::TAntwort antwort = beweis->Arbeiten(beweisEinheitenProScheibe);
+    arbeit += beweis->Arbeit() - vorher;
+    if (antwort == TGruppenEntscheidung::TAntwort::Ja)
+        nehmen(PlanAusGruppen(beweis->GruppeVon()));
+    else if (antwort == TGruppenEntscheidung::TAntwort::Nein)
+        untergrenze = frage + 1;
+    if (antwort != TGruppenEntscheidung::TAntwort::Offen)
+        beweis.reset();
 }
 
 bool TOptimierung::Vorgeben(const TVerteilung& plan)
@@ -151,9 +196,9 @@ void TOptimierung::lokalerSchritt(TZufall& zufall)
         return;
     }
     letzterGierig = false;
-    const long zuegeVorher = lokal->Zuege();
+    const long long vorher = lokal->Aufwand();
     const bool fertig = lokal->Arbeiten(zuegeProScheibe, zufall);
-    arbeit += lokal->Zuege() - zuegeVorher;
+    arbeit += lokal->Aufwand() - vorher;
     if (fertig) {
         const TPlan plan = lokal->Ergebnis();
         versuchLaeuft = false;

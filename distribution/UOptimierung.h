@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+class TGruppenEntscheidung;
 class TKonfliktgraph;
 class TLokaleSuche;
 struct TPlan;
@@ -16,10 +17,19 @@ struct TPlan;
 // not better.
 bool Besser(TVerteilungsMass neu, TVerteilungsMass bisher, bool spaltenMinimieren);
 
+// How it is known that no plan has fewer rows than the best one.
+enum class TBeweisArt
+{
+    Keiner,      // not known (yet)
+    Untergrenze, // its rows reach classes ÷ limit or the largest set of conflicting classes
+    Suche,       // the exact search showed that one row less is impossible
+};
+
 // The optimisation of one evaluation, prepared once for the classes as they are: the
 // greedy search and, between its passes, a search that improves the best plan found so
-// far. The window's loop and the command line run it step by step and keep what the
-// rule calls better.
+// far, and an exact search (TGruppenEntscheidung) that decides whether the best plan can
+// lose a row: it either finds such a plan or proves the best plan optimal. The window's
+// loop and the command line run it step by step and keep what the rule calls better.
 class TOptimierung
 {
 public:
@@ -28,12 +38,16 @@ public:
     TOptimierung(const TOptimierung&) = delete;
     TOptimierung& operator=(const TOptimierung&) = delete;
 
-    // No plan has fewer rows than this: the larger of classes ÷ limit (rounded up) and the
-    // largest number of classes that pairwise conflict. Worked out once, on construction.
+    // No plan has fewer rows than this: at first the larger of classes ÷ limit (rounded up)
+    // and the largest number of classes that pairwise conflict, worked out on construction;
+    // raised when the exact search shows that fewer rows are impossible.
     int Untergrenze() const { return untergrenze; }
+    // How the rows of the best plan are known to be the fewest; Keiner while they are not.
+    TBeweisArt BewiesenDurch() const;
 
     // One step of the loop, a few milliseconds at most: a greedy pass, or a slice of the
-    // improving search. Returns the size of the plan the step ended with; Plan() hands it out.
+    // improving search or of the exact one. Returns the size of the plan the step ended
+    // with; Plan() hands it out.
     TVerteilungsMass Schritt(TZufall& zufall);
     // The plan of the last step, its classes and groups in class order.
     std::unique_ptr<TVerteilung> Plan() const;
@@ -51,16 +65,22 @@ public:
     // lower bound and, when columns are minimised too, its columns are the fewest that
     // can hold the classes in that many rows. The loop may stop then.
     bool Optimal() const;
+    // Whether the loop runs the exact search (on by default); off, it is the loop as it was
+    // before, for comparisons.
+    void MitBeweis(bool an) { mitBeweis = an; }
     // How often the best plan changed: a step found a better one, or Vorgeben took one.
     long Verbesserungen() const { return verbesserungen; }
     int Klassenzahl() const { return suche.Klassenzahl(); }
-    // The work of all steps so far in units that do not depend on the machine: a move of
-    // the improving search is one unit, a greedy pass one unit per class.
+    // The work of all steps so far in units that do not depend on the machine: the improving
+    // search counts its moves by their size (TLokaleSuche::Aufwand), a greedy pass one unit
+    // per class, the exact search its own (TGruppenEntscheidung::Arbeit).
     long long Arbeit() const { return arbeit; }
 
 private:
     void gierigerSchritt(TZufall& zufall);
     void lokalerSchritt(TZufall& zufall);
+    bool beweisNoetig() const;
+    void beweisSchritt();
     bool versuchBeginnen(TZufall& zufall);
     void nehmen(const TPlan& plan);
 
@@ -70,6 +90,11 @@ private:
     int grenze;
     bool spaltenMinimieren;
     int untergrenze = 0;
+    int ersteUntergrenze = 0;
+    std::vector<int> clique;
+    std::unique_ptr<TGruppenEntscheidung> beweis; // null while no question is open
+    bool beweisDran = false;
+    bool mitBeweis = true;
 
     std::unique_ptr<TPlan> bestes;     // null before the first step
     std::unique_ptr<TPlan> frischer;   // another plan with as many rows as the best, to start from

@@ -72,6 +72,7 @@ void TLokaleSuche::Beginnen(const std::vector<int>& start, int anzahlGruppen, in
 bool TLokaleSuche::Arbeiten(long zuege, TZufall& zufall)
 {
     for (long i = 0; i < zuege && !ohneGruppe.empty(); ++i) {
+        aufwand += 1 + static_cast<long long>(ohneGruppe.size()) * gruppen / 32;
         ziehen(zugWaehlen(zufall), zufall);
         if (ohneGruppe.size() < wenigsteOhneGruppe) {
             wenigsteOhneGruppe = ohneGruppe.size();

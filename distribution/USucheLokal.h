@@ -34,8 +34,9 @@ public:
     void Beginnen(const std::vector<int>& gruppeVon, int gruppen, int kapazitaet);
     // Up to `zuege` moves. True when every class has its place; Ergebnis() is then a plan.
     bool Arbeiten(long zuege, TZufall& zufall);
-    // Moves of this attempt so far.
-    long Zuege() const { return zug; }
+    // The work of all attempts so far, in units that follow the time: a move costs one unit
+    // and one more per 32 places it weighs (classes without a group times groups).
+    long long Aufwand() const { return aufwand; }
     // Moves since the fewest classes without a group were last lowered.
     long ZuegeOhneFortschritt() const { return zug - letzterFortschritt; }
     TPlan Ergebnis() const { return PlanAusGruppen(gruppeVon); }
@@ -69,6 +70,7 @@ private:
     std::vector<int> ohneGruppe;
     std::vector<int> stelleOhneGruppe;
     long zug = 0;
+    long long aufwand = 0;
     long letzterFortschritt = 0;
     std::size_t wenigsteOhneGruppe = 0;
 };

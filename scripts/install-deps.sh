@@ -5,6 +5,7 @@ pakete=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-image-formats-plugins qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
+  libcadical-dev
   clang libclang-rt-14-dev
   fp-utils libchm-dev
   xvfb xauth fonts-dejavu-core

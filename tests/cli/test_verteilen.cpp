@@ -1,6 +1,7 @@
 // simultano-cli verteilen: the plan as text and as JSON, the kinds of conflict, the errors.
 #include "cli/CliLauf.h"
 #include "planning/UProjekt.h"
+#include "support/Schulgenerator.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -55,13 +56,13 @@ TEST_F(Verteilen, JsonMitSchrankeUndGruppen)
     };
     const TFall faelle[] = {
         {{"--grenze", "2"},
-         R"({"zeilen": 2, "spalten": 2, "untergrenze": 2, "optimal": true, "gruppen": [["5a","Q1 Ma"], ["5b"]]})"},
+         R"({"zeilen": 2, "spalten": 2, "untergrenze": 2, "optimal": true, "bewiesen_durch": "untergrenze", "gruppen": [["5a","Q1 Ma"], ["5b"]]})"},
         {{"--grenze=2", "--vorsitz"},
-         R"({"zeilen": 3, "spalten": 1, "untergrenze": 3, "optimal": true, "gruppen": [["5a"], ["5b"], ["Q1 Ma"]]})"},
+         R"({"zeilen": 3, "spalten": 1, "untergrenze": 3, "optimal": true, "bewiesen_durch": "untergrenze", "gruppen": [["5a"], ["5b"], ["Q1 Ma"]]})"},
         {{"--eltern", "--sekunden", "0,2"},
-         R"({"zeilen": 3, "spalten": 1, "untergrenze": 3, "optimal": true, "gruppen": [["5a"], ["5b"], ["Q1 Ma"]]})"},
+         R"({"zeilen": 3, "spalten": 1, "untergrenze": 3, "optimal": true, "bewiesen_durch": "untergrenze", "gruppen": [["5a"], ["5b"], ["Q1 Ma"]]})"},
         {{"--grenze", "1", "--spalten", "--sekunden", "0"},
-         R"({"zeilen": 3, "spalten": 1, "untergrenze": 3, "optimal": true, "gruppen": [["5a"], ["5b"], ["Q1 Ma"]]})"},
+         R"({"zeilen": 3, "spalten": 1, "untergrenze": 3, "optimal": true, "bewiesen_durch": "untergrenze", "gruppen": [["5a"], ["5b"], ["Q1 Ma"]]})"},
     };
     const QRegularExpression sekunden(QStringLiteral(R"(, "sekunden_bis_bestes": \d+\.\d{3})"));
     for (const TFall& f : faelle) {
@@ -104,4 +105,18 @@ TEST_F(Verteilen, Fehler)
         EXPECT_EQ(lauf.Aus, QString());
         EXPECT_TRUE(lauf.Fehler.contains(QString::fromUtf8(f.meldung))) << lauf.Fehler.toStdString();
     }
+}
+
+TEST(VerteilenSchritte, GleicherStartwertUndSchrittzahlGebenGleicheAusgabe)
+{
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("gross.spz"));
+    const TSchule schule = SchuleErzeugen(90, 90008);
+    ASSERT_EQ(ProjektSchreiben(pfad, *schule.Lehrer, *schule.Klassen), QString());
+    const QStringList argumente{"verteilen", pfad, "--grenze", "7", "--startwert", "5", "--schritte", "300000"};
+    const TCliLauf erster(argumente);
+    const TCliLauf zweiter(argumente);
+    EXPECT_EQ(erster.Status, 0) << erster.Fehler.toStdString();
+    EXPECT_FALSE(erster.Aus.isEmpty());
+    EXPECT_EQ(erster.Aus, zweiter.Aus);
 }

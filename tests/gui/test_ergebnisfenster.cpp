@@ -210,6 +210,21 @@ TEST_F(Ergebnisfenster, WenigerSpaltenBeiGleichenZeilenNurMitC2)
     });
 }
 
+TEST_F(Ergebnisfenster, BeweisHebtDieSchrankeAnUndBeendetDieSchleife)
+{
+    ring();
+    auswerten([&] {
+        EXPECT_EQ(ergebnis->LUntergrenze->text(), "Weniger als 2 Zeitfenster sind nicht möglich.");
+        // no countdown tick comes: the exact search alone ends the loop, at three rows
+        ergebnis->Edit2->setValue(60);
+        ergebnis->Button3->click();
+        EXPECT_FALSE(ergebnis->SchleifeLaeuft());
+        EXPECT_EQ(ergebnis->StringGrid1->rowCount(), 3);
+        EXPECT_EQ(ergebnis->LUntergrenze->text(), "Optimal: weniger Zeitfenster sind nicht möglich.");
+        EXPECT_EQ(ergebnis->Button2->text(), "S&chließen");
+    });
+}
+
 TEST_F(Ergebnisfenster, CountdownUndWiederholungDerLetztenDauer)
 {
     ring();

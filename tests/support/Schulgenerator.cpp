@@ -70,6 +70,7 @@ QString auswahl(TGenerator& zufall, const char* const (&liste)[N])
 
 // The stages of the school in order: grades 5 to 10, then the upper school.
 constexpr int stufenzahl = 9;
+constexpr std::size_t grosseSchuleAb = 130;
 constexpr int ersteOberstufe = 6;
 const char* const oberstufen[] = {"EF", "Q1", "Q2"};
 
@@ -186,6 +187,9 @@ public:
     TSchule schule;
 
 private:
+    // A school of more classes than the benchmarks of the past used: its teachers form a
+    // pool per grade and teach almost only there.
+    bool grosseSchule() const { return klassen.size() > grosseSchuleAb; }
     void klassenAnlegen(int klassenzahl);
     void lehrerAnlegen();
     TLehrer* lehrerNahe(int stufe);
@@ -221,9 +225,9 @@ void TAufbau::klassenAnlegen(int klassenzahl)
 void TAufbau::lehrerAnlegen()
 {
     const int klassenzahl = static_cast<int>(klassen.size());
-    const int anzahl = optionen.Lehrerzahl > 0
-        ? optionen.Lehrerzahl
-        : std::clamp(30 + klassenzahl + zufall.Zwischen(-3, 3), 60, 150);
+    const int anzahl = optionen.Lehrerzahl > 0 ? optionen.Lehrerzahl
+        : grosseSchule()                         ? klassenzahl + klassenzahl / 4 + zufall.Zwischen(-3, 3)
+                                                 : std::clamp(30 + klassenzahl + zufall.Zwischen(-3, 3), 60, 150);
     const auto gewicht = [this](int s) { return stufenbelegung[s] > 0 ? stufenbelegung[s] + 1 : 0; };
     int gewichte = 0;
     for (int s = 0; s < stufenzahl; ++s)
@@ -259,7 +263,7 @@ void TAufbau::lehrerAnlegen()
 TLehrer* TAufbau::lehrerNahe(int stufe)
 {
     const int wurf = zufall.Ziehen(100);
-    const int abstand = wurf < 60 ? 0 : (wurf < 90 ? 1 : 2);
+    const int abstand = grosseSchule() ? (wurf < 85 ? 0 : 1) : (wurf < 60 ? 0 : (wurf < 90 ? 1 : 2));
     const int ziel = std::clamp(stufe + (zufall.Chance(50) ? abstand : -abstand), 0, stufenzahl - 1);
     const auto& kreis = lehrerDerStufe[ziel];
     if (kreis.empty())

@@ -7,7 +7,9 @@
 
 // A realistic school, deterministic from a seed: grades 5 to 10 with parallel classes
 // (5a, 5b, ...) and the upper-school stages EF, Q1 and Q2; 60 to 150 teachers, who teach
-// mostly in neighbouring grades; 8 to 16 teachers per class; class leadership, chair,
+// mostly in neighbouring grades; from 131 classes on (large comprehensive or vocational
+// schools) 1.25 teachers per class in a pool per grade, who teach almost only in their own
+// grade (85 %) and the next; 8 to 16 teachers per class; class leadership, chair,
 // conference date and parent representatives for every class. The teachers are sorted in
 // teacher order, the classes in class order.
 struct TSchule

@@ -5,8 +5,9 @@
 #include <vector>
 
 // An exact answer to "can the classes be placed in `gruppen` groups of at most
-// `kapazitaet` classes, no group holding two conflicting classes?", for the reference
-// values of the benchmark (run offline, not by the program).
+// `kapazitaet` classes, no group holding two conflicting classes?" by branch and bound,
+// within a limit of nodes. TGruppenEntscheidung tries it first, with a small limit, before
+// its SAT solver; the reference values of the benchmark use it with a large one.
 enum class TAntwort
 {
     Ja,

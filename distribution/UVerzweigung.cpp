@@ -1,4 +1,4 @@
-#include "Beweis.h"
+#include "distribution/UVerzweigung.h"
 
 #include <algorithm>
 #include <bit>
