@@ -150,16 +150,17 @@ void FeldHinzu(QStringList& felder, const QString& feld)
             text.chop(1);
     }
     // a control character inside a field (NUL above all) would end an abbreviation early
-    // wherever it is written; a tab is a blank there
+    // wherever it is written; a tab is a blank there. Dropped before the ends are trimmed, so
+    // that a control character in front of a blank leaves no blank at the field's start.
     QString sauber;
     sauber.reserve(text.size());
-    for (const QChar c : ohneRand(text)) {
+    for (const QChar c : text) {
         if (c == u'\t')
             sauber += u' ';
         else if (c.category() != QChar::Other_Control)
             sauber += c;
     }
-    felder << sauber;
+    felder << ohneRand(sauber).toString();
 }
 
 QStringList ZeileZerlegen(const QString& zeile, const TTrennung& trennung)

@@ -58,6 +58,7 @@ TEST(CsvImport, KleineDateien)
         {"leere Zeilen des Inhalts fallen weg", "N;K\n;\n A ; B ", "N|K / A|B"},
         {"leeres Feld in der ersten Zeile", ";Name\n1;Albers", "|Name / 1|Albers *"},
         {"ohne Trennzeichen", "Name Vorname\nA B", "Name Vorname / A B"},
+        {"Steuerzeichen vor Leerzeichen", QByteArray("K\n\x8D 0\x00\x00", 7), "K / 0"},
     };
     for (const TFall& f : faelle)
         EXPECT_EQ(beschreiben(CsvAusBytes(f.bytes)), QString::fromUtf8(f.liste)) << f.wofuer;
