@@ -1,5 +1,7 @@
 #include "minutes/UProtokoll.h"
 
+#include "distribution/UZeitplan.h"
+
 #include "planning/UCodepage.h"
 #include "planning/UDatei.h"
 #include "planning/UFunctions.h"
@@ -92,7 +94,7 @@ struct TErsetzung
 };
 
 // The replacements of a class in their order.
-QList<TErsetzung> ersetzungen(const TKlasse& k, bool mf)
+QList<TErsetzung> ersetzungen(const TKlasse& k, bool mf, const TTermin* termin)
 {
     const auto vorsitz = [&](int code) { return VorsitzBezeichnung(k, mf, code); };
     const auto leitung = [&](int code) { return KlassenleitungBezeichnung(k, mf, code); };
@@ -100,6 +102,8 @@ QList<TErsetzung> ersetzungen(const TKlasse& k, bool mf)
         {QStringLiteral("<Halbjahr>"), HalbjahrText(k.Konferenzdatum)},
         {QStringLiteral("<Klasse>"), RtfMaskieren(k.Bezeichnung)},
         {QStringLiteral("<Datum>"), k.Konferenzdatum == 0.0 ? QString(15, u'_') : RtfMaskieren(DatumText(k.Konferenzdatum))},
+        {QStringLiteral("<Beginn>"), termin ? UhrzeitText(termin->Beginn) + QStringLiteral(" Uhr") : QString()},
+        {QStringLiteral("<Raum>"), termin ? RtfMaskieren(termin->Raum) : QString()},
         {QStringLiteral("Vorsitzende/r"), RtfMaskieren(vorsitz(0))},
         {QStringLiteral("<Vorsitz>"), RtfMaskieren(LehrerMitAnrede(k.Vorsitz, false))},
         {QStringLiteral("Klassenleiter/in"), RtfMaskieren(leitung(0))},
@@ -270,9 +274,9 @@ QByteArray VorlageBytes(const QStringList& zeilen)
     return bytes;
 }
 
-QStringList ProtokollZeilen(const QStringList& vorlage, const TKlasse& klasse, bool mf)
+QStringList ProtokollZeilen(const QStringList& vorlage, const TKlasse& klasse, bool mf, const TTermin* termin)
 {
-    const QList<TErsetzung> liste = ersetzungen(klasse, mf);
+    const QList<TErsetzung> liste = ersetzungen(klasse, mf, termin);
     QStringList zeilen = vorlage;
     for (QString& zeile : zeilen)
         for (const TErsetzung& e : liste)
@@ -280,7 +284,7 @@ QStringList ProtokollZeilen(const QStringList& vorlage, const TKlasse& klasse, b
     return zeilen;
 }
 
-QByteArray ProtokollTextSchreiben(const TKlasse& klasse, const QStringList& vorlage, bool mf)
+QByteArray ProtokollTextSchreiben(const TKlasse& klasse, const QStringList& vorlage, bool mf, const TTermin* termin)
 {
-    return VorlageBytes(ProtokollZeilen(vorlage, klasse, mf));
+    return VorlageBytes(ProtokollZeilen(vorlage, klasse, mf, termin));
 }

@@ -2,6 +2,8 @@
 
 #include "planning/UClasses.h"
 
+struct TTermin;
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -73,7 +75,11 @@ QByteArray VorlageBytes(const QStringList& zeilen);
 // ---- the text
 
 // Makes the replacements in every line, in their fixed order, each over the whole line and
-// one pass each: a replacement never meets the text it inserted, later ones do.
-QStringList ProtokollZeilen(const QStringList& vorlage, const TKlasse& klasse, bool mf);
+// one pass each: a replacement never meets the text it inserted, later ones do. The class's
+// entry of the timetable gives "<Beginn>" ("14:25 Uhr") and "<Raum>"; without one both
+// become empty.
+QStringList ProtokollZeilen(const QStringList& vorlage, const TKlasse& klasse, bool mf,
+                            const TTermin* termin = nullptr);
 // The document of the class: the replaced lines as a file, as VorlageBytes writes them.
-QByteArray ProtokollTextSchreiben(const TKlasse& klasse, const QStringList& vorlage, bool mf);
+QByteArray ProtokollTextSchreiben(const TKlasse& klasse, const QStringList& vorlage, bool mf,
+                                  const TTermin* termin = nullptr);

@@ -1,5 +1,7 @@
 #include "minutes/UTexte.h"
 
+#include "distribution/UZeitplan.h"
+
 #include "minutes/UProtokoll.h"
 #include "planning/UDatei.h"
 
@@ -49,7 +51,8 @@ TTexteErgebnis TexteSpeichern(const TTextAuftrag& auftrag, ITextUeberschreiben& 
                 continue;
             }
         }
-        ergebnis.Fehler = DateiSchreiben(pfad, ProtokollTextSchreiben(*klasse, vorlage.Zeilen, auftrag.MF));
+        ergebnis.Fehler = DateiSchreiben(pfad, ProtokollTextSchreiben(*klasse, vorlage.Zeilen, auftrag.MF,
+                                                                  auftrag.Zeitplan ? TerminVon(*auftrag.Zeitplan, klasse) : nullptr));
         if (!ergebnis.Ok())
             return ergebnis;
         ergebnis.Geschrieben << pfad;

@@ -2,7 +2,9 @@
 #include "core/Klassendaten.h"
 #include "distribution/USuche.h"
 #include "distribution/UZeitplan.h"
+#include "distribution/UReihenfolge.h"
 #include "distribution/UZeitplanRechnung.h"
+#include "minutes/UProtokoll.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -253,6 +255,50 @@ TEST(Zeitplan, JsonObjekt)
     const QJsonObject warten = o.value("wartezeit_minuten").toObject();
     EXPECT_EQ(warten.value("gesamt").toInt(), plan.Wartezeit.Gesamt);
     EXPECT_EQ(warten.value("je_lehrkraft").toObject().value("AB").toInt(), 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST(Zeitplan, ReihenfolgeFindetDasMinimumUndBleibtGleich)
+{
+    for (unsigned saat = 1; saat <= 8; ++saat) {
+        Zufallsschule schule(saat, 6 + static_cast<int>(saat) / 3);
+        ASSERT_LE(schule.zeilen.size(), 8) << saat; // every order is tried for the reference
+        TZeitplanEinstellungen e = einTag(uhr(14, 0), uhr(20, 0));
+        const TKonfliktArten arten{saat % 2 == 0, false};
+        const TZeitplanRechnung rechnung(schule.zeilen, e, arten);
+        const auto minimum = rechnung.Bewerten(ReihenfolgeErschoepfend(rechnung));
+
+        const TPlanZeilen geordnet = ReihenfolgeOptimieren(schule.zeilen, e, arten, 100'000);
+        EXPECT_EQ(geordnet, ReihenfolgeOptimieren(schule.zeilen, e, arten, 100'000)) << saat;
+        ASSERT_EQ(geordnet.size(), schule.zeilen.size());
+        for (const auto& zeile : schule.zeilen)
+            EXPECT_TRUE(geordnet.contains(zeile)) << saat;
+        const TZeitplan plan = ZeitplanBerechnen(geordnet, e, arten);
+        EXPECT_EQ(plan.Wartezeit.Gesamt, minimum.Gesamt) << saat << ", " << schule.zeilen.size() << " Zeilen";
+        EXPECT_LE(plan.Wartezeit.Gesamt, plan.Wartezeit.Vorher) << saat;
+
+        // the annealing alone, with a small budget, does not get worse than where it started
+        const std::vector<int> start = rechnung.BelegteZeilen();
+        EXPECT_LE(rechnung.Bewerten(ReihenfolgeGluehen(rechnung, start, 2000)), rechnung.Bewerten(start)) << saat;
+    }
+}
+
+TEST(Zeitplan, BeginnUndRaumImProtokoll)
+{
+    TDaten d;
+    TKlasse* a = d.klasse(QStringLiteral("5a"), {"AB"});
+    TKlasse* b = d.klasse(QStringLiteral("5b"), {"AB"});
+    TKlasse* c = d.klasse(QStringLiteral("5c"), {"AB"});
+    TZeitplanEinstellungen e = einTag(uhr(14, 0), uhr(14, 50));
+    e.Raeume = {QStringLiteral("Raum ü")};
+    const TZeitplan plan = ZeitplanBerechnen({{a}, {b}, {c}}, e, {});
+    const QStringList vorlage = {QStringLiteral("<Klasse> um <Beginn> in <Raum>.")};
+    EXPECT_EQ(ProtokollZeilen(vorlage, *b, false, TerminVon(plan, b)), QStringList{"5b um 14:25 Uhr in Raum \\'FC."});
+    EXPECT_EQ(TerminVon(plan, c), nullptr);
+    EXPECT_EQ(ProtokollZeilen(vorlage, *c, false, TerminVon(plan, c)), QStringList{"5c um  in ."});
 }
 
 } // namespace
