@@ -100,20 +100,23 @@ int main(int argc, char** argv)
     std::vector<TZeile> zeilen;
     std::printf("Klassen Grenze Slots  vorher  nachher  Referenz  Auswahl(%d)  Sek.Ordnung  Referenzart\n", plaene);
     // schools with few slots at large limits; school-like ones at the limits 4 and 6
+    // (few slots need few teachers per class: 3 to 5 of 120)
     struct TFall
     {
         int Klassen, Grenze;
         std::uint32_t Startwert;
+        bool Wenige = false;
     };
     std::vector<TFall> faelle;
-    for (std::uint32_t s = 1; s <= 10; ++s)
-        faelle.push_back({30 + 3 * static_cast<int>(s), 8 + static_cast<int>(s % 3), 7000 + s});
+    for (std::uint32_t s = 1; s <= 20; ++s)
+        faelle.push_back({30 + static_cast<int>(s), 8 + static_cast<int>(s % 3), 7000 + s, true});
     for (int klassen : {30, 60, 90, 130})
         for (std::uint32_t s = 1; s <= 3; ++s)
             faelle.push_back({klassen, s == 3 ? 6 : 4, 9000 + s + 10 * static_cast<std::uint32_t>(klassen)});
 
     for (const TFall& f : faelle) {
-        const TSchule schule = SchuleErzeugen(f.Klassen, f.Startwert);
+        const TSchule schule = f.Wenige ? SchuleErzeugen(f.Klassen, f.Startwert, TSchulOptionen{120, 3, 5, 0})
+                                        : SchuleErzeugen(f.Klassen, f.Startwert);
         const TPlanErgebnis gefunden = plaeneSuchen(schule, f.Grenze, 300'000, plaene);
         const TZeitplanRechnung r(gefunden.Erster, e, {});
         const std::vector<int> start = Klassenreihenfolge(gefunden.Erster, r.BelegteZeilen());
