@@ -60,6 +60,22 @@ void zuruecknehmen(std::vector<int>& reihe, int art, int i, int j)
         bewegen(reihe, art, i, j);
 }
 
+struct TZug
+{
+    int Art, I, J;
+};
+
+// A move of a random kind between two different random positions i < j.
+TZug zugZiehen(std::mt19937& zufall, int n)
+{
+    const int art = ziehen(zufall, 3);
+    int i = ziehen(zufall, n), j = ziehen(zufall, n - 1);
+    j += j >= i;
+    if (i > j)
+        std::swap(i, j);
+    return {art, i, j};
+}
+
 // The starting temperature: the mean worsening of a few random moves from the start.
 double anfangstemperatur(const TZeitplanRechnung& rechnung, std::vector<int> reihe, std::mt19937& zufall,
                          int proben)
@@ -69,11 +85,7 @@ double anfangstemperatur(const TZeitplanRechnung& rechnung, std::vector<int> rei
     double summe = 0;
     int schlechter = 0;
     for (int p = 0; p < proben; ++p) {
-        const int art = ziehen(zufall, 3);
-        int i = ziehen(zufall, n), j = ziehen(zufall, n - 1);
-        j += j >= i;
-        if (i > j)
-            std::swap(i, j);
+        const auto [art, i, j] = zugZiehen(zufall, n);
         bewegen(reihe, art, i, j);
         const double d = energie(rechnung.Bewerten(reihe)) - basis;
         zuruecknehmen(reihe, art, i, j);
@@ -122,11 +134,7 @@ std::vector<int> ReihenfolgeGluehen(const TZeitplanRechnung& rechnung, const std
     TBewertung bestesMass = jetzt;
     double t = t0;
     for (long long s = 0; s < schritte; ++s, t *= abkuehlung) {
-        const int art = ziehen(zufall, 3);
-        int i = ziehen(zufall, n), j = ziehen(zufall, n - 1);
-        j += j >= i;
-        if (i > j)
-            std::swap(i, j);
+        const auto [art, i, j] = zugZiehen(zufall, n);
         bewegen(reihe, art, i, j);
         const TBewertung neu = rechnung.Bewerten(reihe);
         const double d = energie(neu) - energie(jetzt);
