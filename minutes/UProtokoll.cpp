@@ -1,5 +1,7 @@
 #include "minutes/UProtokoll.h"
 
+#include "distribution/UZeitplan.h"
+
 #include "planning/UCodepage.h"
 #include "planning/UDatei.h"
 #include "planning/UFunctions.h"
@@ -93,7 +95,7 @@ struct TErsetzung
 };
 
 // The replacements of a class in their order.
-QList<TErsetzung> ersetzungen(const TKlasse& k, bool mf)
+QList<TErsetzung> ersetzungen(const TKlasse& k, bool mf, const TTermin* termin)
 {
     const auto vorsitz = [&](int code) { return VorsitzBezeichnung(k, mf, code); };
     const auto leitung = [&](int code) { return KlassenleitungBezeichnung(k, mf, code); };
@@ -101,6 +103,8 @@ QList<TErsetzung> ersetzungen(const TKlasse& k, bool mf)
         {QStringLiteral("<Halbjahr>"), HalbjahrText(k.Konferenzdatum)},
         {QStringLiteral("<Klasse>"), RtfMaskieren(k.Bezeichnung)},
         {QStringLiteral("<Datum>"), k.Konferenzdatum == 0.0 ? QString(15, u'_') : RtfMaskieren(DatumText(k.Konferenzdatum))},
+        {QStringLiteral("<Beginn>"), termin ? UhrzeitText(termin->Beginn) + QStringLiteral(" Uhr") : QString()},
+        {QStringLiteral("<Raum>"), termin ? RtfMaskieren(termin->Raum) : QString()},
         {QStringLiteral("Vorsitzende/r"), RtfMaskieren(vorsitz(0))},
         {QStringLiteral("<Vorsitz>"), RtfMaskieren(LehrerMitAnrede(k.Vorsitz, false))},
         {QStringLiteral("Klassenleiter/in"), RtfMaskieren(leitung(0))},
@@ -272,9 +276,10 @@ QByteArray VorlageBytes(const QStringList& zeilen)
     return bytes;
 }
 
-QStringList ProtokollZeilen(const QStringList& vorlage, const TKlasse& klasse, bool mf, bool* zuGross)
+QStringList ProtokollZeilen(const QStringList& vorlage, const TKlasse& klasse, bool mf, const TTermin* termin,
+                            bool* zuGross)
 {
-    const QList<TErsetzung> liste = ersetzungen(klasse, mf);
+    const QList<TErsetzung> liste = ersetzungen(klasse, mf, termin);
     QStringList zeilen = vorlage;
     // the length of the text is known before each replacement is made
     qsizetype laenge = 0;
@@ -298,10 +303,11 @@ QStringList ProtokollZeilen(const QStringList& vorlage, const TKlasse& klasse, b
     return zeilen;
 }
 
-QByteArray ProtokollTextSchreiben(const TKlasse& klasse, const QStringList& vorlage, bool mf, QString* fehler)
+QByteArray ProtokollTextSchreiben(const TKlasse& klasse, const QStringList& vorlage, bool mf, const TTermin* termin,
+                                  QString* fehler)
 {
     bool zuGross = false;
-    const QStringList zeilen = ProtokollZeilen(vorlage, klasse, mf, &zuGross);
+    const QStringList zeilen = ProtokollZeilen(vorlage, klasse, mf, termin, &zuGross);
     if (fehler)
         *fehler = zuGross ? QStringLiteral("Der Text der Klasse \"%1\" würde größer als %2 MB: Die Vorlage wiederholt "
                                            "ihre Platzhalter zu oft.")

@@ -2,6 +2,8 @@
 
 #include "planning/UClasses.h"
 
+struct TTermin;
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -77,9 +79,12 @@ QByteArray VorlageBytes(const QStringList& zeilen);
 constexpr qsizetype HoechsteTextgroesse = 16 * 1024 * 1024;
 
 // Makes the replacements in every line, in their fixed order, each over the whole line and
-// one pass each: a replacement never meets the text it inserted, later ones do. A text that
-// would grow beyond HoechsteTextgroesse gives no lines and sets zuGross.
-QStringList ProtokollZeilen(const QStringList& vorlage, const TKlasse& klasse, bool mf, bool* zuGross = nullptr);
+// one pass each: a replacement never meets the text it inserted, later ones do. The class's
+// entry of the timetable gives "<Beginn>" ("14:25 Uhr") and "<Raum>"; without one both
+// become empty. A text that would grow beyond HoechsteTextgroesse gives no lines and sets zuGross.
+QStringList ProtokollZeilen(const QStringList& vorlage, const TKlasse& klasse, bool mf,
+                            const TTermin* termin = nullptr, bool* zuGross = nullptr);
 // The document of the class: the replaced lines as a file, as VorlageBytes writes them.
 // A text too large gives no bytes and the German message in fehler (else the empty text).
-QByteArray ProtokollTextSchreiben(const TKlasse& klasse, const QStringList& vorlage, bool mf, QString* fehler = nullptr);
+QByteArray ProtokollTextSchreiben(const TKlasse& klasse, const QStringList& vorlage, bool mf,
+                                  const TTermin* termin = nullptr, QString* fehler = nullptr);

@@ -1,5 +1,7 @@
 #include "minutes/UTexte.h"
 
+#include "distribution/UZeitplan.h"
+
 #include "minutes/UProtokoll.h"
 #include "planning/UDatei.h"
 
@@ -85,7 +87,8 @@ TTexteErgebnis TexteSpeichern(const TTextAuftrag& auftrag, ITextUeberschreiben& 
                 continue;
             }
         }
-        const QByteArray text = ProtokollTextSchreiben(*klasse, vorlage.Zeilen, auftrag.MF, &ergebnis.Fehler);
+        const TTermin* termin = auftrag.Zeitplan ? TerminVon(*auftrag.Zeitplan, klasse) : nullptr;
+        const QByteArray text = ProtokollTextSchreiben(*klasse, vorlage.Zeilen, auftrag.MF, termin, &ergebnis.Fehler);
         if (ergebnis.Ok())
             ergebnis.Fehler = DateiSchreiben(pfad, text);
         if (!ergebnis.Ok())

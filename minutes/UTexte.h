@@ -3,6 +3,8 @@
 #include "minutes/UProtokoll.h"
 #include "planning/UClasses.h"
 
+struct TZeitplan;
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -41,6 +43,7 @@ struct TTextAuftrag
     QString VorlageDatei;          // the user template; empty or not there: the built-in one
     TProtokollSchrift Schrift;     // the font of the built-in template
     bool MF = true;
+    const TZeitplan* Zeitplan = nullptr; // gives "<Beginn>" and "<Raum>"; not owned
 };
 
 struct TTexteErgebnis

@@ -201,7 +201,7 @@ void TFVorschau::fuelleRE()
         Dialoge().Fehlermeldung(this, Vorlage.Fehler);
     else if (aktuelleKlasse) {
         QString fehler;
-        Text = ProtokollTextSchreiben(*aktuelleKlasse, Vorlage.Zeilen, tmpMF, &fehler);
+        Text = ProtokollTextSchreiben(*aktuelleKlasse, Vorlage.Zeilen, tmpMF, nullptr, &fehler);
         if (!fehler.isEmpty())
             Dialoge().Fehlermeldung(this, fehler);
     }

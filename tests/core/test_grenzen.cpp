@@ -59,9 +59,9 @@ TEST(Grenzen, VorlageWaechstHoechstens16MiB)
     // 24,000 placeholders of 12 characters: under 300 KB of template, over 24 MB of text
     const QStringList vorlage{QStringLiteral("{\\rtf1 "), QStringLiteral("<Fachlehrer>").repeated(24000), QStringLiteral("}")};
     QString fehler;
-    EXPECT_TRUE(ProtokollTextSchreiben(klasse, vorlage, true, &fehler).isEmpty());
+    EXPECT_TRUE(ProtokollTextSchreiben(klasse, vorlage, true, nullptr, &fehler).isEmpty());
     EXPECT_EQ(fehler, QStringLiteral("Der Text der Klasse \"5a\" würde größer als 16 MB: Die Vorlage wiederholt ihre Platzhalter zu oft."));
-    EXPECT_FALSE(ProtokollTextSchreiben(klasse, vorlage.mid(0, 1) << QStringLiteral("<Fachlehrer>").repeated(2000), true, &fehler).isEmpty());
+    EXPECT_FALSE(ProtokollTextSchreiben(klasse, vorlage.mid(0, 1) << QStringLiteral("<Fachlehrer>").repeated(2000), true, nullptr, &fehler).isEmpty());
     EXPECT_EQ(fehler, QString());
 
     QTemporaryDir ordner;
