@@ -7,6 +7,7 @@
 #include "app/UMain.h"
 #include "distribution/UErgebnisRaster.h"
 #include "distribution/UErgebnisText.h"
+#include "distribution/UReihenfolge.h"
 #include "distribution/USuche.h"
 #include "distribution/UVerteilung.h"
 #include "distribution/UZeitplanDialog.h"
@@ -30,8 +31,6 @@
 
 namespace {
 
-// The work budget of ordering the rows: a moment even on a large school.
-constexpr long OrdnungsBudget = 200000;
 constexpr int HoechsteGrenze = 10;
 
 QPushButton* knopf(QWidget* eltern, const char* name, const QString& text)
@@ -245,7 +244,7 @@ bool TFErgebnis::gehaltenenPlanNehmen()
 
 void TFErgebnis::reihenfolgeOrdnen()
 {
-    planZeigen(ReihenfolgeOptimieren(PlanZeilen(), einstellungen(), Konfliktarten(), OrdnungsBudget));
+    planZeigen(ReihenfolgeOptimieren(PlanZeilen(), einstellungen(), Konfliktarten(), ReihenfolgeEinheiten));
 }
 
 // Named rooms bound the limit: there are no more parallel conferences than rooms.

@@ -36,6 +36,13 @@ QString kopfzeile(const QTableWidget* t, Qt::Orientation richtung)
     return texte.join(u'|');
 }
 
+// The control in a cell of one of the dialog's tables.
+template <class W>
+W* feld(const QTableWidget* t, int zeile, int spalte)
+{
+    return qobject_cast<W*>(t->cellWidget(zeile, spalte));
+}
+
 class Zeitplanfenster : public TFensterTest
 {
 protected:
@@ -103,8 +110,8 @@ TEST_F(Zeitplanfenster, DialogVorgabenPruefungUndUebernahme)
     vorgabe.Tage << TKonferenztag{DatumZuWert(Dienstag), 14 * 60, 18 * 60};
     d.Zeigen(vorgabe, 3);
     ASSERT_EQ(d.Tage->rowCount(), 1);
-    EXPECT_EQ(d.findChild<QDateEdit*>(QStringLiteral("TagDatum1"))->date(), Dienstag);
-    EXPECT_EQ(d.findChild<QTimeEdit*>(QStringLiteral("TagEnde1"))->time(), QTime(18, 0));
+    EXPECT_EQ(feld<QDateEdit>(d.Tage, 0, 0)->date(), Dienstag);
+    EXPECT_EQ(feld<QTimeEdit>(d.Tage, 0, 2)->time(), QTime(18, 0));
     EXPECT_EQ(d.Raeume->toPlainText(), "Raum 1\nRaum 2\nRaum 3");
     EXPECT_FALSE(d.TagWeg->isEnabled()) << "one day stays";
     QString fehler;
@@ -120,12 +127,12 @@ TEST_F(Zeitplanfenster, DialogVorgabenPruefungUndUebernahme)
         const char* fehler;
     };
     const TFall faelle[] = {
-        {"Ende vor Beginn", [&] { d.findChild<QTimeEdit*>(QStringLiteral("TagEnde1"))->setTime(QTime(13, 0)); },
+        {"Ende vor Beginn", [&] { feld<QTimeEdit>(d.Tage, 0, 2)->setTime(QTime(13, 0)); },
          "Am 26.01.2027 liegt das Ende nicht nach dem Beginn."},
         {"Tag doppelt",
          [&] {
              d.TagHinzu->click();
-             d.findChild<QDateEdit*>(QStringLiteral("TagDatum2"))->setDate(Dienstag);
+             feld<QDateEdit>(d.Tage, 1, 0)->setDate(Dienstag);
          },
          "Der 26.01.2027 steht zweimal in der Liste der Konferenztage."},
         {"Dauer ohne Klasse", [&] { d.DauerHinzu->click(); },
@@ -147,7 +154,7 @@ TEST_F(Zeitplanfenster, DialogVorgabenPruefungUndUebernahme)
     d.TagHinzu->click();
     d.DauerHinzu->click();
     d.Sonderdauern->item(0, 0)->setText(QStringLiteral("Q2"));
-    d.findChild<QSpinBox*>(QStringLiteral("SonderMinuten1"))->setValue(30);
+    feld<QSpinBox>(d.Sonderdauern, 0, 1)->setValue(30);
     d.Raeume->setPlainText(QStringLiteral("A101\nA102\n"));
     const std::optional<TZeitplanEinstellungen> neu = d.Einstellungen(fehler);
     ASSERT_TRUE(neu);
