@@ -99,6 +99,11 @@ TErgebnisRaster::TErgebnisRaster(QWidget* eltern) : QTableWidget(eltern)
     farben.setColor(QPalette::Base, Qt::white);
     farben.setColor(QPalette::Text, Qt::black);
     setPalette(farben);
+    // the times and rooms of the headers in a smaller type, so the classes keep their room
+    QFont kopfschrift = schrift;
+    kopfschrift.setPixelSize(13);
+    verticalHeader()->setFont(kopfschrift);
+    horizontalHeader()->setFont(kopfschrift);
     const int zeilenhoehe = std::max(24, fontMetrics().height() + 6);
     verticalHeader()->setDefaultSectionSize(zeilenhoehe);
     horizontalHeader()->setFixedHeight(zeilenhoehe);
@@ -172,8 +177,9 @@ void TErgebnisRaster::BreitenSetzen()
 {
     const int breite = width();
     int kopfbreite = breite / 6;
+    const QFontMetrics kopf = verticalHeader()->fontMetrics();
     for (int r = 0; r < rowCount(); ++r)
-        kopfbreite = std::max(kopfbreite, fontMetrics().horizontalAdvance(model()->headerData(r, Qt::Vertical).toString()) +
+        kopfbreite = std::max(kopfbreite, kopf.horizontalAdvance(model()->headerData(r, Qt::Vertical).toString()) +
                                               3 * NummernRand);
     verticalHeader()->setFixedWidth(kopfbreite);
     const int klassen = columnCount();
@@ -183,7 +189,10 @@ void TErgebnisRaster::BreitenSetzen()
     const int rest = breite - kopfbreite - style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 2 * frameWidth() - 1;
     int w = rest / klassen - linie;
     w = std::min(w, breite / 5);
-    w = std::max(w, 30);
+    int raum = 30; // the room names stay readable; a narrow table scrolls instead
+    for (int c = 0; c < klassen; ++c)
+        raum = std::max(raum, kopf.horizontalAdvance(model()->headerData(c, Qt::Horizontal).toString()) + 6);
+    w = std::max(w, raum);
     // a section holds its grid line, so the line is added back
     for (int c = 0; c < klassen; ++c)
         setColumnWidth(c, w + linie);

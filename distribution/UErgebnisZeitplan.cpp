@@ -55,10 +55,10 @@ QString WartezeitText(const TWartezeiten& w)
 }
 
 // The heads of the rows: the time of each slot, with the day when the settings have
-// several; a row that fits into no day says so.
+// several; a row that fits into no day is "ohne Termin".
 QStringList Zeilenkoepfe(const TZeitplan& zeitplan, int zeilen, bool mitTag)
 {
-    QStringList koepfe(zeilen, NichtUntergebrachtText);
+    QStringList koepfe(zeilen, QStringLiteral("ohne Termin"));
     for (const TPlanTag& tag : zeitplan.Tage)
         for (const TZeitfenster& fenster : tag.Zeitfenster) {
             if (fenster.Zeile < 0 || fenster.Zeile >= zeilen)

@@ -227,7 +227,7 @@ TEST_F(Zeitplanfenster, TageZuKurzZweiterTagUndDatei)
     dreiKlassen();
     Projektzusatz.Zeitplan = kurzeTage(1);
     auswerten([&] {
-        EXPECT_EQ(kopfzeile(ergebnis->StringGrid1, Qt::Vertical), "14:00–14:20|14:25–14:45|nicht untergebracht");
+        EXPECT_EQ(kopfzeile(ergebnis->StringGrid1, Qt::Vertical), "14:00–14:20|14:25–14:45|ohne Termin");
         EXPECT_TRUE(ergebnis->LNichtUntergebracht->isVisible());
         const QString dritte = ergebnis->StringGrid1->item(2, 0)->text();
         EXPECT_EQ(ergebnis->LNichtUntergebracht->text(), "Die Konferenztage reichen nicht. Ohne Termin: " + dritte);
