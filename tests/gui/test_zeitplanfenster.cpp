@@ -162,6 +162,10 @@ TEST_F(Zeitplanfenster, DialogVorgabenPruefungUndUebernahme)
     EXPECT_EQ(neu->Tage[1], (TKonferenztag{DatumZuWert(Dienstag.addDays(1)), 14 * 60, 18 * 60}));
     EXPECT_EQ(neu->Sonderdauern, (QList<TSonderdauer>{{QStringLiteral("Q2"), 30}}));
     EXPECT_EQ(neu->Raeume, QStringList({"A101", "A102"}));
+    // a picture of the dialog for a look: SIMULTANO_ZEITPLANFOTO=datei.png
+    if (const QString foto = qEnvironmentVariable("SIMULTANO_ZEITPLANFOTO"); !foto.isEmpty()) {
+        EXPECT_TRUE(d.grab().save(foto));
+    }
 }
 
 // "OK" without a change leaves a project without settings as it is; rooms bound the limit.
