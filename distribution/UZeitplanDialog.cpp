@@ -154,6 +154,7 @@ QWidget* TFZeitplanDialog::dauernAufbauen()
     lDauer->setBuddy(Dauer);
     lWechsel->setBuddy(Wechsel);
     Sonderdauern = tabelle(g, "Sonderdauern", {QStringLiteral("Klasse oder Stufe"), QStringLiteral("Dauer")});
+    Sonderdauern->setColumnWidth(SonderKlassen, 150);
     Sonderdauern->setToolTip(QStringLiteral("Eigene Dauer für einzelne Klassen (z.B. 10a) oder ganze Stufen (z.B. Q2)"));
     DauerHinzu = knopf(g, "DauerHinzu", QStringLiteral("Eigene &Dauer hinzufügen"));
     DauerWeg = knopf(g, "DauerWeg", QStringLiteral("Eigene Dauer ent&fernen"));
