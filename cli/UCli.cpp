@@ -58,6 +58,27 @@ const std::array befehle = {
             "sucht wie \"Start (Optimierung)\" eine Verteilung mit möglichst wenigen Zeitfenstern",
             "  --json          ein JSON-Objekt statt der Tabelle als Text\n",
             BefehlVerteilen, true},
+    TBefehl{"zeitplan",
+            "DATEI.spz [--grenze N] [--sekunden S | --schritte N] [--spalten] [--vorsitz] [--eltern] [--startwert Z] "
+            "[--datum TT.MM.JJJJ[,...]] [--beginn HH:MM] [--ende HH:MM] "
+            "[--dauer MIN] [--dauer-fuer KLASSE=MIN[,...]] [--wechsel MIN] [--raeume NAME[,...]] [--speichern] [--json]",
+            "plant den Konferenznachmittag: Tage, Uhrzeiten und Räume, die Zeitfenster in der Reihenfolge mit "
+            "der wenigsten Wartezeit",
+            "  --datum LISTE   die Konferenztage, durch Kommas getrennt (Vorgabe: die Tage des Projekts,\n"
+            "                  sonst das früheste Konferenzdatum der Klassen, sonst heute)\n"
+            "  --beginn HH:MM  Beginn jedes Konferenztages (Vorgabe 14:00)\n"
+            "  --ende HH:MM    spätestes Ende jedes Konferenztages (Vorgabe 18:00)\n"
+            "  --dauer MIN     Dauer einer Konferenz in Minuten (Vorgabe 20)\n"
+            "  --dauer-fuer L  eigene Dauern für Klassen oder Stufen, etwa Q2=30,10a=25\n"
+            "  --wechsel MIN   Minuten zwischen zwei Zeitfenstern (Vorgabe 5)\n"
+            "  --raeume LISTE  die Räume, durch Kommas getrennt (Vorgabe Raum 1 bis Raum N für --grenze N);\n"
+            "                  weniger Räume als --grenze senken die Grenze\n"
+            "  --speichern     Einstellungen und Plan in die Projektdatei schreiben; ohne die Option\n"
+            "                  bleibt die Datei unverändert\n"
+            "  --json          ein JSON-Objekt statt des Zeitplans als Text\n"
+            "Die Optionen gehen den Einstellungen des Projekts vor. Klassen, für die die Tage nicht\n"
+            "reichen, werden auf der Fehlerausgabe genannt.\n",
+            BefehlZeitplan, true},
 };
 
 const TBefehl* befehlSuchen(const QString& name)

@@ -64,3 +64,4 @@ int BefehlImportXml(const QStringList& argumente, TCli& cli);
 int BefehlImportCsv(const QStringList& argumente, TCli& cli);
 int BefehlTexte(const QStringList& argumente, TCli& cli);
 int BefehlVerteilen(const QStringList& argumente, TCli& cli);
+int BefehlZeitplan(const QStringList& argumente, TCli& cli);
