@@ -87,20 +87,6 @@ QByteArray ErgebnisText(const TErgebnisTabelle& tabelle, bool tabulator)
     return Cp1252Kodieren(text);
 }
 
-const QString NichtUntergebrachtText = QStringLiteral("nicht untergebracht");
-
-QString UhrzeitText(int minuten)
-{
-    return QStringLiteral("%1:%2").arg(minuten / 60, 2, 10, QLatin1Char('0')).arg(minuten % 60, 2, 10, QLatin1Char('0'));
-}
-
-QString TagText(double datum)
-{
-    static const char* const wochentage[] = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
-    const QDate tag = WertZuDatum(datum).date();
-    return QLatin1String(wochentage[tag.dayOfWeek() - 1]) + QLatin1Char(' ') + tag.toString(QStringLiteral("dd.MM.yyyy"));
-}
-
 TErgebnisTabelle ZeitplanTabelle(const TPlanZeilen& zeilen, const TZeitplan& zeitplan, const QStringList& raeume)
 {
     qsizetype spalten = 0;
@@ -111,7 +97,8 @@ TErgebnisTabelle ZeitplanTabelle(const TPlanZeilen& zeilen, const TZeitplan& zei
         kopf << raeume.value(c);
     TErgebnisTabelle tabelle{kopf};
     for (qsizetype r = 0; r < zeilen.size(); ++r)
-        tabelle << QStringList{Zeilennummer(static_cast<int>(r)), NichtUntergebrachtText, QString(), QString()};
+        tabelle << QStringList{Zeilennummer(static_cast<int>(r)), QStringLiteral("nicht untergebracht"), QString(),
+                               QString()};
     for (const TPlanTag& tag : zeitplan.Tage)
         for (const TZeitfenster& fenster : tag.Zeitfenster) {
             if (fenster.Zeile < 0 || fenster.Zeile >= zeilen.size())

@@ -31,15 +31,8 @@ QByteArray ErgebnisText(const TErgebnisTabelle& tabelle, bool tabulator);
 
 // ---- the table with the day, times and rooms ("mit Uhrzeiten und Räumen")
 
-// "14:05" for minutes since midnight.
-QString UhrzeitText(int minuten);
-// "Di 26.01.2027" for a day value (days since 30 December 1899).
-QString TagText(double datum);
-// The text of a row that fits into no day.
-extern const QString NichtUntergebrachtText;
-
 // The rows of a timetable as a table of the same form: row 0 holds "", "Tag", "Beginn",
 // "Ende" and the rooms of the columns; every row of the plan its number, its day, the start
-// and end of its time slot and its classes by room. A row that fits into no day names
-// NichtUntergebrachtText as its day and leaves the times empty.
+// and end of its time slot and its classes by room. A row that fits into no day reads
+// "nicht untergebracht" as its day and leaves the times empty.
 TErgebnisTabelle ZeitplanTabelle(const TPlanZeilen& zeilen, const TZeitplan& zeitplan, const QStringList& raeume);

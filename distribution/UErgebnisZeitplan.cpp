@@ -40,18 +40,12 @@ QPushButton* knopf(QWidget* eltern, const char* name, const QString& text)
     return k;
 }
 
-// "14 h 05 min", below an hour "40 min".
-QString DauerText(int minuten)
+// "Di 26.01." for the heads of the rows.
+QString kurzerTag(double datum)
 {
-    if (minuten < 60)
-        return QStringLiteral("%1 min").arg(minuten);
-    return QStringLiteral("%1 h %2 min").arg(minuten / 60).arg(minuten % 60, 2, 10, QLatin1Char('0'));
-}
-
-QString WartezeitText(const TWartezeiten& w)
-{
-    return QStringLiteral("Wartezeit gesamt %1, vorher %2; längste %3")
-        .arg(DauerText(w.Gesamt), DauerText(w.Vorher), DauerText(w.Hoechste));
+    static const char* const wochentage[] = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
+    const QDate tag = WertZuDatum(datum).date();
+    return tag.isValid() ? QLatin1String(wochentage[tag.dayOfWeek() - 1]) + tag.toString(QStringLiteral(" dd.MM.")) : QString();
 }
 
 // The heads of the rows: the time of each slot, with the day when the settings have
@@ -64,7 +58,7 @@ QStringList Zeilenkoepfe(const TZeitplan& zeitplan, int zeilen, bool mitTag)
             if (fenster.Zeile < 0 || fenster.Zeile >= zeilen)
                 continue;
             const QString zeit = UhrzeitText(fenster.Beginn) + QStringLiteral("–") + UhrzeitText(fenster.Ende);
-            koepfe[fenster.Zeile] = mitTag ? TagText(tag.Datum).chopped(4) + QLatin1Char(' ') + zeit : zeit;
+            koepfe[fenster.Zeile] = mitTag ? kurzerTag(tag.Datum) + QLatin1Char(' ') + zeit : zeit;
         }
     return koepfe;
 }
@@ -170,12 +164,8 @@ void TFErgebnis::zeitplanZeigen()
                               spalten.mid(0, StringGrid1->columnCount()));
     StringGrid1->BreitenSetzen();
     LWartezeit->setText(WartezeitText(zeitplan.Wartezeit));
-    QStringList fehlen;
-    for (const TKlasse* k : zeitplan.NichtUntergebracht)
-        fehlen << k->Bezeichnung;
-    LNichtUntergebracht->setText(
-        QStringLiteral("Die Konferenztage reichen nicht. Ohne Termin: %1").arg(fehlen.join(QStringLiteral(", "))));
-    LNichtUntergebracht->setVisible(!fehlen.isEmpty());
+    LNichtUntergebracht->setText(NichtUntergebrachtText(zeitplan));
+    LNichtUntergebracht->setVisible(!zeitplan.NichtUntergebracht.isEmpty());
     planMerken();
 }
 

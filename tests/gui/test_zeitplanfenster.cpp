@@ -234,7 +234,7 @@ TEST_F(Zeitplanfenster, TageZuKurzZweiterTagUndDatei)
         EXPECT_EQ(kopfzeile(ergebnis->StringGrid1, Qt::Vertical), "14:00–14:20|14:25–14:45|ohne Termin");
         EXPECT_TRUE(ergebnis->LNichtUntergebracht->isVisible());
         const QString dritte = ergebnis->StringGrid1->item(2, 0)->text();
-        EXPECT_EQ(ergebnis->LNichtUntergebracht->text(), "Die Konferenztage reichen nicht. Ohne Termin: " + dritte);
+        EXPECT_EQ(ergebnis->LNichtUntergebracht->text(), "Die Konferenztage reichen nicht für alle Konferenzen. Ohne Termin: " + dritte);
     });
     Projektzusatz.Zeitplan = kurzeTage(2);
     Projektzusatz.Zeitplan->Raeume = QStringList{QStringLiteral("Aula")};
@@ -257,9 +257,9 @@ TEST_F(Zeitplanfenster, TageZuKurzZweiterTagUndDatei)
         EXPECT_EQ(speichern(), QStringLiteral("//,A\r\n1.,%1\r\n2.,%2\r\n3.,%3\r\n").arg(k[0], k[1], k[2]));
         ergebnis->CUhrzeiten->setChecked(true);
         EXPECT_EQ(speichern(), QStringLiteral("//,Tag,Beginn,Ende,Aula\r\n"
-                                              "1.,\"Di 26.01.2027\",14:00,14:20,%1\r\n"
-                                              "2.,\"Di 26.01.2027\",14:25,14:45,%2\r\n"
-                                              "3.,\"Mi 27.01.2027\",14:00,14:20,%3\r\n")
+                                              "1.,\"Dienstag, 26.01.2027\",14:00,14:20,%1\r\n"
+                                              "2.,\"Dienstag, 26.01.2027\",14:25,14:45,%2\r\n"
+                                              "3.,\"Mittwoch, 27.01.2027\",14:00,14:20,%3\r\n")
                                    .arg(k[0], k[1], k[2]));
         ergebnis->CUhrzeiten->setChecked(false);
     });
