@@ -121,6 +121,7 @@ TFErgebnis::TFErgebnis(IDialoge& dialoge, QWidget* besitzer)
     spalte->addWidget(Label1 = umbrechend(this, "Label1"));
     spalte->addWidget(sucheAufbauen());
     spalte->addWidget(optimierungAufbauen());
+    spalte->addWidget(zeitplanAufbauen());
     Label3 = umbrechend(this, "Label3",
                         QStringLiteral("Mit gedrückter Strg-Taste können Sie die markierte Zelle mit den Cursortasten "
                                        "verschieben. Der Mauszeiger liefert Info über die unterrichtenden Lehrkräfte."));
@@ -149,6 +150,7 @@ TFErgebnis::TFErgebnis(IDialoge& dialoge, QWidget* besitzer)
     connect(hilfe, &QShortcut::activated, this, &TFErgebnis::FormHelp);
     kaestchenMerken(CVorsitz, QStringLiteral("vorsitz"));
     kaestchenMerken(CEltern, QStringLiteral("eltern"));
+    kaestchenMerken(CUhrzeiten, QStringLiteral("uhrzeiten"));
 
     TaktSetzen(SekundenTakt());
     sd1.Titel = QStringLiteral("Ergebnis als Text speichern");
@@ -238,7 +240,11 @@ void TFErgebnis::Auswerten()
         groesseSetzen();
     groesseGesetzt = true;
     untergrenze.reset(); // the classes may have changed since the last evaluation
-    ColZahl = VerteilungSuchen(Edit1->value(), Konfliktarten());
+    grenzeAnRaeumeAnpassen();
+    // the plan kept in the project comes back as it was left, else a new search
+    gehaltenZeigen = gehaltenenPlanNehmen();
+    if (!gehaltenZeigen)
+        ColZahl = VerteilungSuchen(Edit1->value(), Konfliktarten());
     Button1->setVisible(Verteilung->Count() < Klassenliste->Count());
     exec();
 }
@@ -249,7 +255,13 @@ void TFErgebnis::showEvent(QShowEvent* ereignis)
     if (ereignis->spontaneous())
         return;
     StringGrid1->HinweisVerbergen();
-    ErgebnisAnzeigen();
+    if (gehaltenZeigen) {
+        planZeigen(Projektzusatz.Plan->Zeilen);
+        untergrenzeZeigen();
+    } else {
+        ErgebnisAnzeigen();
+        reihenfolgeOrdnen();
+    }
 }
 
 void TFErgebnis::changeEvent(QEvent* ereignis)
@@ -299,7 +311,7 @@ void TFErgebnis::Button4Click()
     TFSaveResult& frage = *haupt->Fenster().SaveResult;
     if (!frage.Fragen() || !Dialoge().DateiSpeichern(this, sd1))
         return;
-    const QString fehler = DateiSchreiben(sd1.Dateiname, ErgebnisText(Tabelle(), frage.Tabulator()));
+    const QString fehler = DateiSchreiben(sd1.Dateiname, ErgebnisText(Ausgabetabelle(), frage.Tabulator()));
     if (!fehler.isEmpty())
         Dialoge().Fehlermeldung(this, fehler);
 }
@@ -322,6 +334,6 @@ void TFErgebnis::Button5Click()
         Dialoge().Fehlermeldung(this, QStringLiteral("Der Druck kann nicht beginnen. Bitte prüfen Sie den Drucker."));
         return;
     }
-    ErgebnisZeichnen(maler, Tabelle(), QDateTime::currentDateTime());
+    ErgebnisZeichnen(maler, Ausgabetabelle(), QDateTime::currentDateTime(), CUhrzeiten->isChecked());
     maler.end();
 }

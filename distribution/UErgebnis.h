@@ -4,6 +4,7 @@
 #include "app/UDialogFenster.h"
 #include "distribution/UErgebnisText.h"
 #include "distribution/USuche.h"
+#include "distribution/UZeitplan.h"
 
 #include <functional>
 #include <memory>
@@ -16,6 +17,7 @@ class QPrinter;
 class QPushButton;
 class QSpinBox;
 class TErgebnisRaster;
+class TFZeitplanDialog;
 
 // The one-second beat that counts down the optimisation loop. The window uses a Qt timer;
 // the tests tick by hand.
@@ -81,6 +83,27 @@ public:
     void Timer1Timer();
     void FormHelp();
 
+    // ---- the timetable of the plan shown (UErgebnisZeitplan.cpp)
+    QGroupBox* GroupBoxZeitplan = nullptr;
+    QPushButton* BZeitplan = nullptr;     // the settings dialog
+    QPushButton* BReihenfolge = nullptr;  // order the rows for little waiting
+    QPushButton* BTermine = nullptr;      // the days into the classes' conference dates
+    QCheckBox* CUhrzeiten = nullptr;      // file and printout with day, times and rooms
+    QLabel* LWartezeit = nullptr;         // the waiting figures
+    QLabel* LNichtUntergebracht = nullptr; // the classes the days have no room for
+    TFZeitplanDialog* Zeitplandialog = nullptr;
+
+    // The rows as shown, manual moves included; a cell that names no class is null.
+    TPlanZeilen PlanZeilen() const;
+    // The timetable of those rows, as the headers and figures show it.
+    const TZeitplan& Zeitplan() const { return zeitplan; }
+    // The table of the file and the printout: with "mit Uhrzeiten und Räumen" the day,
+    // times and rooms are added.
+    TErgebnisTabelle Ausgabetabelle() const;
+    void BZeitplanClick();
+    void BReihenfolgeClick();
+    void BTermineClick();
+
 public slots:
     void reject() override; // Esc presses Button2
 
@@ -101,9 +124,27 @@ private:
     void ErgebnisAnzeigen();
     void SucheBeenden();
     void schleifeBeginnen();
+    void schleifeGeendet();
     void schalterFreigeben(bool frei);
     void schleifeMitC1();
     void untergrenzeZeigen();
+
+    // the timetable (UErgebnisZeitplan.cpp)
+    QWidget* zeitplanAufbauen();
+    void planZeigen(const TPlanZeilen& zeilen);
+    void zeitplanZeigen();
+    void planMerken();
+    bool gehaltenenPlanNehmen();
+    void reihenfolgeOrdnen();
+    void grenzeAnRaeumeAnpassen();
+    void zeitplanFreigeben(bool frei);
+    TZeitplanEinstellungen einstellungen() const;
+    QStringList raeume() const;
+
+    TZeitplan zeitplan;
+    bool gehaltenZeigen = false; // the evaluation shows the plan kept in the project
+    bool neuGezeigt = false;     // a loop has shown a new plan
+    std::optional<TGehaltenerPlan> eigenerPlan; // the plan this window last kept in the project
 
     int ColZahl = 1;
     qint16 Merker = 0;

@@ -44,7 +44,7 @@ QString DruckUeberschrift(const QDateTime& zeitpunkt)
         .arg(zeitpunkt.toString(QStringLiteral("dd.MM.yy")), zeit);
 }
 
-void ErgebnisZeichnen(QPainter& maler, const TErgebnisTabelle& tabelle, const QDateTime& zeitpunkt)
+void ErgebnisZeichnen(QPainter& maler, const TErgebnisTabelle& tabelle, const QDateTime& zeitpunkt, bool mitKopf)
 {
     QFont schrift(QStringLiteral("Arial"));
     schrift.setStyleHint(QFont::SansSerif);
@@ -71,7 +71,7 @@ void ErgebnisZeichnen(QPainter& maler, const TErgebnisTabelle& tabelle, const QD
     for (int r = 0; r < R; ++r) {
         const int y = zeileY(r + 2.75);
         maler.drawLine(runden(W), y, runden(C * W), y);
-        for (int c = 1; r >= 1 && c < C; ++c)
+        for (int c = 1; (r >= 1 || mitKopf) && c < C; ++c)
             text(maler, runden((c + 0.5) * W), zeileY(r + 2), tabelle[r].value(c), Qt::AlignHCenter);
     }
     for (int c = 0; c < C; ++c) {

@@ -99,6 +99,11 @@ TErgebnisRaster::TErgebnisRaster(QWidget* eltern) : QTableWidget(eltern)
     farben.setColor(QPalette::Base, Qt::white);
     farben.setColor(QPalette::Text, Qt::black);
     setPalette(farben);
+    // the times and rooms of the headers in a smaller type, so the classes keep their room
+    QFont kopfschrift = schrift;
+    kopfschrift.setPixelSize(13);
+    verticalHeader()->setFont(kopfschrift);
+    horizontalHeader()->setFont(kopfschrift);
     const int zeilenhoehe = std::max(24, fontMetrics().height() + 6);
     verticalHeader()->setDefaultSectionSize(zeilenhoehe);
     horizontalHeader()->setFixedHeight(zeilenhoehe);
@@ -151,10 +156,10 @@ TErgebnisTabelle TErgebnisRaster::Tabelle() const
     TErgebnisTabelle tabelle;
     QStringList kopf{QString()};
     for (int c = 0; c < columnCount(); ++c)
-        kopf << model()->headerData(c, Qt::Horizontal).toString();
+        kopf << Spaltenbuchstabe(c);
     tabelle << kopf;
     for (int r = 0; r < rowCount(); ++r) {
-        QStringList zeile{model()->headerData(r, Qt::Vertical).toString()};
+        QStringList zeile{Zeilennummer(r)};
         for (int c = 0; c < columnCount(); ++c)
             zeile << (item(r, c) ? item(r, c)->text() : QString());
         tabelle << zeile;
@@ -162,18 +167,32 @@ TErgebnisTabelle TErgebnisRaster::Tabelle() const
     return tabelle;
 }
 
+void TErgebnisRaster::KoepfeSetzen(const QStringList& zeilen, const QStringList& spalten)
+{
+    setVerticalHeaderLabels(zeilen);
+    setHorizontalHeaderLabels(spalten);
+}
+
 void TErgebnisRaster::BreitenSetzen()
 {
     const int breite = width();
-    verticalHeader()->setFixedWidth(breite / 6);
+    int kopfbreite = breite / 6;
+    const QFontMetrics kopf = verticalHeader()->fontMetrics();
+    for (int r = 0; r < rowCount(); ++r)
+        kopfbreite = std::max(kopfbreite, kopf.horizontalAdvance(model()->headerData(r, Qt::Vertical).toString()) +
+                                              3 * NummernRand);
+    verticalHeader()->setFixedWidth(kopfbreite);
     const int klassen = columnCount();
     if (klassen == 0)
         return;
     const int linie = showGrid() ? 1 : 0;
-    const int rest = breite - breite / 6 - style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 2 * frameWidth() - 1;
+    const int rest = breite - kopfbreite - style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 2 * frameWidth() - 1;
     int w = rest / klassen - linie;
     w = std::min(w, breite / 5);
-    w = std::max(w, 30);
+    int raum = 30; // the room names stay readable; a narrow table scrolls instead
+    for (int c = 0; c < klassen; ++c)
+        raum = std::max(raum, kopf.horizontalAdvance(model()->headerData(c, Qt::Horizontal).toString()) + 6);
+    w = std::max(w, raum);
     // a section holds its grid line, so the line is added back
     for (int c = 0; c < klassen; ++c)
         setColumnWidth(c, w + linie);
@@ -222,6 +241,7 @@ void TErgebnisRaster::verschieben(int zeilen, int spalten)
             tauschen(r, s, zielR, s);
     setCurrentCell(zielR, zielC);
     scrollTo(currentIndex());
+    emit Verschoben();
 }
 
 void TErgebnisRaster::mouseMoveEvent(QMouseEvent* ereignis)

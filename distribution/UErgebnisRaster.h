@@ -20,9 +20,13 @@ public:
     // Shows a table whose row 0 holds the letters and column 0 the numbers; the mark goes
     // to the first class cell.
     void Fuellen(const TErgebnisTabelle& tabelle);
-    // The table as shown, in the same form.
+    // The table as shown, in the same form: row 0 the letters, column 0 the row numbers,
+    // whatever the headers read.
     TErgebnisTabelle Tabelle() const;
-    // Column 0 gets a sixth of the width; the class columns share the rest, at most a fifth
+    // New texts for the headers (the times of the rows, the rooms of the columns); the
+    // cells stay.
+    void KoepfeSetzen(const QStringList& zeilen, const QStringList& spalten);
+    // Column 0 gets a sixth of the width, or what its longest text needs; the class columns share the rest, at most a fifth
     // of the width and at least 30 pixels each.
     void BreitenSetzen();
 
@@ -30,6 +34,10 @@ public:
     void HinweisVerbergen();
     QLabel* Hinweis() const { return hintW; }
     QPoint HinweisZelle() const { return {mx, my}; }
+
+signals:
+    // Cells were moved by hand.
+    void Verschoben();
 
 protected:
     void keyPressEvent(QKeyEvent* ereignis) override;   // StringGrid1KeyDown

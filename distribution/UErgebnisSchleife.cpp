@@ -15,11 +15,12 @@
 
 #include <limits>
 
+// The plan of Verteilung in the order the search found it.
 void TFErgebnis::ErgebnisAnzeigen()
 {
-    StringGrid1->Fuellen(ErgebnisTabelle(*Verteilung, ColZahl));
-    StringGrid1->BreitenSetzen();
+    planZeigen(Planzeilen(*Verteilung, ColZahl));
     untergrenzeZeigen();
+    neuGezeigt = true;
 }
 
 // The bound belongs to the rules the plan shown was searched with, which are those of the
@@ -43,6 +44,7 @@ void TFErgebnis::schalterFreigeben(bool frei)
     for (QWidget* w :
          std::initializer_list<QWidget*>{Button3, Button1, Button4, Button5, Edit1, Edit2, C2, CVorsitz, CEltern})
         w->setEnabled(frei);
+    zeitplanFreigeben(frei);
     Button2->setText(frei ? QStringLiteral("S&chließen") : QStringLiteral("&Abbruch"));
     laeuft = !frei;
 }
@@ -51,6 +53,15 @@ void TFErgebnis::schleifeBeginnen()
 {
     schalterFreigeben(false);
     stoppen = false;
+    neuGezeigt = false;
+}
+
+// A plan a loop has shown gets the order with little waiting when the loop is over.
+void TFErgebnis::schleifeGeendet()
+{
+    if (neuGezeigt)
+        reihenfolgeOrdnen();
+    neuGezeigt = false;
 }
 
 void TFErgebnis::SucheBeenden()
@@ -66,6 +77,7 @@ void TFErgebnis::Button1Click()
     } else {
         ColZahl = VerteilungSuchen(Edit1->value(), Konfliktarten());
         ErgebnisAnzeigen();
+        reihenfolgeOrdnen();
     }
     StringGrid1->setFocus();
 }
@@ -93,6 +105,7 @@ void TFErgebnis::schleifeMitC1()
     Verteilung = std::move(neueListe);
     ColZahl = Spaltenzahl(*Verteilung);
     SucheBeenden();
+    schleifeGeendet();
 }
 
 // Runs the optimisation step by step until the countdown or "Abbruch" ends it, or until
@@ -138,6 +151,7 @@ void TFErgebnis::Button3Click()
     if (!stoppen)
         SucheBeenden();
     ColZahl = bisher.Spalten;
+    schleifeGeendet();
     StringGrid1->setFocus();
 }
 
