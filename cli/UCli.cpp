@@ -58,6 +58,16 @@ const std::array befehle = {
             "sucht wie \"Start (Optimierung)\" eine Verteilung mit möglichst wenigen Zeitfenstern",
             "  --json          ein JSON-Objekt statt der Tabelle als Text\n",
             BefehlVerteilen, true},
+    TBefehl{"ausgaben",
+            "DATEI.spz -o ORDNER [--nur pdf|ics] [--grenze N] [--sekunden S | --schritte N] [--spalten] [--vorsitz] "
+            "[--eltern] [--startwert Z] [--json]",
+            "schreibt die Konferenzpläne der Lehrkräfte, die Türschilder und die Übersicht als PDF und die "
+            "Kalenderdateien",
+            "  -o, --ordner ORDNER  der Zielordner: Lehrkraefte.pdf, Tuerschilder.pdf, Uebersicht.pdf und\n"
+            "                       ics/KUERZEL.ics je Lehrkraft und ics/alle.ics; vorhandene werden ersetzt\n"
+            "  --nur pdf|ics        nur die PDF-Dateien oder nur die Kalenderdateien\n"
+            "  --json               der Zeitplan, aus dem die Ausgaben entstanden, als JSON-Objekt\n",
+            BefehlAusgaben, true},
 };
 
 const TBefehl* befehlSuchen(const QString& name)
