@@ -54,6 +54,19 @@ TAusgabeWahl wahlLesen(const TArgumente& args)
     return wahl;
 }
 
+// Classes whose slot fits into no day have no place in the outputs: said, not hidden.
+void nichtUntergebrachtMelden(const TZeitplan& zeitplan, TCli& cli)
+{
+    if (zeitplan.NichtUntergebracht.isEmpty())
+        return;
+    QStringList klassen;
+    for (const TKlasse* klasse : zeitplan.NichtUntergebracht)
+        klassen << klasse->Bezeichnung;
+    cli.Fehler << QStringLiteral("Hinweis: %1 Klassen passen in keinen Konferenztag und fehlen in den Ausgaben: %2\n")
+                      .arg(klassen.size())
+                      .arg(klassen.join(QStringLiteral(", ")));
+}
+
 } // namespace
 
 int BefehlAusgaben(const QStringList& argumente, TCli& cli)
@@ -77,6 +90,7 @@ int BefehlAusgaben(const QStringList& argumente, TCli& cli)
     const TAusgabeErgebnis ergebnis = AusgabenSchreiben(zeitplan.Zeitplan, *projekt.Lehrer, auftrag);
     if (!ergebnis.Fehler.isEmpty())
         throw TFehler(ergebnis.Fehler);
+    nichtUntergebrachtMelden(zeitplan.Zeitplan, cli);
     if (args.Hat(QStringLiteral("json")))
         cli.Aus << QString::fromUtf8(zeitplan.Json) << '\n';
     else
