@@ -73,7 +73,7 @@ void lehrkraftSeite(TZeilenschreiber& zeilen, const TLehrkraftPlan& plan, int we
         vorher = &einsatz;
     }
     zeilen.Abstand(60);
-    zeilen.Zeile({QStringLiteral("Ihre letzte Konferenz endet um %1 Uhr.").arg(Uhrzeit(vorher->Termin.Ende))}, {0},
+    zeilen.Zeile({QStringLiteral("Ihre letzte Konferenz endet um %1 Uhr.").arg(UhrzeitText(vorher->Termin.Ende))}, {0},
                  AusgabeSchrift(12, true));
 }
 

@@ -2,8 +2,6 @@
 
 #include "planning/UFunctions.h"
 
-#include <QDate>
-#include <QLocale>
 
 #include <algorithm>
 
@@ -109,20 +107,9 @@ QList<TRaumTag> RaumPlaene(const TZeitplan& zeitplan)
     return plaene;
 }
 
-QString Uhrzeit(int minuten)
-{
-    return QStringLiteral("%1:%2").arg(minuten / 60, 2, 10, QLatin1Char('0')).arg(minuten % 60, 2, 10, QLatin1Char('0'));
-}
-
 QString Zeitspanne(int beginn, int ende)
 {
-    return Uhrzeit(beginn) + QChar(0x2013) + Uhrzeit(ende);
-}
-
-QString TagText(double datum)
-{
-    const QDate tag = WertZuDatum(datum).date();
-    return QLocale(QLocale::German, QLocale::Germany).dayName(tag.dayOfWeek()) + QStringLiteral(", ") + DatumText(datum);
+    return UhrzeitText(beginn) + QChar(0x2013) + UhrzeitText(ende);
 }
 
 QString LehrkraftText(const TLehrer* lehrer)

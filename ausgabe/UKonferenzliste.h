@@ -57,12 +57,8 @@ QStringList RaeumeNachSpalte(const TZeitplan& zeitplan);
 // Per day the rooms that are used, in the order of the columns.
 QList<TRaumTag> RaumPlaene(const TZeitplan& zeitplan);
 
-// "14:05"
-QString Uhrzeit(int minuten);
 // "14:05–14:25"
 QString Zeitspanne(int beginn, int ende);
-// "Montag, 15.06.2026"
-QString TagText(double datum);
 // "Frau Berg (BER)"; the abbreviation alone when the name is empty
 QString LehrkraftText(const TLehrer* lehrer);
 // The chair as LehrkraftText, or "nicht festgelegt"

@@ -46,7 +46,7 @@ void zeitachse(QPainter& maler, const QRectF& feld, const TZeitraum& zeit, doubl
         maler.drawLine(QPointF(feld.left() - 20, y), QPointF(feld.right(), y));
         maler.setPen(Qt::black);
         maler.drawText(QRectF(Rahmen.left(), y - 50, feld.left() - Rahmen.left() - 30, 100),
-                       Qt::AlignRight | Qt::AlignVCenter, Uhrzeit(minute));
+                       Qt::AlignRight | Qt::AlignVCenter, UhrzeitText(minute));
     }
 }
 

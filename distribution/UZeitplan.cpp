@@ -47,11 +47,6 @@ bool stufePasst(const QString& stufe, const QString& bezeichnung)
     return bezeichnung.size() == stufe.size() || !bezeichnung.at(stufe.size()).isDigit();
 }
 
-QString uhrzeit(int minuten)
-{
-    return QStringLiteral("%1:%2").arg(minuten / 60, 2, 10, QLatin1Char('0')).arg(minuten % 60, 2, 10, QLatin1Char('0'));
-}
-
 } // namespace
 
 int Konferenzdauer(const TZeitplanEinstellungen& einstellungen, const TKlasse& klasse)
@@ -134,7 +129,7 @@ QString terminJson(const TTermin& t)
             lehrkraefte << l->Kuerzel;
     return QStringLiteral("{\"klasse\": %1, \"raum\": %2, \"beginn\": \"%3\", \"ende\": \"%4\", "
                           "\"vorsitz\": %5, \"lehrkraefte\": %6}")
-        .arg(jsonText(t.Klasse->Bezeichnung), jsonText(t.Raum), uhrzeit(t.Beginn), uhrzeit(t.Ende),
+        .arg(jsonText(t.Klasse->Bezeichnung), jsonText(t.Raum), UhrzeitText(t.Beginn), UhrzeitText(t.Ende),
              t.Klasse->Vorsitz ? jsonText(t.Klasse->Vorsitz->Kuerzel) : QStringLiteral("null"),
              jsonListe(lehrkraefte));
 }
@@ -147,7 +142,7 @@ QString tagJson(const TPlanTag& tag)
         for (const TTermin& t : f.Konferenzen)
             konferenzen << terminJson(t);
         fenster << QStringLiteral("{\"beginn\": \"%1\", \"ende\": \"%2\", \"konferenzen\": [%3]}")
-                       .arg(uhrzeit(f.Beginn), uhrzeit(f.Ende), konferenzen.join(QStringLiteral(", ")));
+                       .arg(UhrzeitText(f.Beginn), UhrzeitText(f.Ende), konferenzen.join(QStringLiteral(", ")));
     }
     const QString datum = WertZuDatum(tag.Datum).date().toString(Qt::ISODate);
     return QStringLiteral("{\"datum\": \"%1\", \"zeitfenster\": [%2]}").arg(datum, fenster.join(QStringLiteral(", ")));

@@ -87,3 +87,23 @@ TPlanZeilen ReihenfolgeOptimieren(const TPlanZeilen& zeilen, const TZeitplanEins
                                   const TKonfliktArten& arten, long arbeitseinheiten);
 // The timetable as the JSON object of "simultano-cli zeitplan --json" (UTF-8, one line).
 QByteArray ZeitplanJson(const TZeitplan& zeitplan, int zeilen, int untergrenze, bool optimal);
+
+// ---- helpers for the window, the command line and the outputs
+
+// The groups of a distribution as rows of a plan, in its order.
+TPlanZeilen PlanZeilen(const TVerteilung& verteilung);
+// "14:25"
+QString UhrzeitText(int minuten);
+// "40 min", "1 h 05 min"
+QString DauerText(int minuten);
+// "Dienstag, 26.01.2027"
+QString TagText(double datum);
+// "Wartezeit gesamt 14 h 20 min, vorher 31 h 05 min; längste 1 h 40 min"
+QString WartezeitText(const TWartezeiten& wartezeit);
+// The message for the classes that fit into no day; empty when all fit.
+QString NichtUntergebrachtText(const TZeitplan& zeitplan);
+// The timetable as readable lines: per day its name, per slot its times and the classes with
+// their rooms, then the classes without a place and the waiting.
+QString ZeitplanText(const TZeitplan& zeitplan);
+// The timetable entry of a class, null when it has none.
+const TTermin* TerminVon(const TZeitplan& zeitplan, const TKlasse* klasse);
