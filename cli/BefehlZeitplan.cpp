@@ -2,6 +2,7 @@
 // afternoon, its slots in the order with the least waiting; as text or as one JSON object.
 #include "cli/UCli.h"
 #include "cli/UCliOptimierung.h"
+#include "cli/UCliZeitplan.h"
 #include "distribution/UOptimierung.h"
 #include "distribution/UReihenfolge.h"
 #include "distribution/UVerteilung.h"
@@ -104,36 +105,63 @@ void einstellungenAnpassen(const TArgumente& args, TZeitplanEinstellungen& e)
 
 } // namespace
 
-int BefehlZeitplan(const QStringList& argumente, TCli& cli)
+QStringList ZeitplanOptionenMitWert()
 {
-    const QStringList mitWert = OptimierungsOptionenMitWert()
-                                << QStringLiteral("datum") << QStringLiteral("beginn") << QStringLiteral("ende")
-                                << QStringLiteral("dauer") << QStringLiteral("dauer-fuer") << QStringLiteral("wechsel")
-                                << QStringLiteral("raeume");
-    const TArgumente args(argumente, mitWert,
-                          OptimierungsSchalter() << QStringLiteral("json") << QStringLiteral("speichern"));
-    args.PositionenPruefen(1, 1);
-    TCliOptimierung optionen = OptimierungsOptionenLesen(args);
+    return OptimierungsOptionenMitWert() << QStringLiteral("datum") << QStringLiteral("beginn") << QStringLiteral("ende")
+                                         << QStringLiteral("dauer") << QStringLiteral("dauer-fuer")
+                                         << QStringLiteral("wechsel") << QStringLiteral("raeume");
+}
 
-    const QString datei = args.Positionen.first();
-    TProjektErgebnis projekt = ProjektOderFehler(datei);
+QString ZeitplanHilfe()
+{
+    return QStringLiteral(
+        "  --datum LISTE   die Konferenztage, durch Kommas getrennt (Vorgabe: die Tage des Projekts,\n"
+        "                  sonst das früheste Konferenzdatum der Klassen, sonst heute)\n"
+        "  --beginn HH:MM  Beginn jedes Konferenztages (Vorgabe 14:00)\n"
+        "  --ende HH:MM    spätestes Ende jedes Konferenztages (Vorgabe 18:00)\n"
+        "  --dauer MIN     Dauer einer Konferenz in Minuten (Vorgabe 20)\n"
+        "  --dauer-fuer L  eigene Dauern für Klassen oder Stufen, etwa Q2=30,10a=25\n"
+        "  --wechsel MIN   Minuten zwischen zwei Zeitfenstern (Vorgabe 5)\n"
+        "  --raeume LISTE  die Räume, durch Kommas getrennt (Vorgabe Raum 1 bis Raum N für --grenze N);\n"
+        "                  weniger Räume als --grenze senken die Grenze\n");
+}
+
+TCliZeitplan ZeitplanAusfuehren(const TArgumente& args, const TProjektErgebnis& projekt)
+{
+    TCliZeitplan ergebnis;
+    ergebnis.Optionen = OptimierungsOptionenLesen(args);
+    TCliOptimierung& optionen = ergebnis.Optionen;
     if (projekt.Klassen->Count() < 2)
         throw TFehler(MeldungZuWenigeKlassen);
-    TZeitplanEinstellungen einstellungen =
-        WirksameEinstellungen(projekt.Zusatz.Zeitplan, *projekt.Klassen, DatumZuWert(QDate::currentDate()));
+    TZeitplanEinstellungen& einstellungen = ergebnis.Einstellungen;
+    einstellungen = WirksameEinstellungen(projekt.Zusatz.Zeitplan, *projekt.Klassen, DatumZuWert(QDate::currentDate()));
     einstellungenAnpassen(args, einstellungen);
     // fewer rooms than the limit lower the limit
     optionen.Grenze = static_cast<int>(std::min<qsizetype>(optionen.Grenze, Raumnamen(einstellungen, optionen.Grenze).size()));
 
     const TCliOptimierungsLauf lauf = OptimierungAusfuehren(*projekt.Klassen, optionen);
     const TOptimierung& optimierung = *lauf.Optimierung;
-    const TPlanZeilen zeilen = ReihenfolgeOptimieren(PlanZeilen(*optimierung.BesterPlan()), einstellungen,
-                                                     optionen.Arten, ReihenfolgeEinheiten);
-    const TZeitplan zeitplan = ZeitplanBerechnen(zeilen, einstellungen, optionen.Arten);
+    ergebnis.Zeilen = ReihenfolgeOptimieren(PlanZeilen(*optimierung.BesterPlan()), einstellungen, optionen.Arten,
+                                            ReihenfolgeEinheiten);
+    ergebnis.Zeitplan = ZeitplanBerechnen(ergebnis.Zeilen, einstellungen, optionen.Arten);
+    ergebnis.Json = ZeitplanJson(ergebnis.Zeitplan, optimierung.Bestes().Zeilen, optimierung.Untergrenze(),
+                                 optimierung.Bestes().Zeilen <= optimierung.Untergrenze());
+    return ergebnis;
+}
+
+int BefehlZeitplan(const QStringList& argumente, TCli& cli)
+{
+    const TArgumente args(argumente, ZeitplanOptionenMitWert(),
+                          OptimierungsSchalter() << QStringLiteral("json") << QStringLiteral("speichern"));
+    args.PositionenPruefen(1, 1);
+    const QString datei = args.Positionen.first();
+    TProjektErgebnis projekt = ProjektOderFehler(datei);
+    const TCliZeitplan plan = ZeitplanAusfuehren(args, projekt);
+    const TZeitplan& zeitplan = plan.Zeitplan;
 
     if (args.Hat(QStringLiteral("speichern"))) {
-        projekt.Zusatz.Zeitplan = einstellungen;
-        projekt.Zusatz.Plan = TGehaltenerPlan{optionen.Grenze, zeilen};
+        projekt.Zusatz.Zeitplan = plan.Einstellungen;
+        projekt.Zusatz.Plan = TGehaltenerPlan{plan.Optionen.Grenze, plan.Zeilen};
         const QString fehler = ProjektSchreiben(datei, *projekt.Lehrer, *projekt.Klassen, projekt.Zusatz);
         if (!fehler.isEmpty())
             throw TFehler(fehler);
@@ -142,9 +170,7 @@ int BefehlZeitplan(const QStringList& argumente, TCli& cli)
     if (!draussen.isEmpty())
         cli.Fehler << draussen << '\n';
     if (args.Hat(QStringLiteral("json")))
-        cli.Aus << QString::fromUtf8(ZeitplanJson(zeitplan, optimierung.Bestes().Zeilen, optimierung.Untergrenze(),
-                                                  optimierung.Bestes().Zeilen <= optimierung.Untergrenze()))
-                << '\n';
+        cli.Aus << QString::fromUtf8(plan.Json) << '\n';
     else
         cli.Aus << ZeitplanText(zeitplan);
     return 0;

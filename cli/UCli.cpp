@@ -1,6 +1,7 @@
 #include "cli/UCli.h"
 
 #include "cli/UCliOptimierung.h"
+#include "cli/UCliZeitplan.h"
 #include "planning/UDatei.h"
 #include "planning/UFehler.h"
 #include "planning/UProjekt.h"
@@ -20,6 +21,7 @@ struct TBefehl
     const char* Hilfe;        // the options, one per line; may be empty
     int (*Ausfuehren)(const QStringList&, TCli&);
     bool Optimierung;         // takes the options of the optimisation (UCliOptimierung.h) too
+    bool Zeitplan = false;    // and those of the timetable (UCliZeitplan.h)
 
 };
 
@@ -77,21 +79,21 @@ const std::array befehle = {
             "[--dauer MIN] [--dauer-fuer KLASSE=MIN[,...]] [--wechsel MIN] [--raeume NAME[,...]] [--speichern] [--json]",
             "plant den Konferenznachmittag: Tage, Uhrzeiten und Räume, die Zeitfenster in der Reihenfolge mit "
             "der wenigsten Wartezeit",
-            "  --datum LISTE   die Konferenztage, durch Kommas getrennt (Vorgabe: die Tage des Projekts,\n"
-            "                  sonst das früheste Konferenzdatum der Klassen, sonst heute)\n"
-            "  --beginn HH:MM  Beginn jedes Konferenztages (Vorgabe 14:00)\n"
-            "  --ende HH:MM    spätestes Ende jedes Konferenztages (Vorgabe 18:00)\n"
-            "  --dauer MIN     Dauer einer Konferenz in Minuten (Vorgabe 20)\n"
-            "  --dauer-fuer L  eigene Dauern für Klassen oder Stufen, etwa Q2=30,10a=25\n"
-            "  --wechsel MIN   Minuten zwischen zwei Zeitfenstern (Vorgabe 5)\n"
-            "  --raeume LISTE  die Räume, durch Kommas getrennt (Vorgabe Raum 1 bis Raum N für --grenze N);\n"
-            "                  weniger Räume als --grenze senken die Grenze\n"
             "  --speichern     Einstellungen und Plan in die Projektdatei schreiben; ohne die Option\n"
             "                  bleibt die Datei unverändert\n"
             "  --json          ein JSON-Objekt statt des Zeitplans als Text\n"
             "Die Optionen gehen den Einstellungen des Projekts vor. Klassen, für die die Tage nicht\n"
             "reichen, werden auf der Fehlerausgabe genannt.\n",
-            BefehlZeitplan, true},
+            BefehlZeitplan, true, true},
+    TBefehl{"ausgaben",
+            "DATEI.spz -o ORDNER [--nur pdf|ics] [OPTIONEN VON zeitplan] [--json]",
+            "schreibt die Konferenzpläne der Lehrkräfte, die Türschilder und die Übersicht als PDF und die "
+            "Kalenderdateien",
+            "  -o, --ordner ORDNER  der Zielordner: Lehrkraefte.pdf, Tuerschilder.pdf, Uebersicht.pdf und\n"
+            "                       ics/KUERZEL.ics je Lehrkraft und ics/alle.ics; vorhandene werden ersetzt\n"
+            "  --nur pdf|ics        nur die PDF-Dateien oder nur die Kalenderdateien\n"
+            "  --json               der Zeitplan, aus dem die Ausgaben entstanden, als JSON-Objekt\n",
+            BefehlAusgaben, true, true},
 };
 
 const TBefehl* befehlSuchen(const QString& name)
@@ -119,7 +121,8 @@ void befehlHilfe(const TBefehl& befehl, QTextStream& aus)
 {
     aus << "Aufruf: simultano-cli " << befehl.Name << ' ' << QString::fromUtf8(befehl.Aufruf) << "\n\n"
         << QString::fromUtf8(befehl.Beschreibung) << ".\n";
-    const QString hilfe = (befehl.Optimierung ? OptimierungsHilfe() : QString()) + QString::fromUtf8(befehl.Hilfe);
+    const QString hilfe = (befehl.Optimierung ? OptimierungsHilfe() : QString()) +
+                          (befehl.Zeitplan ? ZeitplanHilfe() : QString()) + QString::fromUtf8(befehl.Hilfe);
     if (!hilfe.isEmpty())
         aus << "\nOptionen:\n" << hilfe;
 }

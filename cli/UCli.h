@@ -76,3 +76,5 @@ int BefehlImportCsv(const QStringList& argumente, TCli& cli);
 int BefehlTexte(const QStringList& argumente, TCli& cli);
 int BefehlVerteilen(const QStringList& argumente, TCli& cli);
 int BefehlZeitplan(const QStringList& argumente, TCli& cli);
+// Needs a QGuiApplication (the fonts of the PDF pages); the others run on the core alone.
+int BefehlAusgaben(const QStringList& argumente, TCli& cli);

@@ -2,12 +2,31 @@
 #include "cli/UCli.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// "ausgaben" draws pages and needs Qt Gui, without a display; every other subcommand runs
+// on Qt Core alone.
+std::unique_ptr<QCoreApplication> programm(int& argc, char* argv[])
+{
+    if (argc > 1 && std::strcmp(argv[1], "ausgaben") == 0) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    const auto app = programm(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("simultano-cli"));
     QTextStream aus(stdout);
     QTextStream fehler(stderr);

@@ -4,6 +4,7 @@
 #include "app/UFenster.h"
 #include "app/UHilfe.h"
 #include "app/UMain.h"
+#include "distribution/UAusgabenFenster.h"
 #include "distribution/UErgebnisDruck.h"
 #include "distribution/UErgebnisRaster.h"
 #include "distribution/USaveResult.h"
@@ -132,6 +133,7 @@ TFErgebnis::TFErgebnis(IDialoge& dialoge, QWidget* besitzer)
     spalte->addStretch(1);
     spalte->addWidget(Button4 = knopf(this, "Button4", QStringLiteral("Ergebnis s&peichern (als Text) ...")));
     spalte->addWidget(Button5 = knopf(this, "Button5", QStringLiteral("Ergebnis &drucken ...")));
+    spalte->addWidget(Button6 = knopf(this, "Button6", QStringLiteral("&Ausgaben …")));
     spalte->addSpacing(6);
     spalte->addWidget(Button2 = knopf(this, "Button2", QStringLiteral("S&chließen")));
 
@@ -146,6 +148,7 @@ TFErgebnis::TFErgebnis(IDialoge& dialoge, QWidget* besitzer)
     connect(Button3, &QPushButton::clicked, this, &TFErgebnis::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &TFErgebnis::Button4Click);
     connect(Button5, &QPushButton::clicked, this, &TFErgebnis::Button5Click);
+    connect(Button6, &QPushButton::clicked, this, &TFErgebnis::Button6Click);
     auto* hilfe = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(hilfe, &QShortcut::activated, this, &TFErgebnis::FormHelp);
     kaestchenMerken(CVorsitz, QStringLiteral("vorsitz"));
@@ -336,4 +339,10 @@ void TFErgebnis::Button5Click()
     }
     ErgebnisZeichnen(maler, Ausgabetabelle(), QDateTime::currentDateTime(), CUhrzeiten->isChecked());
     maler.end();
+}
+
+void TFErgebnis::Button6Click()
+{
+    TFAusgaben ausgaben(Dialoge(), this, zeitplan, *Lehrerliste, Dateiname);
+    ausgaben.exec();
 }

@@ -70,6 +70,7 @@ public:
     QCheckBox* CVorsitz = nullptr;   // chairs make classes conflict
     QCheckBox* CEltern = nullptr;    // shared parent representatives make classes conflict
     QPushButton *Button1 = nullptr, *Button2 = nullptr, *Button3 = nullptr, *Button4 = nullptr, *Button5 = nullptr;
+    QPushButton* Button6 = nullptr; // "Ausgaben …"
 
     // The save dialog of the export; it keeps its settings between uses.
     TDateiDialog sd1;
@@ -80,6 +81,7 @@ public:
     void Button3Click();  // the optimisation loop
     void Button4Click();  // save as text
     void Button5Click();  // print
+    void Button6Click();  // the outputs of the plan's timetable (TFAusgaben)
     void Timer1Timer();
     void FormHelp();
 

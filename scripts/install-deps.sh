@@ -9,7 +9,7 @@ pakete=(
   clang libclang-rt-14-dev
   fp-utils libchm-dev
   xvfb xauth fonts-dejavu-core
-  fonts-liberation poppler-utils
+  fonts-liberation poppler-utils libical-dev
   libreoffice-writer-nogui
   dpkg-dev file appstream desktop-file-utils shared-mime-info
 )
