@@ -1,6 +1,7 @@
 #include "distribution/UOptimierung.h"
 
 #include "distribution/USucheLokal.h"
+#include "distribution/UVorsitzVerteilen.h"
 
 #include <QHash>
 
@@ -20,6 +21,13 @@ constexpr int gierigeProScheibe = 10;
 constexpr int gierigeZuBeginn = 50;
 constexpr long zuegeBisNeubeginn = 20000;
 
+TKonfliktArten artenMitVorsitz(TKonfliktArten arten, const TVorsitzEinstellung* vorsitz)
+{
+    if (vorsitz)
+        arten.Vorsitz = true;
+    return arten;
+}
+
 int aufgerundet(int zaehler, int nenner)
 {
     return (zaehler + nenner - 1) / nenner;
@@ -34,12 +42,32 @@ bool Besser(TVerteilungsMass neu, TVerteilungsMass bisher, bool spaltenMinimiere
     return spaltenMinimieren && neu.Spalten < bisher.Spalten;
 }
 
-TOptimierung::TOptimierung(const TKlassenliste& klassen, int grenze, bool spaltenMinimieren, TKonfliktArten arten)
-    : suche(klassen, arten), graph(std::make_unique<TKonfliktgraph>(suche)),
+TOptimierung::TOptimierung(const TKlassenliste& klassen, int grenze, bool spaltenMinimieren, TKonfliktArten arten,
+                           const TVorsitzEinstellung* vorsitz)
+    : suche(klassen, artenMitVorsitz(arten, vorsitz)), graph(std::make_unique<TKonfliktgraph>(suche)),
       lokal(std::make_unique<TLokaleSuche>(*graph)), grenze(std::max(1, grenze)),
       spaltenMinimieren(spaltenMinimieren), gierigeSchritteNoch(gierigeZuBeginn)
 {
+    if (vorsitz) {
+        vorsitzRegel = std::make_unique<TVorsitzRegel>(suche, vorsitz->Vorsitzende);
+        this->grenze = std::clamp(vorsitzRegel->Kapazitaet(), 1, this->grenze);
+    }
     untergrenze = ::Untergrenze(*graph, this->grenze);
+}
+
+QList<TKlasse*> TOptimierung::VorsitzBlockierend() const
+{
+    return vorsitzRegel ? vorsitzRegel->Blockierend() : QList<TKlasse*>{};
+}
+
+int TOptimierung::Vorsitzende() const
+{
+    return vorsitzRegel ? vorsitzRegel->Kapazitaet() : 0;
+}
+
+TPlan TOptimierung::mitVorsitz(TPlan plan) const
+{
+    return vorsitzRegel ? vorsitzRegel->Reparieren(plan, *graph, grenze) : plan;
 }
 
 TOptimierung::~TOptimierung() = default;
@@ -53,11 +81,15 @@ TVerteilungsMass TOptimierung::Schritt(TZufall& zufall)
         lokalerSchritt(zufall);
         gierigeSchritteNoch = gierigeProScheibe;
     }
+    if (letzterGierig && gierigMitVorsitz)
+        return gierigMitVorsitz->Mass;
     return letzterGierig ? suche.LetztesMass() : bestes->Mass;
 }
 
 std::unique_ptr<TVerteilung> TOptimierung::Plan() const
 {
+    if (letzterGierig && gierigMitVorsitz)
+        return suche.VerteilungAus(gierigMitVorsitz->GruppeVon, gierigMitVorsitz->Mass.Zeilen);
     return letzterGierig ? suche.LetzteVerteilung() : BesterPlan();
 }
 
@@ -118,6 +150,8 @@ bool TOptimierung::Vorgeben(const TVerteilung& plan)
     if (gesetzt != n)
         return false;
     const TPlan neu = PlanAusGruppen(gruppeVon);
+    if (vorsitzRegel && !vorsitzRegel->PlanMoeglich(neu))
+        return false;
     if (bestes && !Besser(neu.Mass, bestes->Mass, spaltenMinimieren))
         return false;
     nehmen(neu);
@@ -138,10 +172,15 @@ void TOptimierung::gierigerSchritt(TZufall& zufall)
     letzterGierig = true;
     arbeit += Klassenzahl();
     const TVerteilungsMass mass = suche.Durchlauf(grenze, zufall);
-    if (!bestes || Besser(mass, bestes->Mass, spaltenMinimieren))
-        nehmen(TPlan{suche.LetzteGruppen(), mass});
-    else if (mass.Zeilen == bestes->Mass.Zeilen)
-        frischer = std::make_unique<TPlan>(TPlan{suche.LetzteGruppen(), mass});
+    TPlan plan{suche.LetzteGruppen(), mass};
+    if (vorsitzRegel && Klassenzahl() >= 2) {
+        plan = mitVorsitz(std::move(plan));
+        gierigMitVorsitz = std::make_unique<TPlan>(plan);
+    }
+    if (!bestes || Besser(plan.Mass, bestes->Mass, spaltenMinimieren))
+        nehmen(plan);
+    else if (plan.Mass.Zeilen == bestes->Mass.Zeilen)
+        frischer = std::make_unique<TPlan>(plan);
 }
 
 void TOptimierung::lokalerSchritt(TZufall& zufall)
@@ -155,12 +194,12 @@ void TOptimierung::lokalerSchritt(TZufall& zufall)
     const bool fertig = lokal->Arbeiten(zuegeProScheibe, zufall);
     arbeit += lokal->Zuege() - zuegeVorher;
     if (fertig) {
-        const TPlan plan = lokal->Ergebnis();
+        const TPlan plan = mitVorsitz(lokal->Ergebnis());
         versuchLaeuft = false;
         if (Besser(plan.Mass, bestes->Mass, spaltenMinimieren))
             nehmen(plan);
     } else if (lokal->ZuegeOhneFortschritt() > zuegeBisNeubeginn) {
-        const TPlan plan = lokal->Vervollstaendigt();
+        const TPlan plan = mitVorsitz(lokal->Vervollstaendigt());
         if (Besser(plan.Mass, bestes->Mass, spaltenMinimieren)) {
             nehmen(plan);
             return;

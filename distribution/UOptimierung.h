@@ -9,7 +9,9 @@
 
 class TKonfliktgraph;
 class TLokaleSuche;
+class TVorsitzRegel;
 struct TPlan;
+struct TVorsitzEinstellung;
 
 // The rule by which the optimisation takes a plan: fewer rows (time slots); when
 // spaltenMinimieren is set, also as many rows and fewer columns. A plan equal in both is
@@ -23,7 +25,11 @@ bool Besser(TVerteilungsMass neu, TVerteilungsMass bisher, bool spaltenMinimiere
 class TOptimierung
 {
 public:
-    TOptimierung(const TKlassenliste& klassen, int grenze, bool spaltenMinimieren, TKonfliktArten arten);
+    // With vorsitz, chairs count as people of their classes, and only plans whose every row
+    // can give each class without a chair one of the eligible teachers are taken; no row
+    // holds more classes than there are people to chair them.
+    TOptimierung(const TKlassenliste& klassen, int grenze, bool spaltenMinimieren, TKonfliktArten arten,
+                 const TVorsitzEinstellung* vorsitz = nullptr);
     ~TOptimierung();
     TOptimierung(const TOptimierung&) = delete;
     TOptimierung& operator=(const TOptimierung&) = delete;
@@ -31,6 +37,10 @@ public:
     // No plan has fewer rows than this: the larger of classes ÷ limit (rounded up) and the
     // largest number of classes that pairwise conflict. Worked out once, on construction.
     int Untergrenze() const { return untergrenze; }
+    // With chairs: the classes no plan can give a chair (then every plan breaks the rule),
+    // and the people able to chair (0 without chairs).
+    QList<TKlasse*> VorsitzBlockierend() const;
+    int Vorsitzende() const;
 
     // One step of the loop, a few milliseconds at most: a greedy pass, or a slice of the
     // improving search. Returns the size of the plan the step ended with; Plan() hands it out.
@@ -63,16 +73,19 @@ private:
     void lokalerSchritt(TZufall& zufall);
     bool versuchBeginnen(TZufall& zufall);
     void nehmen(const TPlan& plan);
+    TPlan mitVorsitz(TPlan plan) const;
 
     TSuche suche;
     std::unique_ptr<TKonfliktgraph> graph;
     std::unique_ptr<TLokaleSuche> lokal;
+    std::unique_ptr<TVorsitzRegel> vorsitzRegel; // null without chairs
     int grenze;
     bool spaltenMinimieren;
     int untergrenze = 0;
 
     std::unique_ptr<TPlan> bestes;     // null before the first step
     std::unique_ptr<TPlan> frischer;   // another plan with as many rows as the best, to start from
+    std::unique_ptr<TPlan> gierigMitVorsitz; // with chairs: the last greedy plan, made to keep their rule
     bool letzterGierig = true;
     int gierigeSchritteNoch = 0;
     bool versuchLaeuft = false;
