@@ -4,6 +4,7 @@
 #include "app/UDialogFenster.h"
 #include "distribution/UErgebnisText.h"
 #include "distribution/USuche.h"
+#include "distribution/UVorsitzVerteilen.h"
 
 #include <functional>
 #include <memory>
@@ -67,6 +68,7 @@ public:
     QCheckBox *C1 = nullptr, *C2 = nullptr;
     QCheckBox* CVorsitz = nullptr;   // chairs make classes conflict
     QCheckBox* CEltern = nullptr;    // shared parent representatives make classes conflict
+    QCheckBox* CVorsitzVerteilen = nullptr; // "Vorsitz verteilen": the plan gives every class a chair
     QPushButton *Button1 = nullptr, *Button2 = nullptr, *Button3 = nullptr, *Button4 = nullptr, *Button5 = nullptr;
 
     // The save dialog of the export; it keeps its settings between uses.
@@ -104,6 +106,14 @@ private:
     void schalterFreigeben(bool frei);
     void schleifeMitC1();
     void untergrenzeZeigen();
+
+    // "Vorsitz verteilen" (UErgebnisVorsitz.cpp)
+    QCheckBox* vorsitzKaestchenAufbauen(QWidget* eltern);
+    bool vorsitzVorbereiten();
+    void vorsitzZuteilen();
+    QString vorsitzSchranke(int& zeilen) const;
+    std::optional<TVorsitzEinstellung> vorsitzEinstellung; // while the box is ticked, from the marks
+    QList<QPair<TKlasse*, TLehrer*>> gegebeneVorsitze;     // the chairs this window gave
 
     int ColZahl = 1;
     qint16 Merker = 0;
