@@ -187,7 +187,7 @@ void TFMain::menueAufbauen()
     bearbeiten->addSeparator();
     bearbeiten->addAction(Auswerten1 = aktion("Auswerten1", QStringLiteral("&Auswerten"), 16));
 
-    QMenu* konferenz = MainMenu1->addMenu(QStringLiteral("&Konferenz"));
+    QMenu* konferenz = MainMenu1->addMenu(QStringLiteral("K&onferenz"));
     konferenz->addAction(VorsitzVerteilen1 = aktion("VorsitzVerteilen1", QStringLiteral("&Vorsitz verteilen")));
 
     QMenu* ansicht = MainMenu1->addMenu(QStringLiteral("&Ansicht"));
