@@ -187,6 +187,9 @@ void TFMain::menueAufbauen()
     bearbeiten->addSeparator();
     bearbeiten->addAction(Auswerten1 = aktion("Auswerten1", QStringLiteral("&Auswerten"), 16));
 
+    QMenu* konferenz = MainMenu1->addMenu(QStringLiteral("K&onferenz"));
+    konferenz->addAction(VorsitzVerteilen1 = aktion("VorsitzVerteilen1", QStringLiteral("&Vorsitz verteilen")));
+
     QMenu* ansicht = MainMenu1->addMenu(QStringLiteral("&Ansicht"));
     ansichtMenue = {Klassl1 = aktion("Klassl1", QStringLiteral("&Klassenleitung")),
                     Kfdat1 = aktion("Kfdat1", QStringLiteral("Konferenz&datum")),
@@ -338,6 +341,7 @@ void TFMain::befehleVerbinden()
         bei(a, &TFMain::ImportLehrerCSVClick);
     for (QAction* a : {TexteSpeichern, ToolButton6})
         bei(a, &TFMain::TexteSpeichernClick);
+    bei(VorsitzVerteilen1, &TFMain::VorsitzVerteilenClick);
     for (QAction* a : {Auswerten1, TB_auswert})
         bei(a, &TFMain::TB_auswertClick);
     for (QAction* a : {Hinzufgen1, Bezeichn})

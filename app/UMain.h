@@ -108,6 +108,7 @@ public:
     void BKonferenzClick();
     void ElternBearbeitenClick();
     void TB_auswertClick();
+    void VorsitzVerteilenClick();
     void ImportXMLClick();
     void ImportLehrerCSVClick();
     void TexteSpeichernClick();
@@ -120,6 +121,7 @@ public:
     QAction *ImportXML = nullptr, *ImportLehrerCSV = nullptr, *TexteSpeichern = nullptr, *Beenden1 = nullptr;
     QAction *Hinzufgen1 = nullptr, *Bezeichn = nullptr, *Bearbeiten2 = nullptr, *Lschen1 = nullptr;
     QAction *Hinzufgen2 = nullptr, *Bearbeiten3 = nullptr, *Lschen2 = nullptr, *ImportCSV = nullptr;
+    QAction* VorsitzVerteilen1 = nullptr; // Konferenz › Vorsitz verteilen
     QAction *Auswerten1 = nullptr, *Klassl1 = nullptr, *Kfdat1 = nullptr, *Konfvor1 = nullptr;
     QAction *Info1 = nullptr, *Hilfe1 = nullptr;
     QAction *TBnew = nullptr, *TBopen = nullptr, *TBsave = nullptr, *TBklasleh = nullptr;

@@ -3,6 +3,7 @@
 #include "app/UMain.h"
 #include "distribution/UErgebnis.h"
 #include "distribution/UVerteilung.h"
+#include "distribution/UVorsitzVerteilen.h"
 #include "planning/UFehler.h"
 #include "planning/UIni.h"
 #include "planning/UVar.h"
@@ -51,4 +52,26 @@ void TFMain::TB_auswertClick()
         }
     }
     ergebnis.Auswerten();
+    TreeViewAktualisieren(); // the result window may have given chairs
+}
+
+// The chairs for the plan of the last evaluation, from the teachers marked "darf
+// Konferenzen leiten"; the tree then shows the chairs.
+void TFMain::VorsitzVerteilenClick()
+{
+    if (!Verteilung || Verteilung->IsEmpty()) {
+        Dialoge().Meldung(this, QStringLiteral("Bitte zuerst auswerten: Der Vorsitz wird für die Zeitfenster des "
+                                               "Ergebnisses verteilt."));
+        return;
+    }
+    const TVorsitzZuteilung zuteilung = VorsitzVerteilen(*Verteilung, {MarkierteVorsitzende(*Lehrerliste)});
+    if (!zuteilung.Moeglich) {
+        Dialoge().Meldung(this, BlockiertText(zuteilung.Blockierend));
+        return;
+    }
+    AnsichtWechseln(2);
+    TreeViewAktualisieren();
+    Dialoge().Meldung(this, QStringLiteral("%1 Klassen haben einen Vorsitz erhalten; höchstens %2 Konferenzen je Person.")
+                                .arg(zuteilung.Neu.size())
+                                .arg(zuteilung.HoechsteLast));
 }

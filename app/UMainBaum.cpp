@@ -1,5 +1,6 @@
 // The class tree, the teacher list, the view modes and the enabling of the commands.
 #include "app/UBerichtsliste.h"
+#include "app/UBilder.h"
 #include "app/UKlassenBaum.h"
 #include "app/UMain.h"
 #include "editing/UAenderungen.h"
@@ -11,6 +12,13 @@
 #include <QTableWidget>
 
 namespace {
+
+// A teacher who may chair conferences shows the chair image beside the abbreviation.
+void LeitenZeigen(QTableWidgetItem* kuerzel)
+{
+    kuerzel->setIcon(Bild(20));
+    kuerzel->setToolTip(QStringLiteral("darf Konferenzen leiten"));
+}
 
 // Images of the class tree (indexes of the image list).
 enum : int {
@@ -102,8 +110,12 @@ void TFMain::ListViewAktualisieren()
     LV->setRowCount(0);
     LV->setRowCount(Lehrerliste->Count());
     int zeile = 0;
-    for (TLehrer* l : *Lehrerliste)
-        ZeileSetzen(LV, zeile++, l, {l->Kuerzel, l->Anrede, l->Name});
+    for (TLehrer* l : *Lehrerliste) {
+        ZeileSetzen(LV, zeile, l, {l->Kuerzel, l->Anrede, l->Name});
+        if (l->DarfLeiten)
+            LeitenZeigen(LV->item(zeile, 0));
+        ++zeile;
+    }
     LV->setCurrentItem(nullptr, QItemSelectionModel::Clear);
     LV->setUpdatesEnabled(true);
     beimAktualisieren = false;

@@ -30,25 +30,43 @@ QString beweisArt(TBeweisArt art)
     return QStringLiteral("null");
 }
 
-QString alsJson(const TOptimierung& optimierung, const TVerteilung& plan, const TLaufErgebnis& lauf)
+// Per group a JSON array of one text per class.
+QString gruppenJson(const TVerteilung& plan, QString (*text)(const TKlasse&))
 {
-    const TVerteilungsMass mass = optimierung.Bestes();
     QStringList gruppen;
     for (const TGruppe* gruppe : plan) {
         QStringList klassen;
         for (const TKlasse* klasse : *gruppe)
-            klassen << jsonText(klasse->Bezeichnung);
+            klassen << jsonText(text(*klasse));
         gruppen << QLatin1Char('[') + klassen.join(u',') + QLatin1Char(']');
     }
+    return gruppen.join(QStringLiteral(", "));
+}
+
+QString bezeichnung(const TKlasse& klasse)
+{
+    return klasse.Bezeichnung;
+}
+
+QString vorsitz(const TKlasse& klasse)
+{
+    return klasse.Vorsitz ? klasse.Vorsitz->Kuerzel : QString();
+}
+
+// With chairs, "vorsitz" gives the chair of every conference in the shape of "gruppen".
+QString alsJson(const TOptimierung& optimierung, const TVerteilung& plan, const TLaufErgebnis& lauf, bool mitVorsitz)
+{
+    const TVerteilungsMass mass = optimierung.Bestes();
+    const QString vorsitze = mitVorsitz ? QStringLiteral(", \"vorsitz\": [%1]").arg(gruppenJson(plan, vorsitz)) : QString();
     return QStringLiteral("{\"zeilen\": %1, \"spalten\": %2, \"untergrenze\": %3, \"optimal\": %4, "
-                          "\"bewiesen_durch\": %5, \"sekunden_bis_bestes\": %6, \"gruppen\": [%7]}\n")
+                          "\"bewiesen_durch\": %5, \"sekunden_bis_bestes\": %6, \"gruppen\": [%7]%8}\n")
         .arg(mass.Zeilen)
         .arg(mass.Spalten)
         .arg(optimierung.Untergrenze())
         .arg(optimierung.BewiesenDurch() != TBeweisArt::Keiner ? QStringLiteral("true") : QStringLiteral("false"))
         .arg(beweisArt(optimierung.BewiesenDurch()))
         .arg(QString::number(lauf.SekundenBisBestes, 'f', 3))
-        .arg(gruppen.join(QStringLiteral(", ")));
+        .arg(gruppenJson(plan, bezeichnung), vorsitze);
 }
 
 // The lines of the text export, with the line ends of the terminal.
@@ -70,11 +88,18 @@ int BefehlVerteilen(const QStringList& argumente, TCli& cli)
     if (projekt.Klassen->Count() < 2)
         throw TFehler(MeldungZuWenigeKlassen);
 
-    const TCliOptimierungsLauf lauf = OptimierungAusfuehren(*projekt.Klassen, optionen);
+    const TVorsitzEinstellung vorsitz = VorsitzEinstellungLesen(*projekt.Lehrer, optionen);
+    const TCliOptimierungsLauf lauf =
+        OptimierungAusfuehren(*projekt.Klassen, optionen, optionen.VorsitzVerteilen ? &vorsitz : nullptr);
     const TOptimierung& optimierung = *lauf.Optimierung;
     const auto plan = optimierung.BesterPlan();
+    if (optionen.VorsitzVerteilen) {
+        const TVorsitzZuteilung zuteilung = VorsitzVerteilen(*plan, vorsitz);
+        if (!zuteilung.Moeglich)
+            throw TFehler(BlockiertText(zuteilung.Blockierend));
+    }
     if (args.Hat(QStringLiteral("json")))
-        cli.Aus << alsJson(optimierung, *plan, lauf.Lauf);
+        cli.Aus << alsJson(optimierung, *plan, lauf.Lauf, optionen.VorsitzVerteilen);
     else
         cli.Aus << alsText(*plan, optimierung.Bestes().Spalten);
     return 0;

@@ -6,6 +6,7 @@
 #include "distribution/UOptimierung.h"
 #include "distribution/UReihenfolge.h"
 #include "distribution/UVerteilung.h"
+#include "distribution/UVorsitzVerteilen.h"
 #include "distribution/UZeitplan.h"
 #include "planning/UFehler.h"
 #include "planning/UFunctions.h"
@@ -139,13 +140,23 @@ TCliZeitplan ZeitplanAusfuehren(const TArgumente& args, const TProjektErgebnis& 
     // fewer rooms than the limit lower the limit
     optionen.Grenze = static_cast<int>(std::min<qsizetype>(optionen.Grenze, Raumnamen(einstellungen, optionen.Grenze).size()));
 
-    const TCliOptimierungsLauf lauf = OptimierungAusfuehren(*projekt.Klassen, optionen);
+    // the chairs given before the timetable is made, so that their waiting counts too
+    const TVorsitzEinstellung vorsitz = VorsitzEinstellungLesen(*projekt.Lehrer, optionen);
+    const TCliOptimierungsLauf lauf =
+        OptimierungAusfuehren(*projekt.Klassen, optionen, optionen.VorsitzVerteilen ? &vorsitz : nullptr);
     const TOptimierung& optimierung = *lauf.Optimierung;
-    ergebnis.Zeilen = ReihenfolgeOptimieren(PlanZeilen(*optimierung.BesterPlan()), einstellungen, optionen.Arten,
-                                            ReihenfolgeEinheiten);
-    ergebnis.Zeitplan = ZeitplanBerechnen(ergebnis.Zeilen, einstellungen, optionen.Arten);
+    const auto plan = optimierung.BesterPlan();
+    TKonfliktArten arten = optionen.Arten;
+    if (optionen.VorsitzVerteilen) {
+        const TVorsitzZuteilung zuteilung = VorsitzVerteilen(*plan, vorsitz);
+        if (!zuteilung.Moeglich)
+            throw TFehler(BlockiertText(zuteilung.Blockierend));
+        arten.Vorsitz = true;
+    }
+    ergebnis.Zeilen = ReihenfolgeOptimieren(PlanZeilen(*plan), einstellungen, arten, ReihenfolgeEinheiten);
+    ergebnis.Zeitplan = ZeitplanBerechnen(ergebnis.Zeilen, einstellungen, arten);
     ergebnis.Json = ZeitplanJson(ergebnis.Zeitplan, optimierung.Bestes().Zeilen, optimierung.Untergrenze(),
-                                 optimierung.Bestes().Zeilen <= optimierung.Untergrenze());
+                                 optimierung.BewiesenDurch() != TBeweisArt::Keiner);
     return ergebnis;
 }
 

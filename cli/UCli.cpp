@@ -64,7 +64,7 @@ const std::array befehle = {
             BefehlTexte, false},
     TBefehl{"verteilen",
             "DATEI.spz [--grenze N] [--sekunden S | --schritte N] [--spalten] [--vorsitz] [--eltern] [--startwert Z] "
-            "[--json]",
+            "[--vorsitz-verteilen [--vorsitzende KUERZEL[,...]]] [--json]",
             "sucht wie \"Start (Optimierung)\" eine Verteilung mit möglichst wenigen Zeitfenstern",
             "  --json          ein JSON-Objekt statt der Tabelle als Text: zeilen, spalten, untergrenze\n"
             "                  (auch die von der exakten Suche angehobene), optimal (nur wenn bewiesen),\n"
@@ -75,12 +75,12 @@ const std::array befehle = {
             BefehlVerteilen, true},
     TBefehl{"zeitplan",
             "DATEI.spz [--grenze N] [--sekunden S | --schritte N] [--spalten] [--vorsitz] [--eltern] [--startwert Z] "
-            "[--datum TT.MM.JJJJ[,...]] [--beginn HH:MM] [--ende HH:MM] "
+            "[--vorsitz-verteilen [--vorsitzende KUERZEL[,...]]] [--datum TT.MM.JJJJ[,...]] [--beginn HH:MM] [--ende HH:MM] "
             "[--dauer MIN] [--dauer-fuer KLASSE=MIN[,...]] [--wechsel MIN] [--raeume NAME[,...]] [--speichern] [--json]",
             "plant den Konferenznachmittag: Tage, Uhrzeiten und Räume, die Zeitfenster in der Reihenfolge mit "
             "der wenigsten Wartezeit",
-            "  --speichern     Einstellungen und Plan in die Projektdatei schreiben; ohne die Option\n"
-            "                  bleibt die Datei unverändert\n"
+            "  --speichern     Einstellungen, Plan und verteilte Vorsitze in die Projektdatei schreiben;\n"
+            "                  ohne die Option bleibt die Datei unverändert\n"
             "  --json          ein JSON-Objekt statt des Zeitplans als Text\n"
             "Die Optionen gehen den Einstellungen des Projekts vor. Klassen, für die die Tage nicht\n"
             "reichen, werden auf der Fehlerausgabe genannt.\n",

@@ -32,12 +32,13 @@ double sekundenLesen(const TArgumente& args)
 QStringList OptimierungsOptionenMitWert()
 {
     return {QStringLiteral("grenze"), QStringLiteral("sekunden"), QStringLiteral("schritte"),
-            QStringLiteral("startwert")};
+            QStringLiteral("startwert"), QStringLiteral("vorsitzende")};
 }
 
 QStringList OptimierungsSchalter()
 {
-    return {QStringLiteral("spalten"), QStringLiteral("vorsitz"), QStringLiteral("eltern")};
+    return {QStringLiteral("spalten"), QStringLiteral("vorsitz"), QStringLiteral("eltern"),
+            QStringLiteral("vorsitz-verteilen")};
 }
 
 QString OptimierungsHilfe()
@@ -52,7 +53,12 @@ QString OptimierungsHilfe()
         "  --spalten       nach den Zeilen auch die Spalten minimieren\n"
         "  --vorsitz       der Vorsitz zählt zu den Personen einer Konferenz\n"
         "  --eltern        Klassen mit Elternvertretern gleicher ID nicht gleichzeitig\n"
-        "  --startwert Z   Startwert der Zufallszahlen (Vorgabe: aus der Uhr)\n");
+        "  --startwert Z   Startwert der Zufallszahlen (Vorgabe: aus der Uhr)\n"
+        "  --vorsitz-verteilen\n"
+        "                  jeder Klasse ohne Vorsitz einen Vorsitz geben; in keinem Zeitfenster\n"
+        "                  sitzt jemand in zwei Konferenzen\n"
+        "  --vorsitzende KUERZEL[,KUERZEL...]\n"
+        "                  wer den Vorsitz führen darf (Vorgabe: die so markierten Lehrkräfte)\n");
 }
 
 TCliOptimierung OptimierungsOptionenLesen(const TArgumente& args)
@@ -67,13 +73,40 @@ TCliOptimierung OptimierungsOptionenLesen(const TArgumente& args)
         args.Zahl(QStringLiteral("startwert"), UhrStartwert(), 0, std::numeric_limits<std::uint32_t>::max()));
     optionen.Spalten = args.Hat(QStringLiteral("spalten"));
     optionen.Arten = TKonfliktArten{args.Hat(QStringLiteral("vorsitz")), args.Hat(QStringLiteral("eltern"))};
+    optionen.VorsitzVerteilen = args.Hat(QStringLiteral("vorsitz-verteilen"));
+    if (args.Hat(QStringLiteral("vorsitzende"))) {
+        if (!optionen.VorsitzVerteilen)
+            throw TFehler(QStringLiteral("--vorsitzende gilt nur mit --vorsitz-verteilen."));
+        for (const QString& kuerzel : args.Wert(QStringLiteral("vorsitzende")).split(u','))
+            optionen.Vorsitzende << kuerzel.trimmed();
+    }
     return optionen;
 }
 
-TCliOptimierungsLauf OptimierungAusfuehren(const TKlassenliste& klassen, const TCliOptimierung& optionen)
+TVorsitzEinstellung VorsitzEinstellungLesen(const TLehrerliste& lehrer, const TCliOptimierung& optionen)
+{
+    TVorsitzEinstellung einstellung;
+    if (optionen.Vorsitzende.isEmpty()) {
+        einstellung.Vorsitzende = MarkierteVorsitzende(lehrer);
+        return einstellung;
+    }
+    for (const QString& kuerzel : optionen.Vorsitzende) {
+        TLehrer* l = lehrer.Suche(kuerzel);
+        if (!l)
+            throw TFehler(QStringLiteral("Bei --vorsitzende: keine Lehrkraft mit dem Kürzel \"%1\".").arg(kuerzel));
+        einstellung.Vorsitzende << l;
+    }
+    return einstellung;
+}
+
+TCliOptimierungsLauf OptimierungAusfuehren(const TKlassenliste& klassen, const TCliOptimierung& optionen,
+                                           const TVorsitzEinstellung* vorsitz)
 {
     TCliOptimierungsLauf ergebnis;
-    ergebnis.Optimierung = std::make_unique<TOptimierung>(klassen, optionen.Grenze, optionen.Spalten, optionen.Arten);
+    ergebnis.Optimierung =
+        std::make_unique<TOptimierung>(klassen, optionen.Grenze, optionen.Spalten, optionen.Arten, vorsitz);
+    if (const QList<TKlasse*> blockiert = ergebnis.Optimierung->VorsitzBlockierend(); !blockiert.isEmpty())
+        throw TFehler(BlockiertText(blockiert));
     TZufall zufall(optionen.Startwert);
     ergebnis.Lauf = OptimierungLaufen(*ergebnis.Optimierung, zufall, optionen.Budget, Wanduhr);
     return ergebnis;

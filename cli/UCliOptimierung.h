@@ -1,6 +1,7 @@
 #pragma once
 
 #include "distribution/UOptimierung.h"
+#include "distribution/UVorsitzVerteilen.h"
 #include "planning/UClasses.h"
 
 #include <QString>
@@ -20,6 +21,8 @@ struct TCliOptimierung
     std::uint32_t Startwert = 0;
     bool Spalten = false;
     TKonfliktArten Arten;
+    bool VorsitzVerteilen = false; // --vorsitz-verteilen
+    QStringList Vorsitzende;       // --vorsitzende: abbreviations; empty: the marked teachers
 };
 
 // The names of those options for TArgumente: with a value, and switches.
@@ -31,10 +34,16 @@ QString OptimierungsHilfe();
 // Reads the options; a wrong value throws a TFehler with a German message.
 TCliOptimierung OptimierungsOptionenLesen(const TArgumente& args);
 
-// The loop run once over the classes, as "Start (Optimierung)" runs it without the window.
+// The teachers who may chair: those of --vorsitzende, else the marked ones. An unknown
+// abbreviation throws a TFehler.
+TVorsitzEinstellung VorsitzEinstellungLesen(const TLehrerliste& lehrer, const TCliOptimierung& optionen);
+
+// The loop run once over the classes, as "Start (Optimierung)" runs it without the window;
+// with vorsitz it keeps the chair rule (see TOptimierung).
 struct TCliOptimierungsLauf
 {
     std::unique_ptr<TOptimierung> Optimierung;
     TLaufErgebnis Lauf;
 };
-TCliOptimierungsLauf OptimierungAusfuehren(const TKlassenliste& klassen, const TCliOptimierung& optionen);
+TCliOptimierungsLauf OptimierungAusfuehren(const TKlassenliste& klassen, const TCliOptimierung& optionen,
+                                           const TVorsitzEinstellung* vorsitz = nullptr);

@@ -176,6 +176,7 @@ QWidget* TFErgebnis::einstellungenAufbauen()
                                      Benannt<QCheckBox>(GroupBox1, "CVorsitz", QStringLiteral("&Vorsitz berücksichtigen")));
     zeilen(GroupBox1)->addWidget(
         CEltern = Benannt<QCheckBox>(GroupBox1, "CEltern", QStringLiteral("Gemeinsame &Elternvertreter berücksichtigen")));
+    zeilen(GroupBox1)->addWidget(vorsitzKaestchenAufbauen(GroupBox1));
     return GroupBox1;
 }
 
@@ -223,7 +224,7 @@ void TFErgebnis::TaktSetzen(std::unique_ptr<TTakt> takt)
 
 TKonfliktArten TFErgebnis::Konfliktarten() const
 {
-    return {CVorsitz->isChecked(), CEltern->isChecked()};
+    return {CVorsitz->isChecked() || CVorsitzVerteilen->isChecked(), CEltern->isChecked()};
 }
 
 TErgebnisTabelle TFErgebnis::Tabelle() const

@@ -5,6 +5,7 @@
 #include "distribution/UErgebnisText.h"
 #include "distribution/USuche.h"
 #include "distribution/UZeitplan.h"
+#include "distribution/UVorsitzVerteilen.h"
 
 #include <functional>
 #include <memory>
@@ -69,6 +70,7 @@ public:
     QCheckBox *C1 = nullptr, *C2 = nullptr;
     QCheckBox* CVorsitz = nullptr;   // chairs make classes conflict
     QCheckBox* CEltern = nullptr;    // shared parent representatives make classes conflict
+    QCheckBox* CVorsitzVerteilen = nullptr; // "Vorsitz verteilen": the plan gives every class a chair
     QPushButton *Button1 = nullptr, *Button2 = nullptr, *Button3 = nullptr, *Button4 = nullptr, *Button5 = nullptr;
     QPushButton* Button6 = nullptr; // "Ausgaben …"
 
@@ -147,6 +149,13 @@ private:
     bool gehaltenZeigen = false; // the evaluation shows the plan kept in the project
     bool neuGezeigt = false;     // a loop has shown a new plan
     std::optional<TGehaltenerPlan> eigenerPlan; // the plan this window last kept in the project
+    // "Vorsitz verteilen" (UErgebnisVorsitz.cpp)
+    QCheckBox* vorsitzKaestchenAufbauen(QWidget* eltern);
+    bool vorsitzVorbereiten();
+    void vorsitzZuteilen();
+    QString vorsitzSchranke(int& zeilen) const;
+    std::optional<TVorsitzEinstellung> vorsitzEinstellung; // while the box is ticked, from the marks
+    QList<QPair<TKlasse*, TLehrer*>> gegebeneVorsitze;     // the chairs this window gave
 
     int ColZahl = 1;
     qint16 Merker = 0;

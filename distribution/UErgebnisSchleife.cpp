@@ -32,17 +32,20 @@ void TFErgebnis::untergrenzeZeigen()
     const TKonfliktArten arten = Konfliktarten();
     if (!untergrenze || untergrenze->Grenze != grenze || untergrenze->Arten != arten)
         untergrenze = TUntergrenze{grenze, arten, Untergrenze(TKonfliktgraph(TSuche(*Klassenliste, arten)), grenze)};
-    const int zeilen = untergrenze->Zeilen;
+    int zeilen = untergrenze->Zeilen;
+    const QString grund = vorsitzSchranke(zeilen);
     LUntergrenze->setText(StringGrid1->rowCount() <= zeilen
                               ? QStringLiteral("Optimal: weniger Zeitfenster sind nicht möglich.")
-                              : QStringLiteral("Weniger als %1 Zeitfenster sind nicht möglich.").arg(zeilen));
+                              : (grund.isEmpty() ? QStringLiteral("Weniger als %1 Zeitfenster sind nicht möglich.").arg(zeilen)
+                                                 : grund));
 }
 
 // During a loop only "Abbruch" and the table stay usable.
 void TFErgebnis::schalterFreigeben(bool frei)
 {
     for (QWidget* w :
-         std::initializer_list<QWidget*>{Button3, Button1, Button4, Button5, Edit1, Edit2, C2, CVorsitz, CEltern})
+         std::initializer_list<QWidget*>{Button3, Button1, Button4, Button5, Edit1, Edit2, C2, CVorsitz, CEltern,
+                                        CVorsitzVerteilen})
         w->setEnabled(frei);
     zeitplanFreigeben(frei);
     Button2->setText(frei ? QStringLiteral("S&chließen") : QStringLiteral("&Abbruch"));
@@ -72,6 +75,8 @@ void TFErgebnis::SucheBeenden()
 
 void TFErgebnis::Button1Click()
 {
+    if (!vorsitzVorbereiten())
+        return;
     if (C1->isChecked()) {
         schleifeMitC1();
     } else {
@@ -79,6 +84,7 @@ void TFErgebnis::Button1Click()
         ErgebnisAnzeigen();
         reihenfolgeOrdnen();
     }
+    vorsitzZuteilen();
     StringGrid1->setFocus();
 }
 
@@ -113,6 +119,8 @@ void TFErgebnis::schleifeMitC1()
 // search of the loop may raise the lower bound; the label then shows the raised one.
 void TFErgebnis::Button3Click()
 {
+    if (!vorsitzVorbereiten())
+        return;
     if (Edit2->value() <= 0) {
         Edit2->setValue(Merker);
         Timer1->Anhalten();
@@ -125,10 +133,11 @@ void TFErgebnis::Button3Click()
     const int grenze = Edit1->value();
     const TKonfliktArten arten = Konfliktarten();
     const bool spalten = C2->isChecked();
-    TOptimierung optimierung(*Klassenliste, grenze, spalten, arten);
+    TOptimierung optimierung(*Klassenliste, grenze, spalten, arten, vorsitzEinstellung ? &*vorsitzEinstellung : nullptr);
     TVerteilungsMass bisher{static_cast<int>(Verteilung->Count()), ColZahl};
     // the improving search starts from the plan shown, when it keeps the rules of this run
-    optimierung.Vorgeben(*Verteilung);
+    if (!optimierung.Vorgeben(*Verteilung) && vorsitzEinstellung)
+        bisher = {std::numeric_limits<int>::max(), std::numeric_limits<int>::max()}; // the plan shown lacks chairs
     // the same loop as on the command line, without an end of its own: the countdown or
     // "Abbruch" ends it, or a plan that nothing can beat
     // "or a plan that nothing can beat": the exact search runs in slices of the same loop,
@@ -152,6 +161,7 @@ void TFErgebnis::Button3Click()
         SucheBeenden();
     ColZahl = bisher.Spalten;
     schleifeGeendet();
+    vorsitzZuteilen();
     StringGrid1->setFocus();
 }
 

@@ -2,6 +2,7 @@
 
 #include "distribution/UGruppenEntscheidung.h"
 #include "distribution/USucheLokal.h"
+#include "distribution/UVorsitzVerteilen.h"
 
 #include <QHash>
 
@@ -24,6 +25,13 @@ constexpr long zuegeBisNeubeginn = 20000;
 // gets a slice of this many units after each of its slices.
 constexpr long long beweisEinheitenProScheibe = 1000;
 
+TKonfliktArten artenMitVorsitz(TKonfliktArten arten, const TVorsitzEinstellung* vorsitz)
+{
+    if (vorsitz)
+        arten.Vorsitz = true;
+    return arten;
+}
+
 int aufgerundet(int zaehler, int nenner)
 {
     return (zaehler + nenner - 1) / nenner;
@@ -38,17 +46,37 @@ bool Besser(TVerteilungsMass neu, TVerteilungsMass bisher, bool spaltenMinimiere
     return spaltenMinimieren && neu.Spalten < bisher.Spalten;
 }
 
-TOptimierung::TOptimierung(const TKlassenliste& klassen, int grenze, bool spaltenMinimieren, TKonfliktArten arten)
-    : suche(klassen, arten), graph(std::make_unique<TKonfliktgraph>(suche)),
+TOptimierung::TOptimierung(const TKlassenliste& klassen, int grenze, bool spaltenMinimieren, TKonfliktArten arten,
+                           const TVorsitzEinstellung* vorsitz)
+    : suche(klassen, artenMitVorsitz(arten, vorsitz)), graph(std::make_unique<TKonfliktgraph>(suche)),
       lokal(std::make_unique<TLokaleSuche>(*graph)), grenze(std::max(1, grenze)),
       spaltenMinimieren(spaltenMinimieren), gierigeSchritteNoch(gierigeZuBeginn)
 {
+    if (vorsitz) {
+        vorsitzRegel = std::make_unique<TVorsitzRegel>(suche, vorsitz->Vorsitzende);
+        this->grenze = std::clamp(vorsitzRegel->Kapazitaet(), 1, this->grenze);
+    }
     const int n = Klassenzahl();
     if (n >= 2) {
         clique = GroessteClique(*graph);
         untergrenze = std::max(aufgerundet(n, this->grenze), static_cast<int>(clique.size()));
     }
     ersteUntergrenze = untergrenze;
+}
+
+QList<TKlasse*> TOptimierung::VorsitzBlockierend() const
+{
+    return vorsitzRegel ? vorsitzRegel->Blockierend() : QList<TKlasse*>{};
+}
+
+int TOptimierung::Vorsitzende() const
+{
+    return vorsitzRegel ? vorsitzRegel->Kapazitaet() : 0;
+}
+
+TPlan TOptimierung::mitVorsitz(TPlan plan) const
+{
+    return vorsitzRegel ? vorsitzRegel->Reparieren(plan, *graph, grenze) : plan;
 }
 
 TOptimierung::~TOptimierung() = default;
@@ -65,11 +93,15 @@ TVerteilungsMass TOptimierung::Schritt(TZufall& zufall)
         gierigeSchritteNoch = gierigeProScheibe;
     }
     beweisDran = !beweisDran && !letzterGierig;
+    if (letzterGierig && gierigMitVorsitz)
+        return gierigMitVorsitz->Mass;
     return letzterGierig ? suche.LetztesMass() : bestes->Mass;
 }
 
 std::unique_ptr<TVerteilung> TOptimierung::Plan() const
 {
+    if (letzterGierig && gierigMitVorsitz)
+        return suche.VerteilungAus(gierigMitVorsitz->GruppeVon, gierigMitVorsitz->Mass.Zeilen);
     return letzterGierig ? suche.LetzteVerteilung() : BesterPlan();
 }
 
@@ -121,9 +153,15 @@ void TOptimierung::beweisSchritt()
     const long long vorher = beweis->Arbeit();
     const TGruppenEntscheidung::TAntwort antwort = beweis->Arbeiten(beweisEinheitenProScheibe);
     arbeit += beweis->Arbeit() - vorher;
-    if (antwort == TGruppenEntscheidung::TAntwort::Ja)
-        nehmen(PlanAusGruppen(beweis->GruppeVon()));
-    else if (antwort == TGruppenEntscheidung::TAntwort::Nein)
+    if (antwort == TGruppenEntscheidung::TAntwort::Ja) {
+        // the exact search knows no chairs: a plan they cannot follow would only be found
+        // again, so the search stops asking; its "no" holds with chairs as well
+        const TPlan plan = mitVorsitz(PlanAusGruppen(beweis->GruppeVon()));
+        if (Besser(plan.Mass, bestes->Mass, spaltenMinimieren))
+            nehmen(plan);
+        else
+            mitBeweis = false;
+    } else if (antwort == TGruppenEntscheidung::TAntwort::Nein)
         untergrenze = frage + 1;
     if (antwort != TGruppenEntscheidung::TAntwort::Offen)
         beweis.reset();
@@ -163,6 +201,8 @@ bool TOptimierung::Vorgeben(const TVerteilung& plan)
     if (gesetzt != n)
         return false;
     const TPlan neu = PlanAusGruppen(gruppeVon);
+    if (vorsitzRegel && !vorsitzRegel->PlanMoeglich(neu))
+        return false;
     if (bestes && !Besser(neu.Mass, bestes->Mass, spaltenMinimieren))
         return false;
     nehmen(neu);
@@ -183,10 +223,15 @@ void TOptimierung::gierigerSchritt(TZufall& zufall)
     letzterGierig = true;
     arbeit += Klassenzahl();
     const TVerteilungsMass mass = suche.Durchlauf(grenze, zufall);
-    if (!bestes || Besser(mass, bestes->Mass, spaltenMinimieren))
-        nehmen(TPlan{suche.LetzteGruppen(), mass});
-    else if (mass.Zeilen == bestes->Mass.Zeilen)
-        frischer = std::make_unique<TPlan>(TPlan{suche.LetzteGruppen(), mass});
+    TPlan plan{suche.LetzteGruppen(), mass};
+    if (vorsitzRegel && Klassenzahl() >= 2) {
+        plan = mitVorsitz(std::move(plan));
+        gierigMitVorsitz = std::make_unique<TPlan>(plan);
+    }
+    if (!bestes || Besser(plan.Mass, bestes->Mass, spaltenMinimieren))
+        nehmen(plan);
+    else if (plan.Mass.Zeilen == bestes->Mass.Zeilen)
+        frischer = std::make_unique<TPlan>(plan);
 }
 
 void TOptimierung::lokalerSchritt(TZufall& zufall)
@@ -200,12 +245,12 @@ void TOptimierung::lokalerSchritt(TZufall& zufall)
     const bool fertig = lokal->Arbeiten(zuegeProScheibe, zufall);
     arbeit += lokal->Aufwand() - vorher;
     if (fertig) {
-        const TPlan plan = lokal->Ergebnis();
+        const TPlan plan = mitVorsitz(lokal->Ergebnis());
         versuchLaeuft = false;
         if (Besser(plan.Mass, bestes->Mass, spaltenMinimieren))
             nehmen(plan);
     } else if (lokal->ZuegeOhneFortschritt() > zuegeBisNeubeginn) {
-        const TPlan plan = lokal->Vervollstaendigt();
+        const TPlan plan = mitVorsitz(lokal->Vervollstaendigt());
         if (Besser(plan.Mass, bestes->Mass, spaltenMinimieren)) {
             nehmen(plan);
             return;

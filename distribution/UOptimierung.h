@@ -10,7 +10,9 @@
 class TGruppenEntscheidung;
 class TKonfliktgraph;
 class TLokaleSuche;
+class TVorsitzRegel;
 struct TPlan;
+struct TVorsitzEinstellung;
 
 // The rule by which the optimisation takes a plan: fewer rows (time slots); when
 // spaltenMinimieren is set, also as many rows and fewer columns. A plan equal in both is
@@ -33,7 +35,11 @@ enum class TBeweisArt
 class TOptimierung
 {
 public:
-    TOptimierung(const TKlassenliste& klassen, int grenze, bool spaltenMinimieren, TKonfliktArten arten);
+    // With vorsitz, chairs count as people of their classes, and only plans whose every row
+    // can give each class without a chair one of the eligible teachers are taken; no row
+    // holds more classes than there are people to chair them.
+    TOptimierung(const TKlassenliste& klassen, int grenze, bool spaltenMinimieren, TKonfliktArten arten,
+                 const TVorsitzEinstellung* vorsitz = nullptr);
     ~TOptimierung();
     TOptimierung(const TOptimierung&) = delete;
     TOptimierung& operator=(const TOptimierung&) = delete;
@@ -44,6 +50,10 @@ public:
     int Untergrenze() const { return untergrenze; }
     // How the rows of the best plan are known to be the fewest; Keiner while they are not.
     TBeweisArt BewiesenDurch() const;
+    // With chairs: the classes no plan can give a chair (then every plan breaks the rule),
+    // and the people able to chair (0 without chairs).
+    QList<TKlasse*> VorsitzBlockierend() const;
+    int Vorsitzende() const;
 
     // One step of the loop, a few milliseconds at most: a greedy pass, or a slice of the
     // improving search or of the exact one. Returns the size of the plan the step ended
@@ -83,10 +93,12 @@ private:
     void beweisSchritt();
     bool versuchBeginnen(TZufall& zufall);
     void nehmen(const TPlan& plan);
+    TPlan mitVorsitz(TPlan plan) const;
 
     TSuche suche;
     std::unique_ptr<TKonfliktgraph> graph;
     std::unique_ptr<TLokaleSuche> lokal;
+    std::unique_ptr<TVorsitzRegel> vorsitzRegel; // null without chairs
     int grenze;
     bool spaltenMinimieren;
     int untergrenze = 0;
@@ -98,6 +110,7 @@ private:
 
     std::unique_ptr<TPlan> bestes;     // null before the first step
     std::unique_ptr<TPlan> frischer;   // another plan with as many rows as the best, to start from
+    std::unique_ptr<TPlan> gierigMitVorsitz; // with chairs: the last greedy plan, made to keep their rule
     bool letzterGierig = true;
     int gierigeSchritteNoch = 0;
     bool versuchLaeuft = false;

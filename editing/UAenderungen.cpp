@@ -166,6 +166,14 @@ void KlassenleitungUmschalten(TKlasse& klasse, TLehrer* lehrer)
     Geaendert = true;
 }
 
+void LeitenSetzen(TLehrer& lehrer, bool darf)
+{
+    if (lehrer.DarfLeiten == darf)
+        return;
+    lehrer.DarfLeiten = darf;
+    Geaendert = true;
+}
+
 void VorsitzSetzen(const QList<TKlasse*>& klassen, TLehrer* vorsitz)
 {
     for (TKlasse* k : klassen) {

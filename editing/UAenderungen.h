@@ -42,6 +42,8 @@ TKuerzelFehler LehrerHinzufuegen(TLehrerliste& lehrer, const QString& kuerzel, c
 // KuerzelPruefen, with nothing changed, when it objects.
 TKuerzelFehler LehrerAendern(TLehrerliste& lehrer, TLehrer& l, const QString& kuerzel, const QString& anrede,
                              const QString& name);
+// The mark "darf Konferenzen leiten"; Geaendert only when it changes.
+void LeitenSetzen(TLehrer& lehrer, bool darf);
 // Removes the teachers from every class (taught, leadership, chair, grade-level leadership)
 // and destroys them.
 void LehrerLoeschen(TLehrerliste& lehrer, TKlassenliste& klassen, const QList<TLehrer*>& weg);

@@ -5,6 +5,7 @@
 #include "editing/UDialogHilfen.h"
 #include "planning/UVar.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -19,6 +20,9 @@ TFLehrerBearb::TFLehrerBearb(IDialoge& dialoge, QWidget* besitzer)
     E_Anrede = FeldMitLabel(this, spalte, "E_Anrede", QStringLiteral("&Anrede"));
     E_Name = FeldMitLabel(this, spalte, "E_Name", QStringLiteral("&Name"));
     AnredeErgaenzen(E_Anrede);
+    C_Leiten = new QCheckBox(QStringLiteral("darf Konferenzen &leiten"), this);
+    C_Leiten->setObjectName(QStringLiteral("C_Leiten"));
+    spalte->addWidget(C_Leiten);
     std::tie(B_Ok, Button2) = OkAbbrechenZeile(this, spalte, "B_Ok", QStringLiteral("&Ok"),
                                                QStringLiteral("A&bbrechen"));
     connect(B_Ok, &QPushButton::clicked, this, &TFLehrerBearb::B_OkClick);
@@ -33,6 +37,7 @@ void TFLehrerBearb::showEvent(QShowEvent* ereignis)
         Fensterfarbe(this, QColor(170, 221, 204));
         for (QLineEdit* feld : {E_Kuerzel, E_Anrede, E_Name})
             feld->clear();
+        C_Leiten->setChecked(false);
         E_Kuerzel->setFocus();
     } else {
         setWindowTitle(QStringLiteral("Lehrer bearbeiten"));
@@ -40,6 +45,7 @@ void TFLehrerBearb::showEvent(QShowEvent* ereignis)
         E_Kuerzel->setText(lehrer->Kuerzel);
         E_Anrede->setText(lehrer->Anrede);
         E_Name->setText(lehrer->Name);
+        C_Leiten->setChecked(lehrer->DarfLeiten);
         (lehrer->Anrede.isEmpty() ? E_Anrede : E_Kuerzel)->setFocus();
     }
     k_alt = E_Kuerzel->text();
@@ -101,9 +107,12 @@ void TFLehrerBearb::hinzufuegen(const QString& k, const QString& a, const QStrin
 {
     if (kuerzelAbgelehnt(LehrerHinzufuegen(*Lehrerliste, k, a, n)))
         return;
+    if (TLehrer* hinzu = Lehrerliste->Suche(k))
+        LeitenSetzen(*hinzu, C_Leiten->isChecked());
     emit LehrerHinzugefuegt();
     for (QLineEdit* feld : {E_Kuerzel, E_Anrede, E_Name})
         feld->clear();
+    C_Leiten->setChecked(false);
     E_Kuerzel->setFocus();
 }
 
@@ -111,6 +120,8 @@ void TFLehrerBearb::aendern(const QString& k, const QString& a, const QString& n
 {
     if (!lehrer || kuerzelAbgelehnt(LehrerAendern(*Lehrerliste, *lehrer, k, a, n)))
         return;
-    nurAnredeNeu = k == k_alt && n == n_alt && a != a_alt;
+    const bool leitenNeu = lehrer->DarfLeiten != C_Leiten->isChecked();
+    LeitenSetzen(*lehrer, C_Leiten->isChecked());
+    nurAnredeNeu = k == k_alt && n == n_alt && a != a_alt && !leitenNeu;
     accept();
 }

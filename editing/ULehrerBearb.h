@@ -2,6 +2,7 @@
 
 #include "app/UDialogFenster.h"
 
+class QCheckBox;
 class QLineEdit;
 class QPushButton;
 class TLehrer;
@@ -26,6 +27,7 @@ public:
     QString k_alt, a_alt, n_alt;
 
     QLineEdit *E_Kuerzel = nullptr, *E_Anrede = nullptr, *E_Name = nullptr;
+    QCheckBox* C_Leiten = nullptr; // "darf Konferenzen leiten"
     QPushButton *B_Ok = nullptr, *Button2 = nullptr;
 
     void B_OkClick();

@@ -63,6 +63,10 @@ TEST_F(Verteilen, JsonMitSchrankeUndGruppen)
          R"({"zeilen": 3, "spalten": 1, "untergrenze": 3, "optimal": true, "bewiesen_durch": "untergrenze", "gruppen": [["5a"], ["5b"], ["Q1 Ma"]]})"},
         {{"--grenze", "1", "--spalten", "--sekunden", "0"},
          R"({"zeilen": 3, "spalten": 1, "untergrenze": 3, "optimal": true, "bewiesen_durch": "untergrenze", "gruppen": [["5a"], ["5b"], ["Q1 Ma"]]})"},
+        // the chairs count as people; 5b gets the one eligible teacher
+        {{"--vorsitz-verteilen", "--vorsitzende", "A"},
+         R"({"zeilen": 3, "spalten": 1, "untergrenze": 3, "optimal": true, "bewiesen_durch": "untergrenze", )"
+         R"("gruppen": [["5a"], ["5b"], ["Q1 Ma"]], "vorsitz": [["SL"], ["A"], ["SL"]]})"},
     };
     const QRegularExpression sekunden(QStringLiteral(R"(, "sekunden_bis_bestes": \d+\.\d{3})"));
     for (const TFall& f : faelle) {
@@ -95,6 +99,9 @@ TEST_F(Verteilen, Fehler)
         {{pfad, "--schritte", "5", "--sekunden", "1"}, "--schritte und --sekunden schließen einander aus."},
         {{pfad, "--startwert", "-5"}, "Der Wert von --startwert muss eine ganze Zahl von 0 bis 4294967295 sein"},
         {{pfad, "--schnell"}, "Unbekannte Option \"--schnell\"."},
+        {{pfad, "--vorsitz-verteilen", "--vorsitzende", "A,ZZ"}, "keine Lehrkraft mit dem Kürzel \"ZZ\"."},
+        {{pfad, "--vorsitzende", "A"}, "--vorsitzende gilt nur mit --vorsitz-verteilen."},
+        {{pfad, "--vorsitz-verteilen"}, "Diese Klassen können keinen Vorsitz erhalten: 5b."},
         {{}, "Es fehlt ein Argument."},
         {{eineKlasse}, "Es müssen mindestens 2 Klassen mit Lehrkräften eingerichtet sein."},
         {{leer.filePath("fehlt.spz")}, "kann nicht geöffnet werden"},

@@ -6,6 +6,8 @@
 #include "planning/UProjekt.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QTableWidget>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -243,3 +245,41 @@ TEST_F(TBearbeiten, KlassenleitungsknopfBeiLeitungUndVorsitz)
 }
 
 } // namespace
+
+// The mark "darf Konferenzen leiten": set in the teacher dialog, shown in the list, and the
+// Konferenz command gives the plan's classes chairs from the marked teachers.
+TEST_F(TBearbeiten, DarfLeiten_ImDialogUndVorsitzVerteilen)
+{
+    kleineSchule();
+    zeigen();
+    zeileKlicken(0);
+    Geaendert = false;
+    ASSERT_TRUE(ImDialog<TFLehrerBearb>([&] { haupt->B_LehrerBearb->click(); }, [](TFLehrerBearb& d) {
+        EXPECT_FALSE(d.C_Leiten->isChecked());
+        d.C_Leiten->setChecked(true);
+        QTest::mouseClick(d.B_Ok, Qt::LeftButton);
+    }));
+    EXPECT_TRUE(ab->DarfLeiten);
+    EXPECT_TRUE(Geaendert);
+    EXPECT_FALSE(haupt->LV->item(0, 0)->icon().isNull());
+    EXPECT_TRUE(haupt->LV->item(1, 0)->icon().isNull());
+
+    Verteilung = std::make_unique<TVerteilung>();
+    dialoge->MeldungBestaetigen();
+    haupt->VorsitzVerteilen1->trigger();
+    // 5a and 6a in one slot: AB teaches 5a, so AB may chair 5a but not 6a
+    TGruppe* gruppe = Verteilung->Add(std::make_unique<TGruppe>());
+    *gruppe << k5a << k6a;
+    Verteilung->Add(std::make_unique<TGruppe>())->append(k5b);
+    dialoge->MeldungBestaetigen();
+    haupt->VorsitzVerteilen1->trigger();
+    Verteilung->First()->removeLast();
+    Verteilung->Add(std::make_unique<TGruppe>())->append(k6a);
+    dialoge->MeldungBestaetigen();
+    haupt->VorsitzVerteilen1->trigger();
+    EXPECT_EQ(meldungen(), QStringList({"Bitte zuerst auswerten: Der Vorsitz wird für die Zeitfenster des Ergebnisses verteilt.",
+                                        "Diese Klassen können keinen Vorsitz erhalten: 6a.",
+                                        "3 Klassen haben einen Vorsitz erhalten; höchstens 3 Konferenzen je Person."}));
+    for (const TKlasse* k : {k5a, k5b, k6a})
+        EXPECT_EQ(k->Vorsitz, ab);
+}

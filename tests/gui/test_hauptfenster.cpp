@@ -64,7 +64,7 @@ TEST_F(THauptfenster, FormUndBefehleWieAmAnfang)
     QStringList menues;
     for (const QAction* a : haupt->MainMenu1->actions())
         menues << Beschriftung(a->text());
-    EXPECT_EQ(menues, QStringList({"Datei", "Bearbeiten", "Ansicht", "?"}));
+    EXPECT_EQ(menues, QStringList({"Datei", "Bearbeiten", "Konferenz", "Ansicht", "?"}));
     EXPECT_EQ(Beschriftung(haupt->Oeffnen1->text()), QStringLiteral("Öffnen ..."));
     EXPECT_EQ(haupt->ToolButton6->toolTip(), QStringLiteral("Texte für Protokoll..."));
     EXPECT_EQ(Beschriftung(haupt->B_Vorsitz->text()), QStringLiteral("Konferenz:\nVorsitz festlegen"));
