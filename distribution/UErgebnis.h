@@ -14,6 +14,8 @@ class QGroupBox;
 class QLabel;
 class QPrinter;
 class QPushButton;
+class QScrollArea;
+class QVBoxLayout;
 class QSpinBox;
 class TErgebnisRaster;
 
@@ -56,6 +58,9 @@ public:
     void TaktSetzen(std::unique_ptr<TTakt> takt);
     // The printer of the print command; it keeps the user's choices between uses.
     QPrinter& Drucker();
+    // Adds a group box, label or button to the side panel, below what is there (above the
+    // output buttons); the panel scrolls when the window is too low for all of it.
+    void SeiteHinzufuegen(QWidget* teil);
 
     // The components, named as on the form (owned through Qt's parent chain).
     TErgebnisRaster* StringGrid1 = nullptr;
@@ -68,6 +73,7 @@ public:
     QCheckBox* CVorsitz = nullptr;   // chairs make classes conflict
     QCheckBox* CEltern = nullptr;    // shared parent representatives make classes conflict
     QPushButton *Button1 = nullptr, *Button2 = nullptr, *Button3 = nullptr, *Button4 = nullptr, *Button5 = nullptr;
+    QScrollArea* Seitenleiste = nullptr; // the side panel of all controls but "Schließen"
 
     // The save dialog of the export; it keeps its settings between uses.
     TDateiDialog sd1;
@@ -96,6 +102,8 @@ private:
     QWidget* optimierungAufbauen();
     void kaestchenMerken(QCheckBox* kaestchen, const QString& schluessel);
     void groesseSetzen();
+    // The width the side panel needs without scrolling sideways, and its height unscrolled.
+    QSize SeitenleisteGroesse() const;
 
     // the plan and the loops (UErgebnisSchleife.cpp)
     void ErgebnisAnzeigen();
@@ -105,6 +113,7 @@ private:
     void schleifeMitC1();
     void untergrenzeZeigen();
 
+    QVBoxLayout* seite = nullptr;
     int ColZahl = 1;
     qint16 Merker = 0;
     bool stoppen = true;

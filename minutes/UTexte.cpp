@@ -33,7 +33,10 @@ TTexteErgebnis TexteSpeichern(const TTextAuftrag& auftrag, ITextUeberschreiben& 
         return ergebnis;
     enum { Fragen, Immer, Nie } vorhandene = Fragen;
     const QDir ordner(auftrag.Ordner);
+    int erledigt = 0;
     for (const TKlasse* klasse : auftrag.Klassen) {
+        if (auftrag.Fortschritt)
+            auftrag.Fortschritt(erledigt++);
         const QString name = TextDateiname(klasse->Bezeichnung, auftrag.Mitte);
         const QString pfad = ordner.filePath(name);
         if (QFileInfo::exists(pfad)) {

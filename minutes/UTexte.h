@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // Writing the minutes texts of many classes, one RTF file per class, into one folder: for
 // the save window and the command line alike.
 
@@ -41,6 +43,8 @@ struct TTextAuftrag
     QString VorlageDatei;          // the user template; empty or not there: the built-in one
     TProtokollSchrift Schrift;     // the font of the built-in template
     bool MF = true;
+    // Told the number of classes done after each class; may be empty.
+    std::function<void(int)> Fortschritt;
 };
 
 struct TTexteErgebnis
