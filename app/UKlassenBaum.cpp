@@ -2,6 +2,7 @@
 
 #include "app/UBilder.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -140,4 +141,97 @@ void TKlassenBaum::beimZuklappen(QTreeWidgetItem* item)
         KnotenWaehlen(item);
     else
         AuswahlBereinigen();
+}
+
+TKnoten* TKlassenBaum::KlasseBei(QPoint global) const
+{
+    const QPoint stelle = viewport()->mapFromGlobal(global);
+    if (!viewport()->rect().contains(stelle))
+        return nullptr;
+    QTreeWidgetItem* item = itemAt(stelle);
+    return Knoten(item && item->parent() ? item->parent() : item);
+}
+
+// ---------------------------------------------------------------- dragging teachers
+
+TLehrerZiehen::TLehrerZiehen(QAbstractItemView* liste, TKlassenBaum* baum) : QObject(liste), liste(liste), baum(baum)
+{
+    liste->viewport()->installEventFilter(this);
+}
+
+bool TLehrerZiehen::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    if (objekt != liste->viewport())
+        return false;
+    switch (ereignis->type()) {
+    case QEvent::MouseButtonPress: return gedrueckt(static_cast<QMouseEvent*>(ereignis));
+    case QEvent::MouseMove: return bewegt(static_cast<QMouseEvent*>(ereignis));
+    case QEvent::MouseButtonRelease: return losgelassen(static_cast<QMouseEvent*>(ereignis));
+    default: return false;
+    }
+}
+
+bool TLehrerZiehen::gedrueckt(const QMouseEvent* m)
+{
+    beenden();
+    const QModelIndex zeile = liste->indexAt(m->position().toPoint());
+    if (m->button() != Qt::LeftButton || m->modifiers() != Qt::NoModifier || !zeile.isValid() ||
+        !liste->selectionModel()->isRowSelected(zeile.row(), QModelIndex()))
+        return false; // the list selects as usual; a drag may follow from the new selection
+    // the selection stays for the drag; a plain click is decided on release
+    start = m->position().toPoint();
+    startzeile = zeile;
+    bereit = true;
+    return true;
+}
+
+bool TLehrerZiehen::bewegt(const QMouseEvent* m)
+{
+    if (!(m->buttons() & Qt::LeftButton) || m->modifiers() != Qt::NoModifier)
+        return false;
+    if (!zieht) {
+        if (!bereit) {
+            // the press selected a row: dragging starts from it rather than extending the selection
+            const QModelIndex zeile = liste->indexAt(m->position().toPoint());
+            if (!liste->currentIndex().isValid() || !liste->selectionModel()->isRowSelected(liste->currentIndex().row(), QModelIndex()))
+                return false;
+            if (zeile.isValid() && zeile.row() == liste->currentIndex().row())
+                return false;
+            start = m->position().toPoint();
+            bereit = true;
+        }
+        if ((m->position().toPoint() - start).manhattanLength() < QApplication::startDragDistance())
+            return true;
+        zieht = true;
+        QApplication::setOverrideCursor(Qt::DragCopyCursor);
+    }
+    if (TKnoten* ziel = baum->KlasseBei(m->globalPosition().toPoint()); ziel && baum->currentItem() != ziel)
+        baum->KnotenWaehlen(ziel);
+    return true;
+}
+
+bool TLehrerZiehen::losgelassen(const QMouseEvent* m)
+{
+    if (m->button() != Qt::LeftButton || !bereit)
+        return false;
+    const bool warZiehen = zieht;
+    const QModelIndex zeile = startzeile;
+    beenden();
+    if (!warZiehen) {
+        if (zeile.isValid())
+            liste->selectionModel()->setCurrentIndex(zeile, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        return true;
+    }
+    if (TKnoten* ziel = baum->KlasseBei(m->globalPosition().toPoint()))
+        emit baum->LehrerAbgelegt(ziel);
+    return true;
+}
+
+void TLehrerZiehen::beenden()
+{
+    if (zieht)
+        QApplication::restoreOverrideCursor();
+    zieht = false;
+    bereit = false;
+    startzeile = QModelIndex();
 }

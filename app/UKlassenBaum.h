@@ -56,10 +56,15 @@ public:
     void AuswahlBereinigen();
     // Sets image and selected image of a node (indexes of the image list).
     void BilderSetzen(TKnoten* knoten, int bild, int auswahlBild);
+    // The class node at a point of the screen (its own node for a teacher node); null
+    // outside the tree or below its last node.
+    TKnoten* KlasseBei(QPoint global) const;
 
 signals:
     // After every user action that may have changed the selection, once it is clean again.
     void Geklickt();
+    // Rows of the teacher list were dropped on the class of this class node.
+    void LehrerAbgelegt(TKnoten* klasse);
 
 protected:
     void mousePressEvent(QMouseEvent* ereignis) override;
@@ -73,4 +78,32 @@ private:
     const QIcon& symbol(int bild, int auswahlBild);
 
     QHash<int, QIcon> symbole; // image and selected image joined in one icon
+};
+
+class QAbstractItemView;
+
+// Dragging rows of the teacher list onto a class of the tree: pressing on a selected row and
+// moving the mouse drags all selected rows (instead of extending the selection); the class
+// under the mouse is marked, and releasing the button there emits the tree's LehrerAbgelegt.
+// A press on a selected row that turns out to be a click selects that row alone.
+class TLehrerZiehen : public QObject
+{
+public:
+    TLehrerZiehen(QAbstractItemView* liste, TKlassenBaum* baum);
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    bool gedrueckt(const QMouseEvent* m);
+    bool bewegt(const QMouseEvent* m);
+    bool losgelassen(const QMouseEvent* m);
+    void beenden();
+
+    QAbstractItemView* liste;
+    TKlassenBaum* baum;
+    QPoint start;            // where a drag may begin
+    QModelIndex startzeile;  // the selected row pressed on, for a plain click
+    bool bereit = false;     // a drag may begin
+    bool zieht = false;
 };

@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTableWidget>
 #include <QToolBar>
@@ -118,6 +119,8 @@ TFMain::TFMain(std::unique_ptr<IDialoge> dialoge, QWidget* parent) : QMainWindow
     flaecheAufbauen();
     befehleVerbinden();
     tastenEinrichten();
+    schritteVerbinden();
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
 
     OD1.Filter = ProjektFilter;
     SD1.Filter = ProjektFilter;
@@ -164,6 +167,8 @@ void TFMain::menueAufbauen()
                        Oeffnen1 = aktion("Oeffnen1", QStringLiteral("Ö&ffnen ..."), 1),
                        Speichern1 = aktion("Speichern1", QStringLiteral("&Speichern"), 2),
                        Speichernunter1 = aktion("Speichernunter1", QStringLiteral("Speichern &unter ..."))});
+    Zuletzt1 = datei->addMenu(QStringLiteral("&Zuletzt geöffnet"));
+    Zuletzt1->setObjectName(QStringLiteral("Zuletzt1"));
     datei->addSeparator();
     datei->addActions({ImportXML = aktion("ImportXML", QStringLiteral("&Import aus UNTIS (XML)"), 19),
                        ImportLehrerCSV = aktion("ImportLehrerCSV", QStringLiteral("&Lehrer importieren"))});
@@ -173,6 +178,9 @@ void TFMain::menueAufbauen()
     datei->addAction(Beenden1 = aktion("Beenden1", QStringLiteral("&Beenden")));
 
     QMenu* bearbeiten = MainMenu1->addMenu(QStringLiteral("&Bearbeiten"));
+    bearbeiten->addActions({Rueckgaengig1 = aktion("Rueckgaengig1", QStringLiteral("&Rückgängig")),
+                            Wiederholen1 = aktion("Wiederholen1", QStringLiteral("&Wiederholen"))});
+    bearbeiten->addSeparator();
     QMenu* klasse = bearbeiten->addMenu(QStringLiteral("&Klasse"));
     klasse->addActions({Hinzufgen1 = aktion("Hinzufgen1", QStringLiteral("&Hinzufügen ...")),
                         Bezeichn = aktion("Bezeichn", QStringLiteral("&Bezeichnung ändern ...")),
@@ -206,6 +214,8 @@ void TFMain::menueAufbauen()
     QMenu* fragezeichen = MainMenu1->addMenu(QStringLiteral("&?"));
     fragezeichen->addActions({Info1 = aktion("Info1", QStringLiteral("&Info")),
                               Hilfe1 = aktion("Hilfe1", QStringLiteral("&Hilfe"))});
+    fragezeichen->addSeparator();
+    fragezeichen->addAction(BeispielOeffnen1 = aktion("BeispielOeffnen1", QStringLiteral("&Beispielschule öffnen")));
 }
 
 void TFMain::werkzeugleisteAufbauen()
@@ -305,6 +315,7 @@ QWidget* TFMain::lehrerPanel()
     LV = new QTableWidget(0, 3, Panel2);
     LV->setObjectName(QStringLiteral("LV"));
     lehrerlisteEinrichten(LV);
+    new TLehrerZiehen(LV, TV); // rows are dragged onto a class of the tree
 
     auto* knoepfe = new QVBoxLayout;
     knoepfe->addWidget(B_LehrerHinzu = knopf(Panel2, "B_LehrerHinzu", QStringLiteral("&Lehrer hinzufügen")));
@@ -356,6 +367,9 @@ void TFMain::befehleVerbinden()
     bei(Lschen2, &TFMain::Lschen2Click);
     bei(Info1, &TFMain::Info1Click);
     bei(Hilfe1, &TFMain::Hilfe1Click);
+    connect(BeispielOeffnen1, &QAction::triggered, this, &TFMain::BeispielschuleOeffnen);
+    bei(Rueckgaengig1, &TFMain::Rueckgaengig1Click);
+    bei(Wiederholen1, &TFMain::Wiederholen1Click);
     for (QAction* a : ansichtMenue)
         connect(a, &QAction::triggered, this, [this, a] { TBklaslehClick(a); });
     for (QAction* a : ansichtKnoepfe)
@@ -373,6 +387,7 @@ void TFMain::befehleVerbinden()
     connect(TV, &QTreeWidget::itemCollapsed, this, &TFMain::TVCollapsed);
     connect(LV, &QTableWidget::itemSelectionChanged, this, &TFMain::LVChange);
     connect(LV, &QTableWidget::cellDoubleClicked, this, &TFMain::LVDblClick);
+    connect(TV, &TKlassenBaum::LehrerAbgelegt, this, &TFMain::LehrerAbgelegt);
 }
 
 void TFMain::tastenEinrichten()
@@ -387,6 +402,8 @@ void TFMain::tastenEinrichten()
         {Beenden1, QKeySequence(Qt::CTRL | Qt::Key_Q)},
         {Klassl1, QKeySequence(Qt::Key_F8)},
     };
+    Rueckgaengig1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    Wiederholen1->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     for (const auto& [befehl, tasten] : kuerzel)
         befehl->setShortcut(tasten);
     connect(taste(this, Qt::Key_F1, Qt::WindowShortcut), &QShortcut::activated, this, &TFMain::FormHelp);

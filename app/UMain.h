@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/UDialoge.h"
+#include "editing/UVerlauf.h"
 #include "planning/UZusatz.h"
 
 #include <QMainWindow>
@@ -88,6 +89,28 @@ public:
     void Beenden1Click();
     // The question about unsaved changes; true when the caller may go on.
     bool SpeichernFragen();
+    // "Hilfe › Beispielschule öffnen": the sample school as an unnamed project; false, after
+    // the error message, when it cannot be read.
+    bool BeispielschuleOeffnen();
+    // The sample school beside the program or in the data folder of an installed program;
+    // empty when there is none.
+    static QString BeispielschuleDatei();
+
+    // ---- undo and redo (UMainVerlauf.cpp)
+    // After a user action that may have changed the school data: a new undo step when it did.
+    // Connected to every command of this window; other windows call it after their own changes.
+    void SchrittFesthalten();
+    void Rueckgaengig1Click();
+    void Wiederholen1Click();
+    // Title with the file name and the modified mark, and the undo commands enabled.
+    void ZustandZeigen();
+    // A message in the status bar after longer work ("30 Protokolltexte in ... geschrieben.").
+    void Statusmeldung(const QString& text);
+    // The folder file dialogs of a kind start in: the project's folder, else the folder last
+    // used for that kind (key of section Data) while it exists, else the documents.
+    QString Startordner(const QString& schluessel) const;
+    // Remembers the folder of the file under the key of section Data when it changed.
+    void OrdnerMerken(const QString& schluessel, const QString& datei);
 
     // ---- help and info
     void FormHelp();
@@ -103,6 +126,8 @@ public:
     void LVKeyDown();
     void LVDblClick();
     void ZuweisenClick();
+    // Teachers dragged from the list onto a class: assigned as "Zuweisen" does.
+    void LehrerAbgelegt(TKnoten* klassenKnoten);
     void B_KlassenlehrerClick();
     void B_VorsitzClick();
     void BKonferenzClick();
@@ -123,7 +148,9 @@ public:
     QAction *Hinzufgen2 = nullptr, *Bearbeiten3 = nullptr, *Lschen2 = nullptr, *ImportCSV = nullptr;
     QAction* VorsitzVerteilen1 = nullptr; // Konferenz › Vorsitz verteilen
     QAction *Auswerten1 = nullptr, *Klassl1 = nullptr, *Kfdat1 = nullptr, *Konfvor1 = nullptr;
-    QAction *Info1 = nullptr, *Hilfe1 = nullptr;
+    QAction *Info1 = nullptr, *Hilfe1 = nullptr, *BeispielOeffnen1 = nullptr;
+    QAction *Rueckgaengig1 = nullptr, *Wiederholen1 = nullptr;
+    QMenu* Zuletzt1 = nullptr; // "Zuletzt geöffnet"
     QAction *TBnew = nullptr, *TBopen = nullptr, *TBsave = nullptr, *TBklasleh = nullptr;
     QAction *ToolButton2 = nullptr, *ToolButton8 = nullptr, *TB_auswert = nullptr, *ToolButton6 = nullptr;
     QAction* TBexit = nullptr;
@@ -166,23 +193,37 @@ private:
     void klassenKnotenBild(TKnoten* n);
     void klassenSchalter(int n, const TKnoten* fokus);
     void lehrerSchalter(const QList<TLehrer*>& zeilen, int n);
+    void lehrerZuweisen(TKnoten* klassenKnoten, const QList<TLehrer*>& lehrer);
 
     // file commands (UMainDatei.cpp)
     bool speichern(bool mitDialog);
     // The open dialog OD1 with this filter, starting in the folder remembered under the key of
     // section Data while that folder exists, else in the documents.
     void oeffnenVorbereiten(const QString& filter, const QString& schluessel);
-    // Remembers the folder of the file under the key of section Data when it changed.
-    void ordnerMerken(const QString& schluessel, const QString& datei);
     void hilfeFehlerZeigen(const QString& fehler);
 
+    // history and recent files (UMainVerlauf.cpp)
+    void schritteVerbinden();
+    // A new history for the project now on screen (opened, imported or new).
+    void verlaufBeginnen(bool gespeichert);
+    // The project of the state on screen, the view kept as far as it goes.
+    void standZeigen(const QByteArray& stand);
+    // Puts the file in front of "Zuletzt geöffnet"; melden: an unwritable settings file is reported.
+    void zuletztMerken(const QString& datei, bool melden = true);
+    void zuletztAnzeigen();
+    void zuletztOeffnen(const QString& datei);
+
     std::unique_ptr<IDialoge> dialoge_;
+    TVerlauf verlauf;
     TFenster* fenster_ = nullptr;
     int displaymode = 0;
     bool beimAktualisieren = false;
     std::array<QAction*, 3> ansichtMenue{};
     std::array<QAction*, 3> ansichtKnoepfe{};
 };
+
+// A folder as the status bar names it: "~/Konferenzen" inside the home folder.
+QString OrdnerKurz(const QString& ordner);
 
 // Filter of the project file dialogs.
 extern const QString ProjektFilter;

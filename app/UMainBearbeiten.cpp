@@ -202,6 +202,18 @@ void TFMain::ZuweisenClick()
     const QList<TLehrer*> lehrer = AusgewaehlteLehrer();
     if (!klassenKnoten || lehrer.isEmpty())
         return;
+    lehrerZuweisen(klassenKnoten, lehrer);
+}
+
+void TFMain::LehrerAbgelegt(TKnoten* klassenKnoten)
+{
+    const QList<TLehrer*> lehrer = AusgewaehlteLehrer();
+    if (klassenKnoten && !lehrer.isEmpty())
+        lehrerZuweisen(klassenKnoten, lehrer);
+}
+
+void TFMain::lehrerZuweisen(TKnoten* klassenKnoten, const QList<TLehrer*>& lehrer)
+{
     for (int i = 0; i < TV->topLevelItemCount(); ++i)
         TV->topLevelItem(i)->setExpanded(false);
     LV->clearSelection();

@@ -92,6 +92,7 @@ void TFMain::Neu1Click()
     Geaendert = false;
     Dateiname.clear();
     Edit1->clear();
+    verlaufBeginnen(true);
 }
 
 void TFMain::oeffnenVorbereiten(const QString& filter, const QString& schluessel)
@@ -99,11 +100,10 @@ void TFMain::oeffnenVorbereiten(const QString& filter, const QString& schluessel
     OD1.Filter = filter;
     OD1.FilterIndex = 1;
     OD1.Dateiname.clear();
-    const QString ordner = Ini->ReadString(QStringLiteral("Data"), schluessel, QString());
-    OD1.Ordner = QFileInfo(ordner).isDir() ? ordner : Standardordner(QStandardPaths::DocumentsLocation);
+    OD1.Ordner = Startordner(schluessel);
 }
 
-void TFMain::ordnerMerken(const QString& schluessel, const QString& datei)
+void TFMain::OrdnerMerken(const QString& schluessel, const QString& datei)
 {
     const QString ordner = OrdnerVon(datei);
     if (ordner != Ini->ReadString(QStringLiteral("Data"), schluessel, QString()))
@@ -134,8 +134,10 @@ bool TFMain::ProjektOeffnen(const QString& datei)
     Dateistand = projekt.Stand;
     Edit1->setText(QDir::toNativeSeparators(Dateiname));
     StaticText1->setFocus();
+    verlaufBeginnen(true);
 
-    ordnerMerken(QStringLiteral("open"), Dateiname);
+    OrdnerMerken(QStringLiteral("open"), Dateiname);
+    zuletztMerken(Dateiname, false);
     return true;
 }
 
@@ -167,9 +169,14 @@ bool TFMain::speichern(bool neuerName)
         ProjektSchreiben(Dateiname, *Lehrerliste, *Klassenliste, Projektzusatz, pruefen ? &Dateistand : nullptr, &Dateistand);
     if (!fehler.isEmpty()) {
         Dialoge().Fehlermeldung(this, fehler);
+        ZustandZeigen();
         return false;
     }
     Geaendert = false;
+    verlauf.Gespeichert();
+    zuletztMerken(Dateiname);
+    ZustandZeigen();
+    Statusmeldung(QStringLiteral("Gespeichert in %1.").arg(QDir::toNativeSeparators(Dateiname)));
     return true;
 }
 

@@ -4,6 +4,8 @@
 #include "import/UImport.h"
 #include "planning/UDatei.h"
 
+#include <QFileInfo>
+
 namespace {
 
 const QString ImportFilter = QStringLiteral("Textdateien (*.txt;*.csv)|*.txt;*.csv|Alle Dateien (*.*)|*.*");
@@ -26,5 +28,7 @@ void TFMain::ImportLehrerCSVClick()
         return;
     // the dialog has appended the teachers and sorted the list
     ListViewAktualisieren();
-    ordnerMerken(QStringLiteral("import"), OD1.Dateiname);
+    verlaufBeginnen(false);
+    Statusmeldung(QStringLiteral("Lehrerliste aus %1 importiert.").arg(QFileInfo(OD1.Dateiname).fileName()));
+    OrdnerMerken(QStringLiteral("import"), OD1.Dateiname);
 }

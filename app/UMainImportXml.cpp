@@ -40,7 +40,7 @@ void TFMain::ImportXMLClick()
     oeffnenVorbereiten(XmlFilter, QStringLiteral("import"));
     if (!Dialoge().DateiOeffnen(this, OD1))
         return;
-    ordnerMerken(QStringLiteral("import"), OD1.Dateiname);
+    OrdnerMerken(QStringLiteral("import"), OD1.Dateiname);
 
     // The import builds new lists; the project on screen stays until they are complete.
     TFensterFragen fragen(*Fenster().ImpStufenwahl, *Fenster().MultClass);
@@ -60,6 +60,8 @@ void TFMain::ImportXMLClick()
     // The imported school is not the project of the file that was open: "Speichern" asks for a file.
     Dateiname.clear();
     Edit1->clear();
+    verlaufBeginnen(false);
+    Statusmeldung(QStringLiteral("%1 Lehrkräfte und %2 Klassen importiert.").arg(Lehrerliste->Count()).arg(Klassenliste->Count()));
     for (const QString& hinweis : import.Hinweise)
         Dialoge().Meldung(this, hinweis);
 }

@@ -24,6 +24,8 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QTimer>
@@ -32,10 +34,10 @@
 namespace {
 
 const QColor Hintergrund(198, 208, 215);
-// The window opens with a client area of 644 × 687 and can be made no smaller than
-// 650 × 680 with its frame, that is 644 × 654 inside a frame of 3 pixels and a caption.
+// The window opens with a client area of 644 × 687 where the screen has room for it. Its side
+// panel scrolls, so that it also fits a screen of 960 × 540 (1920 × 1080 at 200 %).
 const QSize Startgroesse(644, 687);
-const QSize Mindestgroesse(644, 654);
+constexpr int Mindesthoehe = 300;
 
 const QString OptionAbschnitt = QStringLiteral("Option");
 
@@ -116,25 +118,43 @@ TFErgebnis::TFErgebnis(IDialoge& dialoge, QWidget* besitzer)
     StringGrid1 = new TErgebnisRaster(this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
 
-    auto* spalte = new QVBoxLayout;
-    spalte->setSpacing(6);
-    spalte->addWidget(einstellungenAufbauen());
-    spalte->addWidget(Label1 = umbrechend(this, "Label1"));
-    spalte->addWidget(sucheAufbauen());
-    spalte->addWidget(optimierungAufbauen());
-    spalte->addWidget(zeitplanAufbauen());
+    // The side panel scrolls on small screens; SeiteHinzufuegen adds to it from top to bottom.
+    Seitenleiste = new QScrollArea(this);
+    Seitenleiste->setObjectName(QStringLiteral("Seitenleiste"));
+    Seitenleiste->setWidgetResizable(true);
+    Seitenleiste->setFrameShape(QFrame::NoFrame);
+    Seitenleiste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* inhalt = new QWidget(Seitenleiste);
+    inhalt->setObjectName(QStringLiteral("Seiteninhalt"));
+    inhalt->setAutoFillBackground(false);
+    seite = new QVBoxLayout(inhalt);
+    seite->setContentsMargins(0, 0, 0, 0);
+    seite->setSpacing(6);
+    seite->addStretch(1);
+    Seitenleiste->setWidget(inhalt);
+    Seitenleiste->viewport()->setAutoFillBackground(false);
+
+    SeiteHinzufuegen(einstellungenAufbauen());
+    SeiteHinzufuegen(Label1 = umbrechend(this, "Label1"));
+    SeiteHinzufuegen(sucheAufbauen());
+    SeiteHinzufuegen(optimierungAufbauen());
+    SeiteHinzufuegen(zeitplanAufbauen());
     Label3 = umbrechend(this, "Label3",
                         QStringLiteral("Mit gedrückter Strg-Taste können Sie die markierte Zelle mit den Cursortasten "
                                        "verschieben. Der Mauszeiger liefert Info über die unterrichtenden Lehrkräfte."));
     QFont fett = Label3->font();
     fett.setBold(true);
     Label3->setFont(fett);
-    spalte->addWidget(Label3);
-    spalte->addStretch(1);
-    spalte->addWidget(Button4 = knopf(this, "Button4", QStringLiteral("Ergebnis s&peichern (als Text) ...")));
-    spalte->addWidget(Button5 = knopf(this, "Button5", QStringLiteral("Ergebnis &drucken ...")));
-    spalte->addWidget(Button6 = knopf(this, "Button6", QStringLiteral("&Ausgaben …")));
-    spalte->addSpacing(6);
+    SeiteHinzufuegen(Label3);
+    seite->addStretch(1);
+    seite->addWidget(Button4 = knopf(this, "Button4", QStringLiteral("Ergebnis s&peichern (als Text) ...")));
+    seite->addWidget(Button5 = knopf(this, "Button5", QStringLiteral("Ergebnis &drucken ...")));
+    seite->addWidget(Button6 = knopf(this, "Button6", QStringLiteral("&Ausgaben …")));
+
+    // "Schließen" stays in sight below the panel
+    auto* spalte = new QVBoxLayout;
+    spalte->setSpacing(6);
+    spalte->addWidget(Seitenleiste, 1);
     spalte->addWidget(Button2 = knopf(this, "Button2", QStringLiteral("S&chließen")));
 
     auto* flaeche = new QHBoxLayout(this);
@@ -163,6 +183,18 @@ TFErgebnis::TFErgebnis(IDialoge& dialoge, QWidget* besitzer)
 }
 
 TFErgebnis::~TFErgebnis() = default;
+
+void TFErgebnis::SeiteHinzufuegen(QWidget* teil)
+{
+    // before the stretch that keeps the output buttons at the bottom
+    seite->insertWidget(seite->count() - 1, teil);
+}
+
+QSize TFErgebnis::SeitenleisteGroesse() const
+{
+    const QSize inhalt = Seitenleiste->widget()->minimumSizeHint();
+    return {inhalt.width() + Seitenleiste->verticalScrollBar()->sizeHint().width(), inhalt.height()};
+}
 
 QWidget* TFErgebnis::einstellungenAufbauen()
 {
@@ -234,7 +266,7 @@ TErgebnisTabelle TFErgebnis::Tabelle() const
 
 void TFErgebnis::groesseSetzen()
 {
-    setMinimumSize(Mindestgroesse);
+    setMinimumSize(SeitenleisteGroesse().width() + 200, Mindesthoehe);
     GroesseEinpassen(this, Startgroesse);
 }
 
@@ -313,11 +345,19 @@ void TFErgebnis::Button4Click()
 {
     auto* haupt = qobject_cast<TFMain*>(parentWidget());
     TFSaveResult& frage = *haupt->Fenster().SaveResult;
-    if (!frage.Fragen() || !Dialoge().DateiSpeichern(this, sd1))
+    if (!frage.Fragen())
         return;
+    const QString schluessel = QStringLiteral("export");
+    sd1.Ordner = haupt->Startordner(schluessel);
+    if (!Dialoge().DateiSpeichern(this, sd1))
+        return;
+    haupt->OrdnerMerken(schluessel, sd1.Dateiname);
     const QString fehler = DateiSchreiben(sd1.Dateiname, ErgebnisText(Ausgabetabelle(), frage.Tabulator()));
-    if (!fehler.isEmpty())
+    if (!fehler.isEmpty()) {
         Dialoge().Fehlermeldung(this, fehler);
+        return;
+    }
+    haupt->Statusmeldung(QStringLiteral("Ergebnis in %1 gespeichert.").arg(Anzeigename(sd1.Dateiname)));
 }
 
 QPrinter& TFErgebnis::Drucker()

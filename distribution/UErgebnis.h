@@ -16,6 +16,8 @@ class QGroupBox;
 class QLabel;
 class QPrinter;
 class QPushButton;
+class QScrollArea;
+class QVBoxLayout;
 class QSpinBox;
 class TErgebnisRaster;
 class TFZeitplanDialog;
@@ -59,6 +61,9 @@ public:
     void TaktSetzen(std::unique_ptr<TTakt> takt);
     // The printer of the print command; it keeps the user's choices between uses.
     QPrinter& Drucker();
+    // Adds a group box, label or button to the side panel, below what is there (above the
+    // output buttons); the panel scrolls when the window is too low for all of it.
+    void SeiteHinzufuegen(QWidget* teil);
 
     // The components, named as on the form (owned through Qt's parent chain).
     TErgebnisRaster* StringGrid1 = nullptr;
@@ -73,6 +78,7 @@ public:
     QCheckBox* CVorsitzVerteilen = nullptr; // "Vorsitz verteilen": the plan gives every class a chair
     QPushButton *Button1 = nullptr, *Button2 = nullptr, *Button3 = nullptr, *Button4 = nullptr, *Button5 = nullptr;
     QPushButton* Button6 = nullptr; // "Ausgaben …"
+    QScrollArea* Seitenleiste = nullptr; // the side panel of all controls but "Schließen"
 
     // The save dialog of the export; it keeps its settings between uses.
     TDateiDialog sd1;
@@ -123,6 +129,8 @@ private:
     QWidget* optimierungAufbauen();
     void kaestchenMerken(QCheckBox* kaestchen, const QString& schluessel);
     void groesseSetzen();
+    // The width the side panel needs without scrolling sideways, and its height unscrolled.
+    QSize SeitenleisteGroesse() const;
 
     // the plan and the loops (UErgebnisSchleife.cpp)
     void ErgebnisAnzeigen();
@@ -157,6 +165,7 @@ private:
     std::optional<TVorsitzEinstellung> vorsitzEinstellung; // while the box is ticked, from the marks
     QList<QPair<TKlasse*, TLehrer*>> gegebeneVorsitze;     // the chairs this window gave
 
+    QVBoxLayout* seite = nullptr;
     int ColZahl = 1;
     qint16 Merker = 0;
     bool stoppen = true;

@@ -51,7 +51,11 @@ void ErgebnisZeichnen(QPainter& maler, const TErgebnisTabelle& tabelle, const QD
     schrift.setPointSize(11);
     maler.setFont(schrift);
     const QFontMetrics metrik = maler.fontMetrics();
-    const double W = metrik.horizontalAdvance(QStringLiteral("WWWyWWW"));
+    // a cell is as wide as seven letters, wider when a designation needs it
+    double W = metrik.horizontalAdvance(QStringLiteral("WWWyWWW"));
+    for (qsizetype r = 1; r < tabelle.size(); ++r)
+        for (qsizetype c = 1; c < tabelle[r].size(); ++c)
+            W = std::max(W, double(metrik.horizontalAdvance(tabelle[r][c]) + metrik.averageCharWidth()));
     const double H = metrik.height();
     const double T = 3 * H;
     const int R = static_cast<int>(tabelle.size());

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QStyle>
 #include <QStyledItemDelegate>
 
@@ -19,6 +20,7 @@ const QColor HinweisHintergrund(248, 248, 224);
 constexpr int NummernRand = 5;
 constexpr int HinweisBreite = 500;
 constexpr int HinweisAbstand = 5;
+constexpr int ZellenRand = 4;
 
 // Letters and row numbers on button face: the letters centred in the text colour, the
 // numbers in navy, right-aligned with a margin.
@@ -113,6 +115,13 @@ TErgebnisRaster::TErgebnisRaster(QWidget* eltern) : QTableWidget(eltern)
     setTabKeyNavigation(false);
     setWordWrap(false);
     setCornerButtonEnabled(false);
+    // the user may widen a column by dragging its border
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setMinimumSectionSize(30);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int spalte, int, int breite) {
+        if (!breitenSetzen)
+            gezogen.insert(spalte, breite);
+    });
     setMouseTracking(true);
     viewport()->setMouseTracking(true);
     // the whole table follows the mark, so the row highlight moves with it
@@ -136,6 +145,7 @@ void TErgebnisRaster::Fuellen(const TErgebnisTabelle& tabelle)
     const int zeilen = std::max<int>(0, tabelle.size() - 1);
     const int spalten = tabelle.isEmpty() ? 0 : std::max<int>(0, tabelle[0].size() - 1);
     clearContents();
+    gezogen.clear();
     setRowCount(zeilen);
     setColumnCount(spalten);
     setHorizontalHeaderLabels(tabelle.isEmpty() ? QStringList() : tabelle[0].mid(1));
@@ -173,6 +183,16 @@ void TErgebnisRaster::KoepfeSetzen(const QStringList& zeilen, const QStringList&
     setHorizontalHeaderLabels(spalten);
 }
 
+int TErgebnisRaster::Textbreite(int spalte) const
+{
+    const QFontMetrics metrik = fontMetrics();
+    int breite = 0;
+    for (int r = 0; r < rowCount(); ++r)
+        if (const QTableWidgetItem* zelle = item(r, spalte))
+            breite = std::max(breite, metrik.horizontalAdvance(zelle->text()));
+    return breite + 2 * ZellenRand;
+}
+
 void TErgebnisRaster::BreitenSetzen()
 {
     const int breite = width();
@@ -193,9 +213,17 @@ void TErgebnisRaster::BreitenSetzen()
     for (int c = 0; c < klassen; ++c)
         raum = std::max(raum, kopf.horizontalAdvance(model()->headerData(c, Qt::Horizontal).toString()) + 6);
     w = std::max(w, raum);
-    // a section holds its grid line, so the line is added back
+    // a section holds its grid line, so the line is added back; no designation is cut, and a
+    // column the user widened keeps its width
+    const QScopedValueRollback<bool> selbst(breitenSetzen, true);
     for (int c = 0; c < klassen; ++c)
-        setColumnWidth(c, w + linie);
+        setColumnWidth(c, std::max({w + linie, Textbreite(c) + linie, gezogen.value(c)}));
+}
+
+void TErgebnisRaster::resizeEvent(QResizeEvent* ereignis)
+{
+    QTableWidget::resizeEvent(ereignis);
+    BreitenSetzen();
 }
 
 void TErgebnisRaster::HinweisVerbergen()

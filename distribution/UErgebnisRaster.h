@@ -2,6 +2,7 @@
 
 #include "distribution/UErgebnisText.h"
 
+#include <QHash>
 #include <QTableWidget>
 
 class QLabel;
@@ -26,9 +27,14 @@ public:
     // New texts for the headers (the times of the rows, the rooms of the columns); the
     // cells stay.
     void KoepfeSetzen(const QStringList& zeilen, const QStringList& spalten);
-    // Column 0 gets a sixth of the width, or what its longest text needs; the class columns share the rest, at most a fifth
-    // of the width and at least 30 pixels each.
+    // Column 0 gets a sixth of the width, or what its longest text needs; the class columns
+    // share the rest, at most a fifth of the width and at least 30 pixels each (or what a
+    // room name needs), and never less than their widest designation needs. A column the
+    // user widened by dragging stays as wide. The table sets them again whenever it changes
+    // its size.
     void BreitenSetzen();
+    // The width the widest designation of the column needs, with its margins.
+    int Textbreite(int spalte) const;
 
     // The teacher hint: hidden, and the cell it was computed for forgotten.
     void HinweisVerbergen();
@@ -43,12 +49,15 @@ protected:
     void keyPressEvent(QKeyEvent* ereignis) override;   // StringGrid1KeyDown
     void mouseMoveEvent(QMouseEvent* ereignis) override; // StringGrid1MouseMove
     bool viewportEvent(QEvent* ereignis) override;
+    void resizeEvent(QResizeEvent* ereignis) override;
 
 private:
     void verschieben(int zeilen, int spalten);
     void hinweisZeigen(const QModelIndex& zelle);
 
     QLabel* hintW = nullptr;
+    QHash<int, int> gezogen;     // widths the user gave columns by dragging
+    bool breitenSetzen = false;  // the widths are being set by the table itself
     int mx = -1; // grid column and row (headers counted) of the hint shown; -1: none
     int my = -1;
 };

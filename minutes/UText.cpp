@@ -2,6 +2,7 @@
 
 #include "app/UBildschirm.h"
 #include "app/UDialoge.h"
+#include "app/UMain.h"
 #include "editing/UDialogHilfen.h"
 #include "minutes/UFensterhilfe.h"
 #include "minutes/UProtokoll.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStandardPaths>
@@ -61,6 +63,16 @@ private:
 };
 
 } // namespace
+
+QString TexteMeldung(const TTexteErgebnis& ergebnis, const QString& ordner)
+{
+    const qsizetype n = ergebnis.Geschrieben.size();
+    QString text = n == 1 ? QStringLiteral("1 Protokolltext in %1 geschrieben.").arg(OrdnerKurz(ordner))
+                          : QStringLiteral("%1 Protokolltexte in %2 geschrieben.").arg(n).arg(OrdnerKurz(ordner));
+    if (!ergebnis.Uebersprungen.isEmpty())
+        text += QStringLiteral(" %1 vorhandene Datei(en) behalten.").arg(ergebnis.Uebersprungen.size());
+    return text;
+}
 
 TFText::TFText(IDialoge& dialoge, QWidget* besitzer)
     : TDialogFenster(dialoge, besitzer, QStringLiteral("TFText")), MF(MFnutzen)
@@ -158,8 +170,12 @@ void TFText::showEvent(QShowEvent* ereignis)
 
 void TFText::FormShow()
 {
-    const QString pfad = Ini->ReadString(QStringLiteral("Data"), QStringLiteral("path"), QString());
-    MPfad->setText(pfad.isEmpty() ? QDir::toNativeSeparators(Standardordner(QStandardPaths::DesktopLocation)) : pfad);
+    // the folder last used; the first time the project's folder, without one the desktop
+    QString pfad = Ini->ReadString(QStringLiteral("Data"), QStringLiteral("path"), QString());
+    if (pfad.isEmpty())
+        pfad = QDir::toNativeSeparators(Dateiname.isEmpty() ? Standardordner(QStandardPaths::DesktopLocation)
+                                                            : OrdnerVon(Dateiname));
+    MPfad->setText(pfad);
     {
         const QSignalBlocker sperre(lb);
         lb->clear();
@@ -215,10 +231,20 @@ void TFText::BokClick()
     auftrag.Schrift = EingestellteSchrift();
     auftrag.MF = MF;
     TUeberschreibenFrage frage(Dialoge(), this);
+    // a bar once the texts take more than a moment
+    QProgressDialog fortschritt(QStringLiteral("Protokolltexte werden geschrieben ..."), QString(), 0,
+                                static_cast<int>(auftrag.Klassen.size()), this);
+    fortschritt.setObjectName(QStringLiteral("Fortschritt"));
+    fortschritt.setWindowModality(Qt::WindowModal);
+    fortschritt.setMinimumDuration(500);
+    auftrag.Fortschritt = [&fortschritt](int erledigt) { fortschritt.setValue(erledigt); };
     const TTexteErgebnis ergebnis = TexteSpeichern(auftrag, frage);
+    fortschritt.reset();
     if (!ergebnis.Umbenannt.isEmpty())
         Dialoge().Meldung(this, ergebnis.Umbenannt.join(QLatin1Char('\n')));
     if (!ergebnis.Ok())
         Dialoge().Fehlermeldung(this, ergebnis.Fehler);
+    if (auto* haupt = qobject_cast<TFMain*>(parentWidget()))
+        haupt->Statusmeldung(TexteMeldung(ergebnis, ordner));
     accept();
 }

@@ -6,6 +6,10 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+struct TTexteErgebnis;
+
+// The status bar's word after the texts were written: "30 Protokolltexte in ~/Konferenzen geschrieben."
+QString TexteMeldung(const TTexteErgebnis& ergebnis, const QString& ordner);
 
 // Saves the minutes texts of all or some classes, one RTF file per class, into a folder.
 class TFText : public TDialogFenster

@@ -64,7 +64,10 @@ TTexteErgebnis TexteSpeichern(const TTextAuftrag& auftrag, ITextUeberschreiben& 
     enum { Fragen, Immer, Nie } vorhandene = Fragen;
     const QDir ordner(auftrag.Ordner);
     QSet<QString> vergeben;
+    int erledigt = 0;
     for (const TKlasse* klasse : auftrag.Klassen) {
+        if (auftrag.Fortschritt)
+            auftrag.Fortschritt(erledigt++);
         const QString eigener = TextDateiname(klasse->Bezeichnung, auftrag.Mitte);
         const bool hinaus = fuehrtHinaus(ordner, eigener) && !vergeben.contains(eigener.toCaseFolded());
         const QString name = freierName(klasse->Bezeichnung, auftrag.Mitte, ordner, vergeben);

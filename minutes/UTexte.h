@@ -9,6 +9,8 @@ struct TZeitplan;
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // Writing the minutes texts of many classes, one RTF file per class, into one folder: for
 // the save window and the command line alike.
 
@@ -44,6 +46,8 @@ struct TTextAuftrag
     TProtokollSchrift Schrift;     // the font of the built-in template
     bool MF = true;
     const TZeitplan* Zeitplan = nullptr; // gives "<Beginn>" and "<Raum>"; not owned
+    // Told the number of classes done after each class; may be empty.
+    std::function<void(int)> Fortschritt;
 };
 
 struct TTexteErgebnis

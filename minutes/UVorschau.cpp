@@ -127,11 +127,11 @@ void TFVorschau::aufbauen()
     mitte->setRowStretch(1, 1);
     mitte->setColumnStretch(1, 1);
 
+    // the box on a line of its own, so that the template buttons fit a screen of 960 pixels
     auto* vorlage = new QHBoxLayout;
-    for (QWidget* w : {static_cast<QWidget*>(cbMF), static_cast<QWidget*>(BVorlBearb), static_cast<QWidget*>(BVorlOeffn),
-                       static_cast<QWidget*>(BStandard)})
+    for (QWidget* w : {static_cast<QWidget*>(BVorlBearb), static_cast<QWidget*>(BVorlOeffn), static_cast<QWidget*>(BStandard)})
         vorlage->addWidget(w);
-    vorlage->insertStretch(1, 1);
+    vorlage->addStretch(1);
     auto* unten = new QHBoxLayout;
     unten->addWidget(BClipboardcopy);
     unten->addWidget(BTextSpeich);
@@ -141,6 +141,7 @@ void TFVorschau::aufbauen()
     auto* haupt = new QVBoxLayout(this);
     haupt->addWidget(Memo1);
     haupt->addLayout(mitte, 1);
+    haupt->addWidget(cbMF);
     haupt->addLayout(vorlage);
     haupt->addLayout(unten);
 
@@ -236,10 +237,8 @@ void TFVorschau::BStandardClick()
 
 QString TFVorschau::Vorlagenordner()
 {
-    QString ordner = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (ordner.isEmpty() || !QDir().mkpath(ordner))
-        ordner = QDir::homePath();
-    return ordner;
+    // where the user sees it, not in a hidden folder
+    return Standardordner(QStandardPaths::DocumentsLocation);
 }
 
 void TFVorschau::BVorlOeffnClick()

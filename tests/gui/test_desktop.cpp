@@ -62,7 +62,7 @@ TEST_F(Desktop, JederMenuepunktPerAltUndBuchstaben)
     std::vector<std::pair<QString, QAction*>> punkte;
     for (QAction* menue : haupt->MainMenu1->actions())
         menuepunkte(menue->menu(), buchstabe(menue->text()), punkte);
-    ASSERT_EQ(punkte.size(), 23u);
+    ASSERT_EQ(punkte.size(), 26u);
     for (const auto& [weg, punkt] : punkte) {
         punkt->setEnabled(true);
         EXPECT_TRUE(loestAus(punkt, &QAction::triggered, [&weg = weg] {

@@ -54,7 +54,7 @@ void immerFrei(const TFMain* h)
 
 TEST_F(THauptfenster, FormUndBefehleWieAmAnfang)
 {
-    EXPECT_EQ(haupt->windowTitle(), QStringLiteral("Simultano"));
+    EXPECT_EQ(haupt->windowTitle(), QStringLiteral("Unbenannt[*] – Simultano"));
     // the design size as far as the screen allows (the tests run on a 1024 x 600 screen)
     EXPECT_EQ(haupt->size(), QSize(887, 689).boundedTo(haupt->screen()->availableGeometry().size().shrunkBy(VermuteterRahmen)));
     EXPECT_EQ(haupt->minimumHeight(), std::min(550, haupt->height()));
