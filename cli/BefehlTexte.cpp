@@ -1,13 +1,16 @@
 // simultano-cli texte DATEI.spz -o ORDNER: the minutes texts, one RTF file per class, as the
 // save window writes them.
 #include "cli/UCli.h"
+#include "distribution/UZeitplan.h"
 #include "minutes/UProtokoll.h"
 #include "minutes/UTexte.h"
 #include "planning/UDatei.h"
 #include "planning/UFehler.h"
+#include "planning/UFunctions.h"
 #include "planning/UIni.h"
 #include "planning/UProjekt.h"
 
+#include <QDate>
 #include <QFileInfo>
 
 namespace {
@@ -74,6 +77,10 @@ int BefehlTexte(const QStringList& argumente, TCli& cli)
     auftrag.VorlageDatei = vorlageDatei;
     auftrag.Schrift = eingestellteSchrift();
     auftrag.MF = args.Hat(QStringLiteral("mf"));
+    // the plan kept in the project gives "<Beginn>" and "<Raum>"
+    const std::optional<TZeitplan> zeitplan =
+        GehaltenerZeitplan(projekt.Zusatz, *projekt.Klassen, DatumZuWert(QDate::currentDate()));
+    auftrag.Zeitplan = zeitplan ? &*zeitplan : nullptr;
     TErsetzen ersetzen;
     const TTexteErgebnis ergebnis = TexteSpeichern(auftrag, ersetzen);
     for (const QString& pfad : ergebnis.Geschrieben)

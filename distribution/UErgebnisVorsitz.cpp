@@ -42,7 +42,8 @@ bool TFErgebnis::vorsitzVorbereiten()
 }
 
 // After the search: the chairs of the plan shown; when it cannot have them, the label names
-// the classes that block.
+// the classes that block. New chairs sit in their conferences, so the order of the slots is
+// made again with their waiting.
 void TFErgebnis::vorsitzZuteilen()
 {
     if (!vorsitzEinstellung)
@@ -53,6 +54,8 @@ void TFErgebnis::vorsitzZuteilen()
         return;
     }
     gegebeneVorsitze = zuteilung.Neu;
+    if (!zuteilung.Neu.isEmpty())
+        reihenfolgeOrdnen();
     LUntergrenze->setText(LUntergrenze->text() +
                           QStringLiteral("\nVorsitz: %1 bis %2 Konferenzen je Person.")
                               .arg(zuteilung.NiedrigsteLast)

@@ -107,3 +107,7 @@ QString NichtUntergebrachtText(const TZeitplan& zeitplan);
 QString ZeitplanText(const TZeitplan& zeitplan);
 // The timetable entry of a class, null when it has none.
 const TTermin* TerminVon(const TZeitplan& zeitplan, const TKlasse* klasse);
+// The timetable of the plan kept in the project, with the project's settings (heute as in
+// WirksameEinstellungen); none without a kept plan. It gives the minutes texts their
+// "<Beginn>" and "<Raum>", in the window and on the command line alike.
+std::optional<TZeitplan> GehaltenerZeitplan(const TProjektZusatz& zusatz, const TKlassenliste& klassen, double heute);

@@ -1,6 +1,8 @@
 // The timetable in words: times, durations, days, the waiting and the readable timetable.
 #include "distribution/UZeitplan.h"
 
+#include "distribution/USuche.h"
+
 #include "planning/UFunctions.h"
 
 TPlanZeilen PlanZeilen(const TVerteilung& verteilung)
@@ -81,4 +83,11 @@ const TTermin* TerminVon(const TZeitplan& zeitplan, const TKlasse* klasse)
                 if (t.Klasse == klasse)
                     return &t;
     return nullptr;
+}
+
+std::optional<TZeitplan> GehaltenerZeitplan(const TProjektZusatz& zusatz, const TKlassenliste& klassen, double heute)
+{
+    if (!zusatz.Plan)
+        return std::nullopt;
+    return ZeitplanBerechnen(zusatz.Plan->Zeilen, WirksameEinstellungen(zusatz.Zeitplan, klassen, heute), TKonfliktArten{});
 }

@@ -10,8 +10,10 @@
 #include "planning/UDatei.h"
 #include "planning/UFehler.h"
 #include "planning/UIni.h"
+#include "planning/UFunctions.h"
 #include "planning/UVar.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -72,6 +74,11 @@ QString TexteMeldung(const TTexteErgebnis& ergebnis, const QString& ordner)
     if (!ergebnis.Uebersprungen.isEmpty())
         text += QStringLiteral(" %1 vorhandene Datei(en) behalten.").arg(ergebnis.Uebersprungen.size());
     return text;
+}
+
+std::optional<TZeitplan> ProjektZeitplan()
+{
+    return GehaltenerZeitplan(Projektzusatz, *Klassenliste, DatumZuWert(QDate::currentDate()));
 }
 
 TFText::TFText(IDialoge& dialoge, QWidget* besitzer)
@@ -230,6 +237,8 @@ void TFText::BokClick()
     auftrag.VorlageDatei = VorlageDatei;
     auftrag.Schrift = EingestellteSchrift();
     auftrag.MF = MF;
+    const std::optional<TZeitplan> zeitplan = ProjektZeitplan();
+    auftrag.Zeitplan = zeitplan ? &*zeitplan : nullptr;
     TUeberschreibenFrage frage(Dialoge(), this);
     // a bar once the texts take more than a moment
     QProgressDialog fortschritt(QStringLiteral("Protokolltexte werden geschrieben ..."), QString(), 0,

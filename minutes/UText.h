@@ -1,6 +1,9 @@
 #pragma once
 
 #include "app/UDialogFenster.h"
+#include "distribution/UZeitplan.h"
+
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -10,6 +13,10 @@ struct TTexteErgebnis;
 
 // The status bar's word after the texts were written: "30 Protokolltexte in ~/Konferenzen geschrieben."
 QString TexteMeldung(const TTexteErgebnis& ergebnis, const QString& ordner);
+
+// The timetable of the plan kept in the open project: "<Beginn>" and "<Raum>" of the texts
+// and of the preview.
+std::optional<TZeitplan> ProjektZeitplan();
 
 // Saves the minutes texts of all or some classes, one RTF file per class, into a folder.
 class TFText : public TDialogFenster

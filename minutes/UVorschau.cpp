@@ -202,7 +202,9 @@ void TFVorschau::fuelleRE()
         Dialoge().Fehlermeldung(this, Vorlage.Fehler);
     else if (aktuelleKlasse) {
         QString fehler;
-        Text = ProtokollTextSchreiben(*aktuelleKlasse, Vorlage.Zeilen, tmpMF, nullptr, &fehler);
+        const std::optional<TZeitplan> zeitplan = ProjektZeitplan();
+        Text = ProtokollTextSchreiben(*aktuelleKlasse, Vorlage.Zeilen, tmpMF,
+                                      zeitplan ? TerminVon(*zeitplan, aktuelleKlasse) : nullptr, &fehler);
         if (!fehler.isEmpty())
             Dialoge().Fehlermeldung(this, fehler);
     }

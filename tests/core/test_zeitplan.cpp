@@ -299,6 +299,16 @@ TEST(Zeitplan, BeginnUndRaumImProtokoll)
     EXPECT_EQ(ProtokollZeilen(vorlage, *b, false, TerminVon(plan, b)), QStringList{"5b um 14:25 Uhr in Raum \\'FC."});
     EXPECT_EQ(TerminVon(plan, c), nullptr);
     EXPECT_EQ(ProtokollZeilen(vorlage, *c, false, TerminVon(plan, c)), QStringList{"5c um  in ."});
+
+    // the texts take the plan kept in the project, with the project's settings
+    TProjektZusatz zusatz;
+    EXPECT_FALSE(GehaltenerZeitplan(zusatz, d.klassen, 0).has_value());
+    zusatz.Zeitplan = e;
+    zusatz.Plan = TGehaltenerPlan{1, {{c}, {a}, {b}}};
+    const std::optional<TZeitplan> gehalten = GehaltenerZeitplan(zusatz, d.klassen, 0);
+    ASSERT_TRUE(gehalten.has_value());
+    EXPECT_EQ(ProtokollZeilen(vorlage, *c, false, TerminVon(*gehalten, c)), QStringList{"5c um 14:00 Uhr in Raum \\'FC."});
+    EXPECT_EQ(TerminVon(*gehalten, b), nullptr);
 }
 
 } // namespace

@@ -124,7 +124,7 @@ TEST_F(KleinerBildschirm, JedesFensterPasstUndNichtsUeberdecktSich)
     dialogPruefen("Ergebnis", [&] { haupt->TB_auswert->trigger(); });
     dialogPruefen("Speichern als Text", [&] { fenster->SaveResult->Fragen(); });
     dialogPruefen("Vorschau", [&] { haupt->TexteSpeichern->trigger(); });
-    dialogPruefen("Texte speichern", [&] { fenster->Text->Ausfuehren(QString()); });
+    dialogPruefen("Texte speichern", [&] { fenster->Text->Ausfuehren(QString(), false); });
 }
 
 // The result window keeps its controls usable however low it is made: the side panel scrolls.
