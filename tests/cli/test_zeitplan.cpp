@@ -109,12 +109,31 @@ TEST_F(Zeitplan, SpeichernNurMitOption)
     EXPECT_EQ(termine(json({})), termine(o));
 }
 
+TEST_F(Zeitplan, VorsitzeVerteiltUndGespeichert)
+{
+    // B chairs 5a and 5b, Q2 keeps its chair A set by hand; with the chairs every two
+    // conferences share a person, so the plan has three slots
+    const QJsonObject o = json({"--vorsitz-verteilen", "--vorsitzende", "B", "--speichern"});
+    QStringList vorsitze;
+    for (const auto tag : o.value("tage").toArray())
+        for (const auto f : tag.toObject().value("zeitfenster").toArray())
+            for (const auto k : f.toObject().value("konferenzen").toArray())
+                vorsitze << k.toObject().value("klasse").toString() + '=' + k.toObject().value("vorsitz").toString();
+    vorsitze.sort();
+    EXPECT_EQ(vorsitze, (QStringList{"5a=B", "5b=B", "Q2=A"}));
+    EXPECT_EQ(o.value("zeilen").toInt(), 3);
+    const TProjektErgebnis projekt = ProjektLesen(pfad);
+    ASSERT_TRUE(projekt.Ok());
+    for (const TKlasse* k : *projekt.Klassen)
+        EXPECT_EQ(k->Vorsitz ? k->Vorsitz->Kuerzel : QString(), k->Bezeichnung == "Q2" ? "A" : "B") << k->Bezeichnung.toStdString();
+}
+
 TEST_F(Zeitplan, FehlerMitStatusEins)
 {
     const QList<QStringList> faelle = {
         {"--datum", "31.02.2027"}, {"--beginn", "25:00"}, {"--beginn", "15:00", "--ende", "14:00"},
         {"--dauer", "0"},          {"--dauer-fuer", "Q2"}, {"--wechsel", "-1"},
-        {"--raeume", ","},         {"--unbekannt"},
+        {"--raeume", ","},         {"--unbekannt"},           {"--vorsitz-verteilen", "--vorsitzende", "X"},
     };
     const QByteArray vorher = datei();
     for (const QStringList& optionen : faelle) {
