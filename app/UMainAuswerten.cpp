@@ -69,6 +69,8 @@ void TFMain::VorsitzVerteilenClick()
         Dialoge().Meldung(this, BlockiertText(zuteilung.Blockierend));
         return;
     }
+    if (!zuteilung.Neu.isEmpty())
+        Geaendert = true;
     AnsichtWechseln(2);
     TreeViewAktualisieren();
     Dialoge().Meldung(this, QStringLiteral("%1 Klassen haben einen Vorsitz erhalten; höchstens %2 Konferenzen je Person.")

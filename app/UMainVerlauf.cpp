@@ -23,11 +23,13 @@
 
 namespace {
 
-// The school data as the project file holds them; nothing when they cannot be written.
+// The school data as the project file holds them, the timetable and the kept plan with them
+// (a step back to other classes must not keep a plan of classes that are gone); nothing
+// when they cannot be written.
 std::optional<QByteArray> aktuellerStand()
 {
     try {
-        return ProjektBytes(*Lehrerliste, *Klassenliste);
+        return ProjektBytes(*Lehrerliste, *Klassenliste, Projektzusatz);
     } catch (const TFehler&) {
         return std::nullopt;
     }
@@ -99,7 +101,7 @@ void TFMain::standZeigen(const QByteArray& stand)
     const TKnoten* fokus = KlassenKnoten(TV->FokusKnoten());
     const QString aktuelleKlasse = fokus ? fokus->Klasse->Bezeichnung : QString();
 
-    ProjektErsetzen(std::move(projekt.Lehrer), std::move(projekt.Klassen));
+    ProjektErsetzen(std::move(projekt.Lehrer), std::move(projekt.Klassen), std::move(projekt.Zusatz));
     for (int i = 0; i < TV->topLevelItemCount(); ++i) {
         TKnoten* knoten = Knoten(TV->topLevelItem(i));
         knoten->setExpanded(offen.contains(knoten->text(0)));
@@ -208,7 +210,7 @@ bool TFMain::BeispielschuleOeffnen()
         Dialoge().Fehlermeldung(this, projekt.Fehler);
         return false;
     }
-    ProjektErsetzen(std::move(projekt.Lehrer), std::move(projekt.Klassen));
+    ProjektErsetzen(std::move(projekt.Lehrer), std::move(projekt.Klassen), std::move(projekt.Zusatz));
     Dateiversion = projekt.Version;
     // unnamed: "Speichern" asks for a file, so the sample itself is never overwritten
     Geaendert = false;

@@ -54,8 +54,10 @@ void TFErgebnis::vorsitzZuteilen()
         return;
     }
     gegebeneVorsitze = zuteilung.Neu;
-    if (!zuteilung.Neu.isEmpty())
+    if (!zuteilung.Neu.isEmpty()) {
+        Geaendert = true;
         reihenfolgeOrdnen();
+    }
     LUntergrenze->setText(LUntergrenze->text() +
                           QStringLiteral("\nVorsitz: %1 bis %2 Konferenzen je Person.")
                               .arg(zuteilung.NiedrigsteLast)

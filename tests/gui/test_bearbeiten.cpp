@@ -276,7 +276,9 @@ TEST_F(TBearbeiten, DarfLeiten_ImDialogUndVorsitzVerteilen)
     Verteilung->First()->removeLast();
     Verteilung->Add(std::make_unique<TGruppe>())->append(k6a);
     dialoge->MeldungBestaetigen();
+    Geaendert = false;
     haupt->VorsitzVerteilen1->trigger();
+    EXPECT_TRUE(Geaendert); // the chairs given are a change of the project
     EXPECT_EQ(meldungen(), QStringList({"Bitte zuerst auswerten: Der Vorsitz wird für die Zeitfenster des Ergebnisses verteilt.",
                                         "Diese Klassen können keinen Vorsitz erhalten: 6a.",
                                         "3 Klassen haben einen Vorsitz erhalten; höchstens 3 Konferenzen je Person."}));

@@ -28,7 +28,7 @@ protected:
         ASSERT_TRUE(haupt->ProjektOeffnen(datei));
     }
 
-    static QByteArray stand() { return ProjektBytes(*Lehrerliste, *Klassenliste); }
+    static QByteArray stand() { return ProjektBytes(*Lehrerliste, *Klassenliste, Projektzusatz); }
     static TKlasse* k(const char* bezeichnung) { return Klassenliste->SucheKlasse(QLatin1String(bezeichnung)); }
     static TLehrer* l(const char* kuerzel) { return Lehrerliste->Suche(QLatin1String(kuerzel)); }
 
@@ -72,6 +72,13 @@ TEST_F(Verlauf, JedeAenderungLaesstSichRueckgaengigMachen)
         {"Vorsitz mehrerer Klassen", [] { VorsitzSetzen({k("5a"), k("5b"), k("6a")}, l("EF")); }},
         {"Datum", [] { DatumSetzen({k("5a"), k("6a")}, 46400); }},
         {"Elternvertreter", [] { ElternHinzufuegen(*k("6a"), "Frau", "Ernst", 7); }},
+        {"darf Konferenzen leiten", [] { LeitenSetzen(*l("AB"), true); }},
+        // the timetable and the plan kept by the result window go back with the classes
+        {"Zeitplan und Plan", [] {
+             Projektzusatz.Zeitplan = TZeitplanEinstellungen{};
+             Projektzusatz.Plan = TGehaltenerPlan{2, {{k("5a"), k("6a")}, {k("5b")}}};
+             Geaendert = true; // as the result window marks a plan it keeps
+         }},
     };
     zeigen();
     for (const auto& [name, aktion] : aktionen) {
