@@ -1,5 +1,6 @@
 #include "distribution/UAusgabenFenster.h"
 
+#include "app/UBildschirm.h"
 #include "app/UDialoge.h"
 #include "ausgabe/UAusgaben.h"
 #include "ausgabe/UKalender.h"
@@ -64,7 +65,7 @@ TFAusgaben::TFAusgaben(IDialoge& dialoge, QWidget* besitzer, TZeitplan zeitplan,
     auto* schliessen = Benannt<QPushButton>(this, "BSchliessen", QStringLiteral("S&chließen"));
     spalte->addWidget(schliessen, 0, Qt::AlignRight);
     connect(schliessen, &QPushButton::clicked, this, &QDialog::accept);
-    resize(760, 560);
+    GroesseEinpassen(this, QSize(760, 560));
 }
 
 QWidget* TFAusgaben::ausgabenSeite()

@@ -2,11 +2,11 @@
 
 #include "app/UDialoge.h"
 #include "distribution/UZeitplan.h"
+#include "editing/UDatumsfeld.h"
 #include "editing/UDialogHilfen.h"
 #include "planning/UFunctions.h"
 #include "planning/UVar.h"
 
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -228,7 +228,15 @@ std::optional<TZeitplanEinstellungen> TFZeitplanDialog::Einstellungen(QString& f
     QSet<double> daten;
     for (int r = 0; r < Tage->rowCount(); ++r) {
         TKonferenztag tag;
-        tag.Datum = DatumZuWert(zelle<QDateEdit>(Tage, r, TagDatum)->date());
+        const TDatumsfeld* feld = zelle<TDatumsfeld>(Tage, r, TagDatum);
+        if (!feld->date().isValid()) {
+            fehler = QStringLiteral("Das Datum \"%1\" in Zeile %2 der Konferenztage gibt es nicht. Bitte geben Sie "
+                                    "es als TT.MM.JJJJ ein (zum Beispiel 22.01.2027).")
+                         .arg(feld->text().trimmed())
+                         .arg(r + 1);
+            return std::nullopt;
+        }
+        tag.Datum = DatumZuWert(feld->date());
         tag.Beginn = minuten(zelle<QTimeEdit>(Tage, r, TagBeginn)->time());
         tag.Ende = minuten(zelle<QTimeEdit>(Tage, r, TagEnde)->time());
         if (daten.contains(tag.Datum)) {
@@ -284,10 +292,9 @@ void TFZeitplanDialog::tagAnfuegen(const TKonferenztag& tag)
 {
     const int r = Tage->rowCount();
     Tage->insertRow(r);
-    auto* datum = new QDateEdit(WertZuDatum(tag.Datum).date());
+    auto* datum = new TDatumsfeld;
+    datum->setDate(WertZuDatum(tag.Datum).date());
     datum->setObjectName(QStringLiteral("TagDatum%1").arg(r + 1));
-    datum->setDisplayFormat(QStringLiteral("ddd dd.MM.yyyy"));
-    datum->setCalendarPopup(true);
     Tage->setCellWidget(r, TagDatum, datum);
     const auto zeitfeld = [&](int spalte, const QString& name, int wert) {
         auto* feld = new QTimeEdit(uhrzeit(wert));
@@ -316,7 +323,8 @@ void TFZeitplanDialog::TagHinzuClick()
     TKonferenztag tag;
     if (Tage->rowCount() > 0) {
         const int letzte = Tage->rowCount() - 1;
-        tag.Datum = DatumZuWert(zelle<QDateEdit>(Tage, letzte, TagDatum)->date().addDays(1));
+        const QDate letzterTag = zelle<TDatumsfeld>(Tage, letzte, TagDatum)->date();
+        tag.Datum = DatumZuWert(letzterTag.isValid() ? letzterTag.addDays(1) : QDate::currentDate());
         tag.Beginn = minuten(zelle<QTimeEdit>(Tage, letzte, TagBeginn)->time());
         tag.Ende = minuten(zelle<QTimeEdit>(Tage, letzte, TagEnde)->time());
     } else {

@@ -118,7 +118,7 @@ TFImport::TFImport(IDialoge& dialoge, QWidget* besitzer)
 
     connect(ErsterDatensatz, &QRadioButton::toggled, this, &TFImport::RadioGroup2Click);
     Tabreihenfolge({FelderLB, Feldbezeichnungen, ErsterDatensatz, lvDaten, OpenBtn, CcBtn, OkBtn});
-    resize(760, 560);
+    GroesseEinpassen(this, QSize(760, 560));
 }
 
 TFImport::~TFImport()

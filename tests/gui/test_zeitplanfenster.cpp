@@ -7,12 +7,12 @@
 #include "distribution/UErgebnisRaster.h"
 #include "distribution/USaveResult.h"
 #include "distribution/UZeitplanDialog.h"
+#include "editing/UDatumsfeld.h"
 #include "planning/UDatei.h"
 #include "planning/UFunctions.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -110,7 +110,7 @@ TEST_F(Zeitplanfenster, DialogVorgabenPruefungUndUebernahme)
     vorgabe.Tage << TKonferenztag{DatumZuWert(Dienstag), 14 * 60, 18 * 60};
     d.Zeigen(vorgabe, 3);
     ASSERT_EQ(d.Tage->rowCount(), 1);
-    EXPECT_EQ(feld<QDateEdit>(d.Tage, 0, 0)->date(), Dienstag);
+    EXPECT_EQ(feld<TDatumsfeld>(d.Tage, 0, 0)->date(), Dienstag);
     EXPECT_EQ(feld<QTimeEdit>(d.Tage, 0, 2)->time(), QTime(18, 0));
     EXPECT_EQ(d.Raeume->toPlainText(), "Raum 1\nRaum 2\nRaum 3");
     EXPECT_FALSE(d.TagWeg->isEnabled()) << "one day stays";
@@ -132,9 +132,12 @@ TEST_F(Zeitplanfenster, DialogVorgabenPruefungUndUebernahme)
         {"Tag doppelt",
          [&] {
              d.TagHinzu->click();
-             feld<QDateEdit>(d.Tage, 1, 0)->setDate(Dienstag);
+             feld<TDatumsfeld>(d.Tage, 1, 0)->setDate(Dienstag);
          },
          "Der 26.01.2027 steht zweimal in der Liste der Konferenztage."},
+        {"Datum gibt es nicht", [&] { feld<TDatumsfeld>(d.Tage, 0, 0)->setText(QStringLiteral("31.02.2027")); },
+         "Das Datum \"31.02.2027\" in Zeile 1 der Konferenztage gibt es nicht. Bitte geben Sie es als TT.MM.JJJJ ein "
+         "(zum Beispiel 22.01.2027)."},
         {"Dauer ohne Klasse", [&] { d.DauerHinzu->click(); },
          "Bitte tragen Sie in jeder Zeile der eigenen Dauern eine Klasse oder Stufe ein."},
         {"Raum doppelt", [&] { d.Raeume->setPlainText(QStringLiteral("A101\n A101")); },

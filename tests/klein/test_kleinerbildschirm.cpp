@@ -5,10 +5,14 @@
 #include "gui/ImDialog.h"
 
 #include "app/UBildschirm.h"
+#include "distribution/UAusgabenFenster.h"
 #include "distribution/UErgebnis.h"
 #include "distribution/USaveResult.h"
+#include "distribution/UZeitplanDialog.h"
 #include "editing/UElternAdd.h"
+#include "import/UImport.h"
 #include "import/UImpStufenwahl.h"
+#include "planning/UDatei.h"
 #include "import/UMultClass.h"
 #include "minutes/UText.h"
 #include "minutes/UVorschau.h"
@@ -125,6 +129,22 @@ TEST_F(KleinerBildschirm, JedesFensterPasstUndNichtsUeberdecktSich)
     dialogPruefen("Speichern als Text", [&] { fenster->SaveResult->Fragen(); });
     dialogPruefen("Vorschau", [&] { haupt->TexteSpeichern->trigger(); });
     dialogPruefen("Texte speichern", [&] { fenster->Text->Ausfuehren(QString(), false); });
+}
+
+// The teacher import, and the timetable and outputs opened from the result window.
+TEST_F(KleinerBildschirm, ImportZeitplanUndAusgabenPassen)
+{
+    kleineSchule();
+    Ini->WriteBool(QStringLiteral("Option"), QStringLiteral("hint2"), false);
+    zeigen();
+    const QString liste = ordner.filePath(QStringLiteral("liste.csv"));
+    ASSERT_EQ(DateiSchreiben(liste, "Nachname;Vorname;K\xFCrzel;Geschlecht\r\nAlbers;Anna;ALB;w\r\n"), QString());
+    dialoge->DateiWaehlen(liste);
+    dialogPruefen<TFImport>("Lehrer importieren", [&] { haupt->ImportCSV->trigger(); });
+    EXPECT_TRUE(ImDialog<TFErgebnis>([&] { haupt->TB_auswert->trigger(); }, [&](TFErgebnis& ergebnis) {
+        dialogPruefen<TFZeitplanDialog>("Zeitplan", [&] { ergebnis.BZeitplan->click(); });
+        dialogPruefen<TFAusgaben>("Ausgaben", [&] { ergebnis.Button6->click(); });
+    }));
 }
 
 // The result window keeps its controls usable however low it is made: the side panel scrolls.
