@@ -266,6 +266,8 @@ TErgebnisTabelle TFErgebnis::Tabelle() const
 
 void TFErgebnis::groesseSetzen()
 {
+    // the panel scrolls only up and down: it is never narrower than its contents
+    Seitenleiste->setMinimumWidth(SeitenleisteGroesse().width());
     setMinimumSize(SeitenleisteGroesse().width() + 200, Mindesthoehe);
     GroesseEinpassen(this, Startgroesse);
 }
