@@ -2,12 +2,14 @@
 
 #include "app/UDialoge.h"
 #include "editing/UVerlauf.h"
+#include "planning/UDatei.h"
 #include "planning/UZusatz.h"
 
 #include <QMainWindow>
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QActionGroup;
@@ -172,6 +174,9 @@ protected:
     void changeEvent(QEvent* ereignis) override;     // FormActivate
 
 private:
+    // Reads the file and shows its project, unchanged; the project on screen stays, with a
+    // message, when the file cannot be read.
+    std::optional<TDateiStand> projektLaden(const QString& datei);
     // construction (UMain.cpp)
     void menueAufbauen();
     void werkzeugleisteAufbauen();

@@ -119,19 +119,27 @@ void TFMain::Oeffnen1Click()
     ProjektOeffnen(OD1.Dateiname);
 }
 
-bool TFMain::ProjektOeffnen(const QString& datei)
+std::optional<TDateiStand> TFMain::projektLaden(const QString& datei)
 {
     // The reader builds new lists; the project on screen stays until the file was read.
     TProjektErgebnis projekt = ProjektLesen(datei);
     if (!projekt.Ok()) {
         Dialoge().Fehlermeldung(this, projekt.Fehler);
-        return false;
+        return std::nullopt;
     }
     ProjektErsetzen(std::move(projekt.Lehrer), std::move(projekt.Klassen), std::move(projekt.Zusatz));
     Dateiversion = projekt.Version;
     Geaendert = false;
+    return projekt.Stand;
+}
+
+bool TFMain::ProjektOeffnen(const QString& datei)
+{
+    const std::optional<TDateiStand> stand = projektLaden(datei);
+    if (!stand)
+        return false;
     Dateiname = datei;
-    Dateistand = projekt.Stand;
+    Dateistand = *stand;
     Edit1->setText(QDir::toNativeSeparators(Dateiname));
     StaticText1->setFocus();
     verlaufBeginnen(true);

@@ -205,15 +205,9 @@ bool TFMain::BeispielschuleOeffnen()
                                                      "Programm noch in seinem Datenordner gefunden."));
         return false;
     }
-    TProjektErgebnis projekt = ProjektLesen(datei);
-    if (!projekt.Ok()) {
-        Dialoge().Fehlermeldung(this, projekt.Fehler);
+    if (!projektLaden(datei))
         return false;
-    }
-    ProjektErsetzen(std::move(projekt.Lehrer), std::move(projekt.Klassen), std::move(projekt.Zusatz));
-    Dateiversion = projekt.Version;
     // unnamed: "Speichern" asks for a file, so the sample itself is never overwritten
-    Geaendert = false;
     Dateiname.clear();
     Edit1->clear();
     verlaufBeginnen(true);
