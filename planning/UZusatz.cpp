@@ -40,7 +40,8 @@ qint64 anzahlLesen(TMyStream& DS, qint64 bytesJeEintrag, const QString& abschnit
     return anzahl;
 }
 
-qint32 minutenLesen(TMyStream& DS, qint32 von, qint32 bis, const QString& abschnitt)
+// A number of the section between von and bis (minutes, a limit); else the section is damaged.
+qint32 zahlLesen(TMyStream& DS, qint32 von, qint32 bis, const QString& abschnitt)
 {
     const qint32 wert = DS.ReadInt();
     pruefen(wert >= von && wert <= bis, abschnitt);
@@ -101,19 +102,19 @@ TZeitplanEinstellungen zeitplanLesen(TMyStream& DS)
         TKonferenztag tag;
         tag.Datum = DS.ReadDate();
         pruefen(std::isfinite(tag.Datum) && tag.Datum >= 0 && tag.Datum < 3000000, a);
-        tag.Beginn = minutenLesen(DS, 0, minutenJeTag, a);
-        tag.Ende = minutenLesen(DS, tag.Beginn, minutenJeTag, a);
+        tag.Beginn = zahlLesen(DS, 0, minutenJeTag, a);
+        tag.Ende = zahlLesen(DS, tag.Beginn, minutenJeTag, a);
         z.Tage << tag;
     }
-    z.Dauer = minutenLesen(DS, 1, hoechsteDauer, a);
+    z.Dauer = zahlLesen(DS, 1, hoechsteDauer, a);
     const qint64 sonder = anzahlLesen(DS, 8, a);
     for (qint64 i = 0; i < sonder; ++i) {
         TSonderdauer s;
         s.Klassen = DS.ReadStr();
-        s.Minuten = minutenLesen(DS, 1, hoechsteDauer, a);
+        s.Minuten = zahlLesen(DS, 1, hoechsteDauer, a);
         z.Sonderdauern << s;
     }
-    z.Wechsel = minutenLesen(DS, 0, hoechsteDauer, a);
+    z.Wechsel = zahlLesen(DS, 0, hoechsteDauer, a);
     const qint64 raeume = anzahlLesen(DS, 4, a);
     for (qint64 i = 0; i < raeume; ++i)
         z.Raeume << DS.ReadStr();
@@ -140,7 +141,7 @@ TGehaltenerPlan planLesen(TMyStream& DS, const TKlassenliste& klassen)
 {
     const QString& a = abschnittPlan;
     TGehaltenerPlan plan;
-    plan.Grenze = minutenLesen(DS, 1, hoechsteAnzahl, a);
+    plan.Grenze = zahlLesen(DS, 1, hoechsteAnzahl, a);
     QSet<qint32> gesehen;
     const qint64 zeilen = anzahlLesen(DS, 4, a);
     for (qint64 z = 0; z < zeilen; ++z) {
