@@ -4,6 +4,7 @@
 #include "cli/UCliOptimierung.h"
 #include "cli/UCliZeitplan.h"
 #include "distribution/UOptimierung.h"
+#include "distribution/UPlanwahl.h"
 #include "distribution/UReihenfolge.h"
 #include "distribution/UVerteilung.h"
 #include "distribution/UVorsitzVerteilen.h"
@@ -144,16 +145,21 @@ TCliZeitplan ZeitplanAusfuehren(const TArgumente& args, const TProjektErgebnis& 
     const TVorsitzEinstellung vorsitz = VorsitzEinstellungLesen(*projekt.Lehrer, optionen);
     const TCliOptimierungsLauf lauf =
         OptimierungAusfuehren(*projekt.Klassen, optionen, optionen.VorsitzVerteilen ? &vorsitz : nullptr);
-    const TOptimierung& optimierung = *lauf.Optimierung;
-    const auto plan = optimierung.BesterPlan();
+    TOptimierung& optimierung = *lauf.Optimierung;
+    // of the plans with the fewest slots, the one with the least waiting
+    TZufall zufall(optionen.Startwert);
+    ergebnis.Zeilen = PlanMitWenigWarten(optimierung, zufall, optionen.Spalten, einstellungen, optionen.Arten,
+                                         ReihenfolgeEinheiten);
     TKonfliktArten arten = optionen.Arten;
     if (optionen.VorsitzVerteilen) {
-        const TVorsitzZuteilung zuteilung = VorsitzVerteilen(*plan, vorsitz);
+        const TVorsitzZuteilung zuteilung = VorsitzVerteilen(*VerteilungAus(ergebnis.Zeilen), vorsitz);
         if (!zuteilung.Moeglich)
             throw TFehler(BlockiertText(zuteilung.Blockierend));
+        // the chairs sit in their conferences: the order once more with their waiting
         arten.Vorsitz = true;
+        if (!zuteilung.Neu.isEmpty())
+            ergebnis.Zeilen = ReihenfolgeOptimieren(ergebnis.Zeilen, einstellungen, arten, ReihenfolgeEinheiten);
     }
-    ergebnis.Zeilen = ReihenfolgeOptimieren(PlanZeilen(*plan), einstellungen, arten, ReihenfolgeEinheiten);
     ergebnis.Zeitplan = ZeitplanBerechnen(ergebnis.Zeilen, einstellungen, arten);
     ergebnis.Json = ZeitplanJson(ergebnis.Zeitplan, optimierung.Bestes().Zeilen, optimierung.Untergrenze(),
                                  optimierung.BewiesenDurch() != TBeweisArt::Keiner);

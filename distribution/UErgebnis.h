@@ -21,6 +21,7 @@ class QVBoxLayout;
 class QSpinBox;
 class TErgebnisRaster;
 class TFZeitplanDialog;
+class TOptimierung;
 
 // The one-second beat that counts down the optimisation loop. The window uses a Qt timer;
 // the tests tick by hand.
@@ -148,6 +149,7 @@ private:
     void planMerken();
     bool gehaltenenPlanNehmen();
     void reihenfolgeOrdnen();
+    void wenigWartenZeigen(TOptimierung& optimierung, bool spalten);
     void grenzeAnRaeumeAnpassen();
     void zeitplanFreigeben(bool frei);
     TZeitplanEinstellungen einstellungen() const;

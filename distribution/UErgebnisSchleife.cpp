@@ -3,6 +3,8 @@
 
 #include "distribution/UErgebnisRaster.h"
 #include "distribution/UOptimierung.h"
+#include "distribution/UPlanwahl.h"
+#include "distribution/UReihenfolge.h"
 #include "distribution/USucheGraph.h"
 #include "distribution/UVerteilung.h"
 #include "planning/UVar.h"
@@ -160,9 +162,25 @@ void TFErgebnis::Button3Click()
     if (!stoppen)
         SucheBeenden();
     ColZahl = bisher.Spalten;
+    const TVerteilungsMass bestes = optimierung.Bestes();
+    if (bestes.Zeilen == bisher.Zeilen && bestes.Spalten == bisher.Spalten)
+        wenigWartenZeigen(optimierung, spalten);
     schleifeGeendet();
     vorsitzZuteilen();
     StringGrid1->setFocus();
+}
+
+// The plan shown is the optimisation's best: of the plans just as good that it knows or
+// meets in a few more steps, the one in which the teachers wait least, in its order.
+void TFErgebnis::wenigWartenZeigen(TOptimierung& optimierung, bool spalten)
+{
+    const TPlanZeilen zeilen =
+        PlanMitWenigWarten(optimierung, Zufall, spalten, einstellungen(), Konfliktarten(), ReihenfolgeEinheiten);
+    Verteilung = VerteilungAus(zeilen);
+    ColZahl = Spaltenzahl(*Verteilung);
+    planZeigen(zeilen);
+    untergrenzeZeigen();
+    neuGezeigt = false; // ordered already
 }
 
 // Once a second: counts the seconds down while the loop runs (not below the field's

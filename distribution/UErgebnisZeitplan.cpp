@@ -218,16 +218,7 @@ bool TFErgebnis::gehaltenenPlanNehmen()
     if (gesehen.size() != rang.size())
         return false;
     Edit1->setValue(plan.Grenze);
-    auto verteilung = std::make_unique<TVerteilung>();
-    for (const QList<TKlasse*>& zeile : plan.Zeilen) {
-        auto gruppe = std::make_unique<TGruppe>();
-        for (TKlasse* k : zeile)
-            if (k)
-                gruppe->append(k);
-        if (!gruppe->isEmpty())
-            verteilung->Add(std::move(gruppe));
-    }
-    Verteilung = std::move(verteilung);
+    Verteilung = VerteilungAus(plan.Zeilen);
     ColZahl = Spaltenzahl(*Verteilung);
     return true;
 }

@@ -7,6 +7,7 @@
 #include <QMap>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 // The timetable of the conference afternoon, worked out from the rows of a plan (each row a
@@ -92,6 +93,8 @@ QByteArray ZeitplanJson(const TZeitplan& zeitplan, int zeilen, int untergrenze, 
 
 // The groups of a distribution as rows of a plan, in its order.
 TPlanZeilen PlanZeilen(const TVerteilung& verteilung);
+// The rows of a plan as a distribution, in their order; empty cells and rows left out.
+std::unique_ptr<TVerteilung> VerteilungAus(const TPlanZeilen& zeilen);
 // "14:25"
 QString UhrzeitText(int minuten);
 // "40 min", "1 h 05 min"

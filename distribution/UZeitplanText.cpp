@@ -13,6 +13,20 @@ TPlanZeilen PlanZeilen(const TVerteilung& verteilung)
     return zeilen;
 }
 
+std::unique_ptr<TVerteilung> VerteilungAus(const TPlanZeilen& zeilen)
+{
+    auto verteilung = std::make_unique<TVerteilung>();
+    for (const QList<TKlasse*>& zeile : zeilen) {
+        auto gruppe = std::make_unique<TGruppe>();
+        for (TKlasse* k : zeile)
+            if (k)
+                gruppe->append(k);
+        if (!gruppe->isEmpty())
+            verteilung->Add(std::move(gruppe));
+    }
+    return verteilung;
+}
+
 QString UhrzeitText(int minuten)
 {
     return QStringLiteral("%1:%2").arg(minuten / 60, 2, 10, QLatin1Char('0')).arg(minuten % 60, 2, 10, QLatin1Char('0'));

@@ -2,9 +2,12 @@
 #include "core/Klassendaten.h"
 #include "distribution/USuche.h"
 #include "distribution/UZeitplan.h"
+#include "distribution/UOptimierung.h"
+#include "distribution/UPlanwahl.h"
 #include "distribution/UReihenfolge.h"
 #include "distribution/UZeitplanRechnung.h"
 #include "minutes/UProtokoll.h"
+#include "support/Schulgenerator.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -283,6 +286,44 @@ TEST(Zeitplan, ReihenfolgeFindetDasMinimumUndBleibtGleich)
         // the annealing alone, with a small budget, does not get worse than where it started
         const std::vector<int> start = rechnung.BelegteZeilen();
         EXPECT_LE(rechnung.Bewerten(ReihenfolgeGluehen(rechnung, start, 2000)), rechnung.Bewerten(start)) << saat;
+    }
+}
+
+// The choice among plans with the fewest slots keeps the rules and the rows of the best plan
+// and never waits longer than the best plan in its own best order.
+TEST(Zeitplan, PlanwahlWartetNichtLaenger)
+{
+    TZeitplanEinstellungen e;
+    e.Tage = {{46412.0, 7 * 60, 24 * 60}};
+    const long long einheiten = 20000; // the rule holds for any budget
+    for (const auto& [klassen, grenze, startwert] : {std::tuple{30, 4, 1u}, {45, 5, 2u}, {60, 6, 3u}}) {
+        SCOPED_TRACE(klassen);
+        const TSchule schule = SchuleErzeugen(klassen, startwert);
+        TOptimierung optimierung(*schule.Klassen, grenze, false, {});
+        TZufall zufall(startwert);
+        OptimierungLaufen(optimierung, zufall, TLaufGrenze(0, 20000), Wanduhr);
+        const TVerteilungsMass vorher = optimierung.Bestes();
+        const TPlanZeilen ohneWahl =
+            ReihenfolgeOptimieren(PlanZeilen(*optimierung.BesterPlan()), e, {}, einheiten);
+
+        const TPlanZeilen gewaehlt = PlanMitWenigWarten(optimierung, zufall, false, e, {}, einheiten);
+        EXPECT_EQ(gewaehlt.size(), optimierung.Bestes().Zeilen);
+        QList<const TKlasse*> alle;
+        for (const QList<TKlasse*>& zeile : gewaehlt) {
+            EXPECT_LE(zeile.size(), grenze);
+            for (const TKlasse* k : zeile) {
+                alle << k;
+                for (const TKlasse* andere : zeile)
+                    for (const TLehrer* l : k->Unterrichtende)
+                        EXPECT_TRUE(k == andere || !andere->Unterrichtende.contains(l)) << k->Bezeichnung.toStdString();
+            }
+        }
+        EXPECT_EQ(QSet<const TKlasse*>(alle.begin(), alle.end()).size(), schule.Klassen->Count());
+        EXPECT_EQ(alle.size(), schule.Klassen->Count());
+        if (optimierung.Bestes().Zeilen == vorher.Zeilen) {
+            EXPECT_LE(ZeitplanBerechnen(gewaehlt, e, {}).Wartezeit.Gesamt,
+                      ZeitplanBerechnen(ohneWahl, e, {}).Wartezeit.Gesamt);
+        }
     }
 }
 
