@@ -154,14 +154,17 @@ TKnoten* TKlassenBaum::KlasseBei(QPoint global) const
 
 // ---------------------------------------------------------------- dragging teachers
 
-TLehrerZiehen::TLehrerZiehen(QAbstractItemView* liste, TKlassenBaum* baum) : QObject(liste), liste(liste), baum(baum)
+TLehrerZiehen::TLehrerZiehen(QAbstractItemView* liste, TKlassenBaum* baum)
+    : QObject(liste), liste(liste), flaeche(liste->viewport()), baum(baum)
 {
-    liste->viewport()->installEventFilter(this);
+    flaeche->installEventFilter(this);
 }
 
+// The viewport also reports its events while the list is destroyed; only mouse events on it
+// ask the list anything.
 bool TLehrerZiehen::eventFilter(QObject* objekt, QEvent* ereignis)
 {
-    if (objekt != liste->viewport())
+    if (objekt != flaeche)
         return false;
     switch (ereignis->type()) {
     case QEvent::MouseButtonPress: return gedrueckt(static_cast<QMouseEvent*>(ereignis));

@@ -101,6 +101,7 @@ private:
     void beenden();
 
     QAbstractItemView* liste;
+    QWidget* flaeche; // the list's viewport, known without asking the list, which may be going
     TKlassenBaum* baum;
     QPoint start;            // where a drag may begin
     QModelIndex startzeile;  // the selected row pressed on, for a plain click
