@@ -106,7 +106,7 @@ TEST_F(Verlauf, JedeAenderungLaesstSichRueckgaengigMachen)
         haupt->Rueckgaengig1->trigger();
         EXPECT_EQ(stand(), vorher);
         EXPECT_TRUE(Geaendert);
-        LeeresProjekt();
+        haupt->ProjektErsetzen(std::make_unique<TLehrerliste>(), std::make_unique<TKlassenliste>()); // the tree too
     }
 }
 
