@@ -16,12 +16,13 @@ class Solver;
 // so it is tried first, twice with a growing limit of nodes (one slice each); the rest goes
 // to a SAT solver: one variable per class and group, a clause per class (it needs a group), one per
 // conflict and group (not both), and per group a sequential counter that allows at most
-// `kapazitaet` of its classes. When the groups have room to spare, a second solver works
-// in turn with the first on the model without the counters: its "no" holds for the whole
-// question, and its plan answers it when no group holds too many classes (else it stops
-// and the first solver goes on alone). A set of pairwise conflicting classes is fixed to the first
-// groups, and the other classes may only open the next unused group (the k-th of them at
-// most group clique + k), which removes the symmetry of interchangeable groups.
+// `kapazitaet` of its classes. A second solver shares the work (two thirds of it) on the
+// model without the counters, which is much smaller when groups may hold many classes: its
+// "no" holds for the whole question, and its plan answers it when no group holds too many
+// classes (else it stops and the first solver goes on alone). A set of pairwise
+// conflicting classes is fixed to the first groups, and the other classes may only open
+// the next unused group (the k-th of them at most group clique + k), which removes the
+// symmetry of interchangeable groups.
 //
 // The work is done in slices (Arbeiten), each a fixed number of solver conflicts, so that
 // a caller can interleave it with other work and the answer does not depend on the
