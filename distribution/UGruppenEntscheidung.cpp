@@ -40,65 +40,67 @@ TGruppenEntscheidung::~TGruppenEntscheidung() = default;
 
 void TGruppenEntscheidung::Verbieten(int klasse, int gruppe)
 {
-    if (!loeser && klasse >= 0 && klasse < graph.Anzahl() && gruppe >= 0 && gruppe < gruppen)
+    if (!voll.Loeser && klasse >= 0 && klasse < graph.Anzahl() && gruppe >= 0 && gruppe < gruppen)
         verboten.emplace_back(klasse, gruppe);
 }
 
 void TGruppenEntscheidung::HoechstensJeGruppe(const std::vector<int>& klassen, int anzahl)
 {
-    if (!loeser)
+    if (!voll.Loeser)
         hoechstensRegeln.emplace_back(klassen, std::max(0, anzahl));
 }
 
-void TGruppenEntscheidung::klausel(std::initializer_list<int> literale)
+void TGruppenEntscheidung::klausel(TModell& modell, std::initializer_list<int> literale)
 {
     for (int l : literale)
-        loeser->add(l);
-    loeser->add(0);
-    ++klauseln;
+        modell.Loeser->add(l);
+    modell.Loeser->add(0);
+    arbeit += einheitenProKlausel;
 }
 
 // At most `anzahl` of the literals true: the sequential counter, whose variable s(i, j)
 // says that at least j + 1 of the first i + 1 literals are true.
-void TGruppenEntscheidung::hoechstens(const std::vector<int>& literale, int anzahl)
+void TGruppenEntscheidung::hoechstens(TModell& modell, const std::vector<int>& literale, int anzahl)
 {
     const int n = static_cast<int>(literale.size());
     if (anzahl >= n)
         return;
     if (anzahl == 0) {
         for (int l : literale)
-            klausel({-l});
+            klausel(modell, {-l});
         return;
     }
-    const int basis = naechsteVariable;
-    naechsteVariable += (n - 1) * anzahl;
+    const int basis = modell.NaechsteVariable;
+    modell.NaechsteVariable += (n - 1) * anzahl;
     const auto s = [basis, anzahl](int i, int j) { return basis + i * anzahl + j + 1; };
     for (int i = 0; i < n - 1; ++i) {
         const int x = literale[static_cast<std::size_t>(i)];
-        klausel({-x, s(i, 0)});
+        klausel(modell, {-x, s(i, 0)});
         if (i == 0) {
             for (int j = 1; j < anzahl; ++j)
-                klausel({-s(0, j)});
+                klausel(modell, {-s(0, j)});
             continue;
         }
-        klausel({-s(i - 1, 0), s(i, 0)});
+        klausel(modell, {-s(i - 1, 0), s(i, 0)});
         for (int j = 1; j < anzahl; ++j) {
-            klausel({-x, -s(i - 1, j - 1), s(i, j)});
-            klausel({-s(i - 1, j), s(i, j)});
+            klausel(modell, {-x, -s(i - 1, j - 1), s(i, j)});
+            klausel(modell, {-s(i - 1, j), s(i, j)});
         }
-        klausel({-x, -s(i - 1, anzahl - 1)});
+        klausel(modell, {-x, -s(i - 1, anzahl - 1)});
     }
-    klausel({-literale[static_cast<std::size_t>(n - 1)], -s(n - 2, anzahl - 1)});
+    klausel(modell, {-literale[static_cast<std::size_t>(n - 1)], -s(n - 2, anzahl - 1)});
 }
 
-void TGruppenEntscheidung::aufbauen()
+void TGruppenEntscheidung::aufbauen(TModell& modell)
 {
-    loeser = std::make_unique<CaDiCaL::Solver>();
-    loeser->set("quiet", 1); // it would note on stdout that a clause is false from the start
-    abbruch = std::make_unique<TAbbruch>(abbrechen);
-    loeser->connect_terminator(abbruch.get());
+    modell.Loeser = std::make_unique<CaDiCaL::Solver>();
+    CaDiCaL::Solver& loeser = *modell.Loeser;
+    loeser.set("quiet", 1); // it would note on stdout that a clause is false from the start
+    if (!abbruch)
+        abbruch = std::make_unique<TAbbruch>(abbrechen);
+    loeser.connect_terminator(abbruch.get());
     const int n = graph.Anzahl();
-    naechsteVariable = n * gruppen;
+    modell.NaechsteVariable = n * gruppen;
     if (static_cast<int>(clique.size()) > gruppen || static_cast<long long>(gruppen) * kapazitaet < n) {
         antwort = TAntwort::Nein;
         return;
@@ -110,7 +112,7 @@ void TGruppenEntscheidung::aufbauen()
         std::vector<bool> inClique(static_cast<std::size_t>(n), false);
         for (std::size_t i = 0; i < clique.size(); ++i) {
             inClique[static_cast<std::size_t>(clique[i])] = true;
-            klausel({variable(clique[i], static_cast<int>(i))});
+            klausel(modell, {variable(clique[i], static_cast<int>(i))});
         }
         std::vector<int> rest;
         for (int k = 0; k < n; ++k)
@@ -123,34 +125,34 @@ void TGruppenEntscheidung::aufbauen()
                 std::min(gruppen - 1, static_cast<int>(clique.size() + i));
     }
     for (const auto& [klasse, gruppe] : verboten)
-        klausel({-variable(klasse, gruppe)});
+        klausel(modell, {-variable(klasse, gruppe)});
     for (int k = 0; k < n; ++k) {
         for (int g = 0; g <= hoechste[static_cast<std::size_t>(k)]; ++g)
-            loeser->add(variable(k, g));
-        loeser->add(0);
-        ++klauseln;
+            loeser.add(variable(k, g));
+        loeser.add(0);
+        arbeit += einheitenProKlausel;
         for (int g = hoechste[static_cast<std::size_t>(k)] + 1; g < gruppen; ++g)
-            klausel({-variable(k, g)});
+            klausel(modell, {-variable(k, g)});
         for (int andere : graph.Nachbarn(k))
             if (andere > k)
                 for (int g = 0; g <= std::min(hoechste[static_cast<std::size_t>(k)], hoechste[static_cast<std::size_t>(andere)]); ++g)
-                    klausel({-variable(k, g), -variable(andere, g)});
+                    klausel(modell, {-variable(k, g), -variable(andere, g)});
     }
     for (int g = 0; g < gruppen; ++g) {
         std::vector<int> offen;
         for (int k = 0; k < n; ++k)
             if (g <= hoechste[static_cast<std::size_t>(k)])
                 offen.push_back(variable(k, g));
-        hoechstens(offen, kapazitaet);
+        if (modell.Kapazitaet)
+            hoechstens(modell, offen, kapazitaet);
         for (const auto& [klassen, anzahl] : hoechstensRegeln) {
             std::vector<int> literale;
             for (int k : klassen)
                 if (k >= 0 && k < n && g <= hoechste[static_cast<std::size_t>(k)])
                     literale.push_back(variable(k, g));
-            hoechstens(literale, anzahl);
+            hoechstens(modell, literale, anzahl);
         }
     }
-    arbeit += klauseln * einheitenProKlausel;
 }
 
 // One attempt of the branch and bound; true when it answered.
@@ -166,38 +168,68 @@ bool TGruppenEntscheidung::verzweigen()
     return true;
 }
 
+// The relaxation without the counters pays only while the counters are a rule at all.
+bool TGruppenEntscheidung::lockerNoetig() const
+{
+    return kapazitaet < graph.Anzahl();
+}
+
 TGruppenEntscheidung::TAntwort TGruppenEntscheidung::Arbeiten(long long einheiten)
 {
     if (antwort != TAntwort::Offen || abbrechen)
         return antwort;
     // the branch and bound knows no rules beyond the conflicts and the capacity
-    if (!loeser && verboten.empty() && hoechstensRegeln.empty() &&
+    if (!voll.Loeser && !locker.Loeser && verboten.empty() && hoechstensRegeln.empty() &&
         verzweigungen < static_cast<int>(std::size(verzweigungsKnoten))) {
         verzweigen();
         return antwort;
     }
-    if (!loeser) {
-        aufbauen();
+    if (!voll.Loeser) {
+        aufbauen(voll);
         if (antwort != TAntwort::Offen)
             return antwort;
+        if (lockerNoetig())
+            aufbauen(locker);
     }
-    const long long proKonflikt = 1 + naechsteVariable / variablenProEinheit;
+    // while both run, the relaxation gets two thirds of the work: it answers most questions
+    // that the counters do not decide
+    TModell& modell = locker.Loeser && locker.Arbeit <= 2 * voll.Arbeit ? locker : voll;
+    loesen(modell, einheiten);
+    if (antwort != TAntwort::Offen) {
+        // the answer stays; the solvers' memory goes
+        voll.Loeser.reset();
+        locker.Loeser.reset();
+    }
+    return antwort;
+}
+
+// A slice of the solver of one model. A plan of the relaxation answers only when no group
+// holds more classes than allowed; otherwise the relaxation has done its part and ends.
+void TGruppenEntscheidung::loesen(TModell& modell, long long einheiten)
+{
+    const long long proKonflikt = 1 + modell.NaechsteVariable / variablenProEinheit;
     const long long konflikte = std::clamp(einheiten / proKonflikt, 1LL, 1LL << 30);
-    loeser->limit("conflicts", static_cast<int>(konflikte));
-    const int ergebnis = loeser->solve();
+    modell.Loeser->limit("conflicts", static_cast<int>(konflikte));
+    const int ergebnis = modell.Loeser->solve();
     arbeit += konflikte * proKonflikt;
+    modell.Arbeit += konflikte * proKonflikt;
     if (ergebnis == 20) {
         antwort = TAntwort::Nein;
     } else if (ergebnis == 10) {
         const int n = graph.Anzahl();
-        gruppeVon.assign(static_cast<std::size_t>(n), 0);
-        for (int k = 0; k < n; ++k)
+        std::vector<int> plan(static_cast<std::size_t>(n), 0);
+        std::vector<int> groesse(static_cast<std::size_t>(gruppen), 0);
+        for (int k = 0; k < n; ++k) {
             for (int g = gruppen - 1; g >= 0; --g)
-                if (loeser->val(variable(k, g)) > 0)
-                    gruppeVon[static_cast<std::size_t>(k)] = g;
-        antwort = TAntwort::Ja;
+                if (modell.Loeser->val(variable(k, g)) > 0)
+                    plan[static_cast<std::size_t>(k)] = g;
+            ++groesse[static_cast<std::size_t>(plan[static_cast<std::size_t>(k)])];
+        }
+        if (modell.Kapazitaet || *std::max_element(groesse.begin(), groesse.end()) <= kapazitaet) {
+            gruppeVon = std::move(plan);
+            antwort = TAntwort::Ja;
+        } else {
+            modell.Loeser.reset();
+        }
     }
-    if (antwort != TAntwort::Offen)
-        loeser.reset(); // the answer stays; the solver's memory goes
-    return antwort;
 }

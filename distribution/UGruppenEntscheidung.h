@@ -16,9 +16,13 @@ class Solver;
 // so it is tried first, twice with a growing limit of nodes (one slice each); the rest goes
 // to a SAT solver: one variable per class and group, a clause per class (it needs a group), one per
 // conflict and group (not both), and per group a sequential counter that allows at most
-// `kapazitaet` of its classes. A set of pairwise conflicting classes is fixed to the first
-// groups, and the other classes may only open the next unused group (the k-th of them at
-// most group clique + k), which removes the symmetry of interchangeable groups.
+// `kapazitaet` of its classes. A second solver shares the work (two thirds of it) on the
+// model without the counters, which is much smaller when groups may hold many classes: its
+// "no" holds for the whole question, and its plan answers it when no group holds too many
+// classes (else it stops and the first solver goes on alone). A set of pairwise
+// conflicting classes is fixed to the first groups, and the other classes may only open
+// the next unused group (the k-th of them at most group clique + k), which removes the
+// symmetry of interchangeable groups.
 //
 // The work is done in slices (Arbeiten), each a fixed number of solver conflicts, so that
 // a caller can interleave it with other work and the answer does not depend on the
@@ -62,11 +66,21 @@ public:
 
 private:
     class TAbbruch;
+    // One SAT model of the question with its solver.
+    struct TModell
+    {
+        std::unique_ptr<CaDiCaL::Solver> Loeser;
+        int NaechsteVariable = 0;
+        bool Kapazitaet = true; // with the counters of the capacity; without, a relaxation
+        long long Arbeit = 0;   // the units of its slices
+    };
     int variable(int klasse, int gruppe) const { return klasse * gruppen + gruppe + 1; }
     bool verzweigen();
-    void aufbauen();
-    void hoechstens(const std::vector<int>& literale, int anzahl);
-    void klausel(std::initializer_list<int> literale);
+    void aufbauen(TModell& modell);
+    void loesen(TModell& modell, long long einheiten);
+    bool lockerNoetig() const;
+    void hoechstens(TModell& modell, const std::vector<int>& literale, int anzahl);
+    void klausel(TModell& modell, std::initializer_list<int> literale);
 
     const TKonfliktgraph& graph;
     int gruppen;
@@ -74,10 +88,9 @@ private:
     std::vector<int> clique;
     std::vector<std::pair<int, int>> verboten;
     std::vector<std::pair<std::vector<int>, int>> hoechstensRegeln;
-    std::unique_ptr<CaDiCaL::Solver> loeser;
+    TModell voll;
+    TModell locker{nullptr, 0, false, 0};
     std::unique_ptr<TAbbruch> abbruch;
-    int naechsteVariable = 0;
-    long long klauseln = 0;
     TAntwort antwort = TAntwort::Offen;
     std::vector<int> gruppeVon;
     long long arbeit = 0;

@@ -52,6 +52,8 @@ void TLokaleSuche::Beginnen(const std::vector<int>& start, int anzahlGruppen, in
     gruppeVon.assign(static_cast<std::size_t>(n), -1);
     mitglieder.assign(static_cast<std::size_t>(gruppen), {});
     konfliktZahl.assign(static_cast<std::size_t>(n) * gruppen, 0);
+    gewichtImKonflikt.assign(static_cast<std::size_t>(n) * gruppen, 0);
+    gewicht.assign(static_cast<std::size_t>(n), 1);
     tabuBis.assign(static_cast<std::size_t>(n) * gruppen, 0);
     ohneGruppe.clear();
     stelleOhneGruppe.assign(static_cast<std::size_t>(n), -1);
@@ -74,6 +76,8 @@ bool TLokaleSuche::Arbeiten(long zuege, TZufall& zufall)
     for (long i = 0; i < zuege && !ohneGruppe.empty(); ++i) {
         aufwand += 1 + static_cast<long long>(ohneGruppe.size()) * gruppen / 32;
         ziehen(zugWaehlen(zufall), zufall);
+        for (int klasse : ohneGruppe)
+            ++gewicht[static_cast<std::size_t>(klasse)];
         if (ohneGruppe.size() < wenigsteOhneGruppe) {
             wenigsteOhneGruppe = ohneGruppe.size();
             letzterFortschritt = zug;
@@ -82,23 +86,27 @@ bool TLokaleSuche::Arbeiten(long zuege, TZufall& zufall)
     return ohneGruppe.empty();
 }
 
-// Of all places for all classes without a group, the one that leaves the fewest classes
+// Of all places for all classes without a group, the one that leaves the least weight
 // without a group, among equals one at random. A tabu move is allowed only when it leads
-// below the fewest reached so far. When every move is tabu, any move is taken.
+// below the fewest classes without a group reached so far. When every move is tabu, any
+// move is taken.
 TLokaleSuche::TZug TLokaleSuche::zugWaehlen(TZufall& zufall) const
 {
     TZug bester;
-    int besterWert = INT_MAX;
+    long long besterWert = LLONG_MAX;
     std::uint32_t gleiche = 0;
     const int ohne = static_cast<int>(ohneGruppe.size());
     for (int klasse : ohneGruppe)
         for (int g = 0; g < gruppen; ++g) {
             const int raus = konflikte(klasse, g);
             const int bleiben = static_cast<int>(mitglieder[static_cast<std::size_t>(g)].size()) - raus;
-            const int wert = raus + (bleiben >= kapazitaet ? 1 : 0) - 1;
+            const int anzahl = raus + (bleiben >= kapazitaet ? 1 : 0) - 1;
+            long long wert = konfliktGewicht(klasse, g) - gewicht[static_cast<std::size_t>(klasse)];
+            if (bleiben >= kapazitaet)
+                wert += leichtesteOhneKonflikt(klasse, g);
             if (wert > besterWert)
                 continue;
-            if (tabu(klasse, g) > zug && ohne + wert >= static_cast<int>(wenigsteOhneGruppe))
+            if (tabu(klasse, g) > zug && ohne + anzahl >= static_cast<int>(wenigsteOhneGruppe))
                 continue;
             if (wert < besterWert) {
                 besterWert = wert;
@@ -111,6 +119,17 @@ TLokaleSuche::TZug TLokaleSuche::zugWaehlen(TZufall& zufall) const
         bester = {ohneGruppe[zufall.Ziehen(static_cast<std::uint32_t>(ohne))],
                   static_cast<int>(zufall.Ziehen(static_cast<std::uint32_t>(gruppen)))};
     return bester;
+}
+
+// The least weight of a class in the group that does not conflict with `klasse`: what
+// placing it in a full group costs at least.
+long long TLokaleSuche::leichtesteOhneKonflikt(int klasse, int gruppe) const
+{
+    long long leichteste = LLONG_MAX;
+    for (int andere : mitglieder[static_cast<std::size_t>(gruppe)])
+        if (!graph.Konflikt(klasse, andere))
+            leichteste = std::min(leichteste, gewicht[static_cast<std::size_t>(andere)]);
+    return leichteste == LLONG_MAX ? 0 : leichteste;
 }
 
 void TLokaleSuche::ziehen(TZug z, TZufall& zufall)
@@ -161,8 +180,10 @@ void TLokaleSuche::einsetzen(int klasse, int gruppe)
     stelleOhneGruppe[k] = -1;
     gruppeVon[k] = gruppe;
     mitglieder[static_cast<std::size_t>(gruppe)].push_back(klasse);
-    for (int nachbar : graph.Nachbarn(klasse))
+    for (int nachbar : graph.Nachbarn(klasse)) {
         ++konflikte(nachbar, gruppe);
+        konfliktGewicht(nachbar, gruppe) += gewicht[k];
+    }
 }
 
 void TLokaleSuche::herausnehmen(int klasse, int gruppe, long tabuEnde)
@@ -174,6 +195,8 @@ void TLokaleSuche::herausnehmen(int klasse, int gruppe, long tabuEnde)
     stelleOhneGruppe[k] = static_cast<int>(ohneGruppe.size());
     ohneGruppe.push_back(klasse);
     tabuBis[k * gruppen + gruppe] = tabuEnde;
-    for (int nachbar : graph.Nachbarn(klasse))
+    for (int nachbar : graph.Nachbarn(klasse)) {
         --konflikte(nachbar, gruppe);
+        konfliktGewicht(nachbar, gruppe) -= gewicht[k];
+    }
 }

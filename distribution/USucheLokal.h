@@ -19,9 +19,11 @@ TPlan PlanAusGruppen(const std::vector<int>& gruppeVon);
 // The improving search: a tabu search over partial plans. It tries to place every class in
 // a fixed number of groups of a fixed capacity, none holding two conflicting classes. A
 // move places a class that has no group yet into a group and takes out of it the classes
-// it conflicts with, and, should the group be full, one class more; the moves that leave
-// the fewest classes without a group are taken, and a class taken out of a group may not
-// return to it for a while (the tabu tenure), so the search does not circle.
+// it conflicts with, and, should the group be full, one class more. Every class carries a
+// weight that grows by one for each move it spends without a group; the moves that leave
+// the least weight without a group are taken, so classes hard to place get their turn and
+// the search leaves plateaus where many moves look alike. A class taken out of a group may
+// not return to it for a while (the tabu tenure), so the search does not circle.
 
 class TLokaleSuche
 {
@@ -56,6 +58,9 @@ private:
     int zuVerdraengen(int gruppe, TZufall& zufall) const;
     void einsetzen(int klasse, int gruppe);
     void herausnehmen(int klasse, int gruppe, long tabuBis);
+    long long leichtesteOhneKonflikt(int klasse, int gruppe) const;
+    long long& konfliktGewicht(int klasse, int gruppe) { return gewichtImKonflikt[static_cast<std::size_t>(gruppe) * graph.Anzahl() + klasse]; }
+    long long konfliktGewicht(int klasse, int gruppe) const { return gewichtImKonflikt[static_cast<std::size_t>(gruppe) * graph.Anzahl() + klasse]; }
     int& konflikte(int klasse, int gruppe) { return konfliktZahl[static_cast<std::size_t>(gruppe) * graph.Anzahl() + klasse]; }
     int konflikte(int klasse, int gruppe) const { return konfliktZahl[static_cast<std::size_t>(gruppe) * graph.Anzahl() + klasse]; }
     long tabu(int klasse, int gruppe) const { return tabuBis[static_cast<std::size_t>(klasse) * gruppen + gruppe]; }
@@ -67,6 +72,8 @@ private:
     std::vector<std::vector<int>> mitglieder;
     std::vector<int> konfliktZahl; // per group and class: the class's neighbours in the group
     std::vector<long> tabuBis;     // per class and group: the move from which on it may return
+    std::vector<long long> gewichtImKonflikt; // per group and class: the weight of its neighbours there
+    std::vector<long long> gewicht;            // per class: one more for every move it spent without a group
     std::vector<int> ohneGruppe;
     std::vector<int> stelleOhneGruppe;
     long zug = 0;

@@ -190,6 +190,47 @@ TEST(Gruppenentscheidung, WeitereRegelnUndAbbruch)
     EXPECT_EQ(abgebrochen.Arbeiten(1000), TAntwort::Offen);
 }
 
+TEST(Gruppenentscheidung, PlanOhneKapazitaetZaehltNurInIhrenGrenzen)
+{
+    // `frei` classes without a conflict, `einzelne` more that conflict with every class
+    // and each other; the solver without the counters of the capacity finds plans that
+    // overfill a group, which must not count as an answer
+    struct TFall
+    {
+        int frei, einzelne, gruppen, kapazitaet;
+        TAntwort antwort;
+    };
+    const TFall faelle[] = {
+        {10, 0, 4, 3, TAntwort::Ja},
+        {7, 1, 3, 3, TAntwort::Nein}, // the single class alone: 7 in 2 groups of 3
+        {6, 1, 3, 3, TAntwort::Ja},
+        {2, 3, 2, 5, TAntwort::Nein}, // three pairwise conflicting classes in 2 groups
+        {12, 2, 4, 4, TAntwort::Nein},
+        {12, 2, 5, 4, TAntwort::Ja},
+    };
+    for (const TFall& f : faelle) {
+        TDaten d;
+        for (int i = 0; i < f.frei; ++i)
+            d.klasse(QStringLiteral("F%1").arg(i), {QStringLiteral("L%1").arg(i)});
+        for (int e = 0; e < f.einzelne; ++e) {
+            QStringList alle{QStringLiteral("E")};
+            for (int i = 0; i < f.frei; ++i)
+                alle << QStringLiteral("L%1").arg(i);
+            d.klasse(QStringLiteral("E%1").arg(e), alle);
+        }
+        const TSuche suche(d.klassen);
+        const TKonfliktgraph graph(suche);
+        // without the clique and with a rule beyond the capacity the solvers answer, not
+        // the branch and bound
+        TGruppenEntscheidung e(graph, f.gruppen, f.kapazitaet);
+        e.HoechstensJeGruppe({0, 1}, 2);
+        ASSERT_EQ(entscheiden(e), f.antwort) << &f - faelle;
+        if (f.antwort == TAntwort::Ja) {
+            EXPECT_EQ(planFehler(graph, e.GruppeVon(), f.gruppen, f.kapazitaet), "") << &f - faelle;
+        }
+    }
+}
+
 // ---------------------------------------------------------------- the loop
 
 TEST(Gruppenentscheidung, SchleifeBeweistDasOptimumUeberDerSchranke)

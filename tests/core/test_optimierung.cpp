@@ -140,6 +140,27 @@ TEST(Optimierung, LokaleSucheHaeltDieRegelInJedemZwischenstand)
     }
 }
 
+TEST(Optimierung, LokaleSucheErreichtDieCliqueschrankeAufSchulenMitVielenGleichwertigenZuegen)
+{
+    // generated schools whose plans at the bound of the largest clique the search found only
+    // by chance while every move that left as many classes without a group looked alike
+    struct TFall
+    {
+        int klassen;
+        std::uint32_t startwert;
+        int grenze, zeilen;
+    };
+    const TFall faelle[] = {{111, 500008, 7, 24}, {98, 500102, 7, 22}, {124, 500025, 5, 25}, {120, 120004, 6, 24}};
+    for (const TFall& f : faelle) {
+        const TSchule schule = SchuleErzeugen(f.klassen, f.startwert);
+        TOptimierung optimierung(*schule.Klassen, f.grenze, false, {});
+        ASSERT_EQ(optimierung.Untergrenze(), f.zeilen) << f.klassen;
+        TZufall zufall(f.startwert);
+        OptimierungLaufen(optimierung, zufall, TLaufGrenze(0, 1'000'000), Wanduhr);
+        EXPECT_EQ(optimierung.Bestes().Zeilen, f.zeilen) << f.klassen << " Klassen, Startwert " << f.startwert;
+    }
+}
+
 TEST(Optimierung, CliqueIstDieGroessteWieBeiVollstaendigerSuche)
 {
     TZufall zufall(99);
