@@ -98,6 +98,8 @@ QWidget* TFAusgaben::ausgabenSeite()
     spalte->addWidget(BSchreiben = Benannt<QPushButton>(seite, "BSchreiben", QStringLiteral("&Schreiben")), 0,
                       Qt::AlignRight);
     connect(waehlen, &QPushButton::clicked, this, &TFAusgaben::OrdnerWaehlen);
+    BSchreiben->setDefault(true); // Enter writes; the folder button is no default
+    waehlen->setAutoDefault(false);
     connect(BSchreiben, &QPushButton::clicked, this, &TFAusgaben::Schreiben);
     return seite;
 }
