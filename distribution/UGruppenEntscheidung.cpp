@@ -34,6 +34,7 @@ TGruppenEntscheidung::TGruppenEntscheidung(const TKonfliktgraph& graph, int grup
                                            std::vector<int> clique)
     : graph(graph), gruppen(std::max(0, gruppen)), kapazitaet(std::max(1, kapazitaet)), clique(std::move(clique))
 {
+    locker.Kapazitaet = false;
 }
 
 TGruppenEntscheidung::~TGruppenEntscheidung() = default;

@@ -89,7 +89,7 @@ private:
     std::vector<std::pair<int, int>> verboten;
     std::vector<std::pair<std::vector<int>, int>> hoechstensRegeln;
     TModell voll;
-    TModell locker{nullptr, 0, false, 0};
+    TModell locker; // without the counters (set so in the constructor, where the solver is known)
     std::unique_ptr<TAbbruch> abbruch;
     TAntwort antwort = TAntwort::Offen;
     std::vector<int> gruppeVon;
