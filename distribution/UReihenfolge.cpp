@@ -35,29 +35,33 @@ int ziehen(std::mt19937& zufall, int n)
     return static_cast<int>(zufall() % static_cast<std::uint32_t>(n));
 }
 
-// Changes the order by one of three moves between the positions i < j: swap them, move the
-// row at i to j, reverse the rows from i to j.
+// The kinds of move between the positions i < j. A row moves both ways: an order that wants
+// one row further ahead would otherwise need a move of the rows it passes, one by one.
+enum TZugArt { Tauschen, NachHinten, NachVorn, Umkehren, ZugArten };
+
 void bewegen(std::vector<int>& reihe, int art, int i, int j)
 {
+    const auto a = reihe.begin() + i, e = reihe.begin() + j + 1;
     switch (art) {
-    case 0:
+    case Tauschen:
         std::swap(reihe[i], reihe[j]);
         break;
-    case 1:
-        std::rotate(reihe.begin() + i, reihe.begin() + i + 1, reihe.begin() + j + 1);
+    case NachHinten: // the row at i to j
+        std::rotate(a, a + 1, e);
+        break;
+    case NachVorn: // the row at j to i
+        std::rotate(a, e - 1, e);
         break;
     default:
-        std::reverse(reihe.begin() + i, reihe.begin() + j + 1);
+        std::reverse(a, e);
         break;
     }
 }
 
 void zuruecknehmen(std::vector<int>& reihe, int art, int i, int j)
 {
-    if (art == 1)
-        std::rotate(reihe.begin() + i, reihe.begin() + j, reihe.begin() + j + 1);
-    else
-        bewegen(reihe, art, i, j);
+    const int gegenteil[ZugArten] = {Tauschen, NachVorn, NachHinten, Umkehren};
+    bewegen(reihe, gegenteil[art], i, j);
 }
 
 struct TZug
@@ -68,7 +72,7 @@ struct TZug
 // A move of a random kind between two different random positions i < j.
 TZug zugZiehen(std::mt19937& zufall, int n)
 {
-    const int art = ziehen(zufall, 3);
+    const int art = ziehen(zufall, ZugArten);
     int i = ziehen(zufall, n), j = ziehen(zufall, n - 1);
     j += j >= i;
     if (i > j)
@@ -124,7 +128,10 @@ std::vector<int> ReihenfolgeGluehen(const TZeitplanRechnung& rechnung, const std
     std::mt19937 zufall(startwert);
     const int proben = static_cast<int>(std::min<long long>(100, einheiten / 10));
     const double t0 = anfangstemperatur(rechnung, start, zufall, proben);
-    const double tEnde = std::min(t0, 1.0) * 0.05;
+    // the end: a hundredth of the start, a few minutes on school plans, so that a worsening by
+    // one short conference is still taken now and then; colder, the last part of the budget
+    // would only repeat refused moves
+    const double tEnde = t0 * 0.01;
     const long long schritte = std::max<long long>(1, einheiten - proben - 1);
     const double abkuehlung = std::pow(tEnde / t0, 1.0 / static_cast<double>(schritte));
 

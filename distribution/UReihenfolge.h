@@ -13,8 +13,8 @@
 // Every order of the rows, the best by TBewertung (the first of equals in the order of
 // std::next_permutation from the sorted rows). Only for a few rows: n! weighings.
 std::vector<int> ReihenfolgeErschoepfend(const TZeitplanRechnung& rechnung);
-// Simulated annealing over the orders from the given one: swaps, moves and reversals of
-// rows, cooling over the budget of weighings; returns the best order it met.
+// Simulated annealing over the orders from the given one: swaps, moves of a row forward or
+// back and reversals of rows, cooling over the budget of weighings; returns the best order it met.
 std::vector<int> ReihenfolgeGluehen(const TZeitplanRechnung& rechnung, const std::vector<int>& start,
                                     long long einheiten, std::uint32_t startwert = 1);
 // The search the program uses: every order when there are at most as many as the budget

@@ -289,6 +289,35 @@ TEST(Zeitplan, ReihenfolgeFindetDasMinimumUndBleibtGleich)
     }
 }
 
+// A chain of classes: every teacher teaches three classes in a row of it, so only the chain
+// forwards or backwards is free of waiting. Handed over scrambled and with too many rows for
+// every order, the search must find one of the two within the program's budget, and within a
+// share of it for shorter chains; a move that is undone wrongly leaves it far from them.
+TEST(Zeitplan, ReihenfolgeFindetDieKetteOhneWarten)
+{
+    for (const auto& [glieder, einheiten] : {std::pair{12, 20'000LL}, {20, 60'000LL}, {40, ReihenfolgeEinheiten}}) {
+        SCOPED_TRACE(glieder);
+        TDaten d;
+        TPlanZeilen zeilen;
+        for (int k = 0; k < glieder; ++k) {
+            // the row k * 7 % glieder, so that neighbours in the chain stand apart
+            const int glied = k * 7 % glieder;
+            QStringList lehrkraefte;
+            for (int l = std::max(0, glied - 2); l <= glied; ++l)
+                lehrkraefte << QStringLiteral("L%1").arg(l);
+            zeilen << QList<TKlasse*>{d.klasse(QStringLiteral("K%1").arg(glied), lehrkraefte)};
+        }
+        const TZeitplanEinstellungen e = einTag(uhr(8, 0), uhr(23, 0), 10, 0);
+        const TZeitplanRechnung rechnung(zeilen, e, {});
+        ASSERT_GT(rechnung.Bewerten(rechnung.BelegteZeilen()).Gesamt, 0);
+        const std::vector<int> reihe = ReihenfolgeSuchen(rechnung, rechnung.BelegteZeilen(), einheiten);
+        EXPECT_EQ(rechnung.Bewerten(reihe).Gesamt, 0);
+        std::vector<int> sortiert = reihe;
+        std::sort(sortiert.begin(), sortiert.end());
+        EXPECT_EQ(sortiert, rechnung.BelegteZeilen());
+    }
+}
+
 // The choice among plans with the fewest slots keeps the rules and the rows of the best plan
 // and never waits longer than the best plan in its own best order.
 TEST(Zeitplan, PlanwahlWartetNichtLaenger)
