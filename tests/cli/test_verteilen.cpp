@@ -1,5 +1,6 @@
 // simultano-cli verteilen: the plan as text and as JSON, the kinds of conflict, the errors.
 #include "cli/CliLauf.h"
+#include "cli/Kette.h"
 #include "planning/UProjekt.h"
 #include "support/Schulgenerator.h"
 
@@ -17,21 +18,12 @@ protected:
     void SetUp() override
     {
         pfad = ordner.filePath(QStringLiteral("schule.spz"));
-        TLehrerliste lehrer;
-        TLehrer* a = lehrer.Add(std::make_unique<TLehrer>("A", "Albers", "Frau"));
-        TLehrer* b = lehrer.Add(std::make_unique<TLehrer>("B", "Bauer", "Herr"));
-        TLehrer* sl = lehrer.Add(std::make_unique<TLehrer>("SL", "Schulz", "Frau"));
-        TKlassenliste klassen;
-        TKlasse* k5a = klassen.Add(std::make_unique<TKlasse>("5a"));
-        TKlasse* k5b = klassen.Add(std::make_unique<TKlasse>("5b"));
-        TKlasse* q1 = klassen.Add(std::make_unique<TKlasse>("Q1 Ma"));
-        k5a->Unterrichtende << a;
-        k5b->Unterrichtende << a << b;
-        q1->Unterrichtende << b;
-        k5a->Vorsitz = q1->Vorsitz = sl;
-        k5a->Elternvertreter.Add(std::make_unique<TEltern>("Frau", "Weiß", 4));
-        q1->Elternvertreter.Add(std::make_unique<TEltern>("Frau", "Weiß", 4));
-        ASSERT_EQ(ProjektSchreiben(pfad, lehrer, klassen), QString());
+        TKette s(QStringLiteral("Q1 Ma"));
+        TLehrer* sl = s.Lehrer.Add(std::make_unique<TLehrer>("SL", "Schulz", "Frau"));
+        s.K5a->Vorsitz = s.Dritte->Vorsitz = sl;
+        s.K5a->Elternvertreter.Add(std::make_unique<TEltern>("Frau", "Weiß", 4));
+        s.Dritte->Elternvertreter.Add(std::make_unique<TEltern>("Frau", "Weiß", 4));
+        ASSERT_EQ(ProjektSchreiben(pfad, s.Lehrer, s.Klassen), QString());
     }
 
     QTemporaryDir ordner;

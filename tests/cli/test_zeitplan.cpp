@@ -1,5 +1,6 @@
 // simultano-cli zeitplan: the timetable as JSON with the options, --speichern, the errors.
 #include "cli/CliLauf.h"
+#include "cli/Kette.h"
 #include "planning/UProjekt.h"
 
 #include <QFile>
@@ -18,19 +19,10 @@ protected:
     void SetUp() override
     {
         pfad = ordner.filePath(QStringLiteral("schule.spz"));
-        TLehrerliste lehrer;
-        TLehrer* a = lehrer.Add(std::make_unique<TLehrer>("A", "Albers", "Frau"));
-        TLehrer* b = lehrer.Add(std::make_unique<TLehrer>("B", "Bauer", "Herr"));
-        TKlassenliste klassen;
-        TKlasse* k5a = klassen.Add(std::make_unique<TKlasse>("5a"));
-        TKlasse* k5b = klassen.Add(std::make_unique<TKlasse>("5b"));
-        TKlasse* q2 = klassen.Add(std::make_unique<TKlasse>("Q2"));
-        k5a->Unterrichtende << a;
-        k5b->Unterrichtende << a << b;
-        q2->Unterrichtende << b;
-        q2->Vorsitz = a;
-        k5a->Konferenzdatum = 46413.0;
-        ASSERT_EQ(ProjektSchreiben(pfad, lehrer, klassen), QString());
+        TKette s(QStringLiteral("Q2"));
+        s.Dritte->Vorsitz = s.A;
+        s.K5a->Konferenzdatum = 46413.0;
+        ASSERT_EQ(ProjektSchreiben(pfad, s.Lehrer, s.Klassen), QString());
     }
 
     QJsonObject json(QStringList optionen) const
