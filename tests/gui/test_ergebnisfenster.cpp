@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -333,6 +334,29 @@ TEST(ErgebnisRaster, VerschiebenMitStrgUndPfeiltasten)
         EXPECT_EQ(raster.Tabelle()[0], QStringList({"", "A", "B", "C"}));
         EXPECT_EQ(QPoint(raster.currentColumn(), raster.currentRow()), f.marke);
     }
+}
+
+// Long designations are never cut: a column is at least as wide as its widest name, the
+// columns follow the table's width, and a column the user widened keeps its width.
+TEST(ErgebnisRaster, LangeBezeichnungenUndGezogeneSpalten)
+{
+    TErgebnisRaster raster(nullptr);
+    raster.resize(300, 200);
+    raster.Fuellen({{"", "A", "B", "C"}, {"1.", "1PRISMA-1", "Q2-LK-Bio", "5a"}, {"2.", "Q2-LK-Chemie", "", ""}});
+    raster.BreitenSetzen();
+    const auto passt = [&](int spalte, const QString& text) {
+        return raster.columnWidth(spalte) >= raster.fontMetrics().horizontalAdvance(text);
+    };
+    EXPECT_TRUE(passt(0, "Q2-LK-Chemie"));
+    EXPECT_TRUE(passt(1, "Q2-LK-Bio"));
+    const int schmal = raster.columnWidth(2);
+    raster.resize(900, 200);
+    raster.BreitenSetzen();
+    EXPECT_GT(raster.columnWidth(2), schmal) << "the columns follow the table";
+    raster.horizontalHeader()->resizeSection(2, 400);
+    raster.resize(600, 200);
+    raster.BreitenSetzen();
+    EXPECT_EQ(raster.columnWidth(2), 400) << "a widened column stays";
 }
 
 TEST_F(Ergebnisfenster, HinweisMitDenLehrkraeftenUnterDerMaus)
