@@ -20,15 +20,6 @@ namespace {
 
 constexpr int minutenJeTag = 24 * 60;
 
-QStringList teile(const QString& text)
-{
-    QStringList liste;
-    for (const QString& teil : text.split(u','))
-        if (!teil.trimmed().isEmpty())
-            liste << teil.trimmed();
-    return liste;
-}
-
 double datumLesen(const QString& text)
 {
     for (const char* form : {"d.M.yyyy", "dd.MM.yyyy"}) {
@@ -61,7 +52,7 @@ int minutenLesen(const QString& text, const QString& wofuer)
 QList<TSonderdauer> sonderdauernLesen(const QString& text)
 {
     QList<TSonderdauer> dauern;
-    for (const QString& angabe : teile(text)) {
+    for (const QString& angabe : Namensliste(text, u',')) {
         const qsizetype gleich = angabe.indexOf(u'=');
         if (gleich <= 0)
             throw TFehler(QStringLiteral("--dauer-fuer erwartet KLASSE=MINUTEN, nicht \"%1\".").arg(angabe));
@@ -75,7 +66,7 @@ QList<TSonderdauer> sonderdauernLesen(const QString& text)
 void einstellungenAnpassen(const TArgumente& args, TZeitplanEinstellungen& e)
 {
     if (args.Hat(QStringLiteral("datum"))) {
-        const QStringList daten = teile(args.Wert(QStringLiteral("datum")));
+        const QStringList daten = Namensliste(args.Wert(QStringLiteral("datum")), u',');
         if (daten.isEmpty())
             throw TFehler(QStringLiteral("--datum braucht mindestens ein Datum."));
         const TKonferenztag muster = e.Tage.value(0);
@@ -99,7 +90,7 @@ void einstellungenAnpassen(const TArgumente& args, TZeitplanEinstellungen& e)
     if (args.Hat(QStringLiteral("wechsel")))
         e.Wechsel = static_cast<int>(args.Zahl(QStringLiteral("wechsel"), 5, 0, minutenJeTag));
     if (args.Hat(QStringLiteral("raeume"))) {
-        e.Raeume = teile(args.Wert(QStringLiteral("raeume")));
+        e.Raeume = Namensliste(args.Wert(QStringLiteral("raeume")), u',');
         if (e.Raeume.isEmpty())
             throw TFehler(QStringLiteral("--raeume braucht mindestens einen Raum."));
     }

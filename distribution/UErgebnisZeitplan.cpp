@@ -8,7 +8,6 @@
 #include "distribution/UErgebnisRaster.h"
 #include "distribution/UErgebnisText.h"
 #include "distribution/UReihenfolge.h"
-#include "distribution/USuche.h"
 #include "distribution/UVerteilung.h"
 #include "distribution/UZeitplanDialog.h"
 #include "editing/UDialogHilfen.h"
@@ -19,10 +18,8 @@
 #include <QDate>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHash>
 #include <QLabel>
 #include <QPushButton>
-#include <QSet>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -198,24 +195,7 @@ bool TFErgebnis::gehaltenenPlanNehmen()
     const bool ausDerDatei = !eigenerPlan || *eigenerPlan != plan;
     if (!ausDerDatei && plan.Grenze != Edit1->value())
         return false;
-    const TSuche suche(*Klassenliste, Konfliktarten());
-    QHash<const TKlasse*, int> rang;
-    for (int r = 0; r < suche.Klassenzahl(); ++r)
-        rang.insert(suche.KlasseVonRang(r), r);
-    QSet<const TKlasse*> gesehen;
-    for (const QList<TKlasse*>& zeile : plan.Zeilen)
-        for (qsizetype i = 0; i < zeile.size(); ++i) {
-            const TKlasse* k = zeile[i];
-            if (!k)
-                continue;
-            if (!rang.contains(k) || gesehen.contains(k))
-                return false;
-            gesehen.insert(k);
-            for (qsizetype j = 0; j < i; ++j)
-                if (zeile[j] && BitGesetzt(suche.Konflikte(rang[k]), rang[zeile[j]]))
-                    return false;
-        }
-    if (gesehen.size() != rang.size())
+    if (!PlanPasst(plan.Zeilen, *Klassenliste, Konfliktarten()))
         return false;
     Edit1->setValue(plan.Grenze);
     Verteilung = VerteilungAus(plan.Zeilen);

@@ -1,6 +1,10 @@
 #include "distribution/UVerteilung.h"
 
+#include "distribution/UBitmenge.h"
 #include "distribution/USuche.h"
+
+#include <QHash>
+#include <QSet>
 
 #include <algorithm>
 
@@ -47,4 +51,26 @@ int Spaltenzahl(const TVerteilung& verteilung)
     for (const TGruppe* gruppe : verteilung)
         spalten = std::max(spalten, static_cast<int>(gruppe->size()));
     return spalten;
+}
+
+bool PlanPasst(const QList<QList<TKlasse*>>& zeilen, const TKlassenliste& klassen, TKonfliktArten arten)
+{
+    const TSuche suche(klassen, arten);
+    QHash<const TKlasse*, int> rang;
+    for (int r = 0; r < suche.Klassenzahl(); ++r)
+        rang.insert(suche.KlasseVonRang(r), r);
+    QSet<const TKlasse*> gesehen;
+    for (const QList<TKlasse*>& zeile : zeilen)
+        for (qsizetype i = 0; i < zeile.size(); ++i) {
+            const TKlasse* k = zeile[i];
+            if (!k)
+                continue;
+            if (!rang.contains(k) || gesehen.contains(k))
+                return false;
+            gesehen.insert(k);
+            for (qsizetype j = 0; j < i; ++j)
+                if (zeile[j] && BitGesetzt(suche.Konflikte(rang[k]), rang[zeile[j]]))
+                    return false;
+        }
+    return gesehen.size() == rang.size();
 }

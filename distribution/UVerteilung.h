@@ -23,5 +23,9 @@ int VerteilungSuchen(int limit, TKonfliktArten arten);
 // The largest group size of a distribution; 1 for an empty one.
 int Spaltenzahl(const TVerteilung& verteilung);
 
+// True when the rows hold every class of the list exactly once and no two classes of a row
+// are in conflict under the kinds of conflict; empty cells (null) are allowed.
+bool PlanPasst(const QList<QList<TKlasse*>>& zeilen, const TKlassenliste& klassen, TKonfliktArten arten);
+
 // Why there is nothing to distribute: the evaluation needs at least two classes.
 extern const QString MeldungZuWenigeKlassen;

@@ -95,15 +95,6 @@ QString datumText(double wert)
     return WertZuDatum(wert).date().toString(QStringLiteral("dd.MM.yyyy"));
 }
 
-QStringList raumliste(const QString& text)
-{
-    QStringList raeume;
-    for (const QString& zeile : text.split(u'\n'))
-        if (!zeile.trimmed().isEmpty())
-            raeume << zeile.trimmed();
-    return raeume;
-}
-
 } // namespace
 
 TFZeitplanDialog::TFZeitplanDialog(IDialoge& dialoge, QWidget* besitzer)
@@ -263,7 +254,7 @@ std::optional<TZeitplanEinstellungen> TFZeitplanDialog::Einstellungen(QString& f
         }
         e.Sonderdauern << TSonderdauer{name, zelle<QSpinBox>(Sonderdauern, r, SonderMinuten)->value()};
     }
-    const QStringList raeume = raumliste(Raeume->toPlainText());
+    const QStringList raeume = Namensliste(Raeume->toPlainText(), u'\n');
     if (raeume.isEmpty()) {
         fehler = QStringLiteral("Bitte nennen Sie mindestens einen Raum.");
         return std::nullopt;

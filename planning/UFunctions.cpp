@@ -177,6 +177,17 @@ QString HalbjahrText(double datum)
     return praefix + QStringLiteral(". Halbjahr");
 }
 
+QStringList Namensliste(const QString& text, QChar trenner)
+{
+    QStringList namen;
+    for (const QString& teil : text.split(trenner)) {
+        const QString name = teil.trimmed();
+        if (!name.isEmpty())
+            namen << name;
+    }
+    return namen;
+}
+
 bool ListeTeilen(const QString& text, QStringList& liste)
 {
     if (text.isEmpty())

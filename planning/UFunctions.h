@@ -39,6 +39,9 @@ QString HalbjahrText(double datum);
 // inside quotes "/" is part of the item).
 // An empty text leaves the list untouched. True when the list holds an item afterwards.
 bool ListeTeilen(const QString& text, QStringList& liste);
+// The items of a list split at trenner, each without blanks at its ends; empty ones left out
+// ("Aula, ,B 1" gives "Aula", "B 1").
+QStringList Namensliste(const QString& text, QChar trenner);
 // The largest parent-representative ID over all classes; 0 when there is none.
 int HoechsteElternID(const TKlassenliste& klassen);
 // The path relative to the program's folder ("./datei.rtf", "../x/datei.rtf"); unchanged
